@@ -1,0 +1,181 @@
+// The neutral-axis search against the procedure as written: whole sweeps repeated
+// with a growing tolerance, every trial's force sum computed again on every pass.
+#include <cmath>
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "analysis/field_map.h"
+#include "analysis/section_analysis.h"
+#include "common/arithmetic_fault.h"
+#include "common/numbers.h"
+
+namespace norvexa {
+namespace {
+
+float checked(double v) { return single(v); }
+
+SearchOutcome literal_search(const AnalysisInput& in, double s, float t) {
+    if (!(s > 0) || !(t > 0)) throw ArithmeticFault("knob");
+    float T = 0, dm = 0, accepted_at = 0;
+    bool accepted = false;
+    std::string lx;
+    while (lx.empty()) {
+        const float E = dm;
+        float x = 0;
+        bool passed = false;
+        while (x <= E) {
+            passed = true;
+            if (accepted) return {accepted_at, dm};
+            const float grown = T + t;
+            if (grown == T || !std::isfinite(grown)) throw ArithmeticFault("T");
+            T = grown;
+            const auto& D = in.D;
+            if (D[0] > D[1] && D[0] > D[2] && D[0] > D[3]) dm = D[0];
+            else if (D[1] > D[0] && D[1] > D[2] && D[1] > D[3]) dm = D[1];
+            else if (D[2] > D[0] && D[2] > D[1] && D[2] > D[3]) dm = D[2];
+            else if (D[3] > D[0] && D[3] > D[1] && D[3] > D[2]) dm = D[3];
+            if (dm == 0) dm = D[0];
+            x = x + 0.5f;
+            if (dm == 0) throw ArithmeticFault("x/dm");
+            const float xsud = checked(static_cast<double>(x) / dm);
+            float epsclsz = 3.5f;
+            if (xsud < in.bestxsud) {
+                epsclsz = checked(10.0 / 1000 * x / checked(dm - x) * 1000);
+                if (epsclsz > 3.5f) epsclsz = 3.5f;
+            }
+            double C = 0;
+            for (double y = 0; y <= x; y += s) {
+                const double w = y <= in.h ? in.b : in.b2;
+                const double e = (x - y - s / 2) * epsclsz / x;
+                const double sigma = e >= 2 ? in.fcd : in.fcd * (e * 1000 / 1000) * (1 - e * 250 / 1000);
+                C = C + sigma * w * s;
+            }
+            double N = round_to(C, 2);
+            for (int i = 0; i < 4; ++i) {
+                const float lever = checked(D[i] - x);
+                const float eps =
+                    xsud > in.bestxsud
+                        ? checked(std::fabs(lever * 0.0035 / x))
+                        : checked(std::fabs(checked(lever * static_cast<double>(checked(epsclsz / 1000.0))) /
+                                            static_cast<double>(x)));
+                const float sigma = eps >= in.epsyd ? in.fsd : checked(static_cast<double>(eps) * in.modelasticoacc);
+                float F = checked(static_cast<double>(sigma) * in.a[i]);
+                if (D[i] > x) F = -F;
+                N = N + round_to(F, 2);
+            }
+            const double n = std::nearbyint(N);
+            if (-T < n && n < T) {
+                lx = rounded_text(checked(x / 10.0), 2);
+                accepted = true;
+                accepted_at = x;
+            }
+            x = x + 0.5f;
+        }
+        if (!passed) throw ArithmeticFault("sweep without trials");
+    }
+    return {accepted_at, dm};
+}
+
+struct Outcome {
+    std::vector<std::string> captions;
+    std::vector<Message> messages;
+};
+
+Outcome run(FieldMap form, NeutralAxisSearch search) {
+    ScriptedPrompter prompter;
+    AnalysisInput input;
+    AnalysisResults results;
+    SectionAnalysis analysis(form, prompter, input, results);
+    analysis.search = search;
+    analysis.variabili();
+    Outcome o;
+    for (const auto& [name, label] : results.labels()) o.captions.push_back(std::string(name) + " " + label->text);
+    o.messages = prompter.shown;
+    return o;
+}
+
+// A random section that the input checks accept: rectangular or T, one to four layers,
+// two of them sometimes at the same depth typed differently, the strip height and
+// tolerance anywhere on their sliders.
+FieldMap random_section(std::mt19937& rng, int index) {
+    auto uniform = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng); };
+    auto whole = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    FieldMap form = FieldMap::with_start_values();
+    const bool tee = index % 2 == 1;
+    double height;
+    if (tee) {
+        const int flange = whole(8, 30);
+        const int web = whole(15, 70);
+        form.set_value("t", 1);
+        form.set_value("rett", 0);
+        form.set_text("tb", to_text(whole(40, 150)));
+        form.set_text("th", to_text(flange));
+        form.set_text("tb2", to_text(whole(15, 60)));
+        form.set_text("th2", to_text(web));
+        height = flange + web;
+    } else {
+        form.set_text("tb", to_text(whole(15, 100)));
+        height = whole(20, 100);
+        form.set_text("th", to_text(static_cast<int>(height)));
+    }
+    const int layers = whole(1, 4);
+    form.set_text("strati", "N° " + std::to_string(layers) + " Strati barre");
+    // Large areas fail on the concrete side, small ones on the steel side.
+    const double area_scale = index % 3 == 0 ? 60 : 15;
+    for (int i = 0; i < layers; ++i) {
+        form.set_text("ta" + std::to_string(i + 1), rounded_text(uniform(0.5, area_scale), 2));
+        form.set_text("td" + std::to_string(i + 1), rounded_text(uniform(2, height - 1), 1));
+    }
+    if (layers >= 2 && index % 5 == 0) {
+        const std::string depth = to_text(static_cast<int>(height) - 4);
+        form.set_text("td1", depth);
+        form.set_text("td2", depth + ",0");
+    }
+    form.set_text("rettang", to_text(static_cast<float>(whole(1, 40) / 10.0)));
+    form.set_text("toller", to_text(whole(1, 20)));
+    form.set_text("TMS", to_text(whole(0, 400)));
+    form.set_text("TVS", to_text(whole(0, 300)));
+    form.set_text("nbr", "2");
+    form.set_text("dst", "8");
+    form.set_text("passo", to_text(whole(5, 30)));
+    form.set_text("ast", "5,03");
+    return form;
+}
+
+TEST(NeutralAxisEquivalence, StoredSumsGiveTheCaptionsOfTheLiteralSearch) {
+    std::mt19937 rng(20261208);
+    int concrete_side = 0, steel_side = 0;
+    for (int i = 0; i < 1000; ++i) {
+        const FieldMap form = random_section(rng, i);
+        const Outcome fast = run(form, find_neutral_axis);
+        const Outcome literal = run(form, literal_search);
+        ASSERT_EQ(fast.captions, literal.captions) << "section " << i;
+        ASSERT_EQ(fast.messages, literal.messages) << "section " << i;
+        concrete_side += fast.captions[4] == "Label30 Rottura lato Calcestruzzo";
+        steel_side += fast.captions[4] == "Label30 Rottura lato Acciaio";
+    }
+    EXPECT_GT(concrete_side, 100);
+    EXPECT_GT(steel_side, 100);
+}
+
+TEST(NeutralAxisEquivalence, ExtremeToleranceAndStripSettings) {
+    const struct { const char* strip; const char* tolerance; } knobs[] = {
+        {"0,1", "1"}, {"0,1", "20"}, {"4", "1"}, {"4", "20"}, {"2", "1000000"}, {"0,3", "7"},
+    };
+    for (const auto& k : knobs) {
+        FieldMap form = FieldMap::with_start_values();
+        for (const auto& [name, text] : {std::pair{"tb", "30"}, {"th", "50"}, {"ta1", "9,42"}, {"td1", "46"},
+                                         {"TMS", "100"}, {"ast", "10,05"}, {"nbr", "2"}, {"dst", "8"},
+                                         {"passo", "10"}})
+            form.set_text(name, text);
+        form.set_text("rettang", k.strip);
+        form.set_text("toller", k.tolerance);
+        const Outcome fast = run(form, find_neutral_axis);
+        EXPECT_EQ(fast.captions, run(form, literal_search).captions) << k.strip << " " << k.tolerance;
+        EXPECT_TRUE(fast.messages.empty()) << k.strip << " " << k.tolerance;
+    }
+}
+
+}  // namespace
+}  // namespace norvexa

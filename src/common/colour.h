@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+namespace norvexa {
+
+// 24-bit colour with red in the low byte (0x00BBGGRR); 0x80000012 is the system's
+// button-text colour, 0x8000000F its button face.
+using Colour = std::uint32_t;
+
+constexpr Colour rgb(unsigned red, unsigned green, unsigned blue) {
+    return red | (green << 8) | (blue << 16);
+}
+
+namespace colours {
+constexpr Colour black = 0;
+constexpr Colour white = rgb(255, 255, 255);
+constexpr Colour red = 255;
+constexpr Colour light_grey = 12632256;
+constexpr Colour button_text = 0x80000012;
+constexpr Colour button_face = 0x8000000F;
+}  // namespace colours
+
+}  // namespace norvexa
