@@ -1,1 +1,71 @@
+// End-to-end tests of the built norvexa-verify.
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
 #include <gtest/gtest.h>
+
+namespace {
+
+struct Result {
+    std::string out;
+    int status = -1;
+};
+
+Result verify(const std::string& args) {
+    const std::string command = std::string(NORVEXA_VERIFY_PATH) + " " + args + " 2>/dev/null";
+    Result r;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return r;
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) r.out.append(buffer, n);
+    const int status = pclose(pipe);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+const std::string example = "tb=30 th=50 ta1=9,42 td1=46 TMS=100 TVS=100 nbr=2 dst=8 passo=10 ast=10,05";
+
+TEST(NorvexaVerify, PrintsTheResultCaptionsOfTheWorkedExample) {
+    const Result r = verify(example);
+    EXPECT_EQ(r.status, 0);
+    for (const char* line : {"lx 11,15\n", "lm 146,1\n", "Label30 Rottura lato Acciaio\n", "lvrd3 220,46\n",
+                             "vf Flessione verificata\n", "lvtaglio Taglio verificato\n"})
+        EXPECT_NE(r.out.find(line), std::string::npos) << line;
+}
+
+TEST(NorvexaVerify, JsonHoldsResultsFormAndNoMessage) {
+    const Result r = verify("--json " + example);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("{\"results\": {\"lx\": \"11,15\", \"lm\": \"146,1\"", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\"form\": {"), std::string::npos);
+    EXPECT_NE(r.out.find("\"strati\": \"N° 1 Strati barre\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"con1\": \"C 25-30\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"Check5\": \"1\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"message\": null}"), std::string::npos);
+}
+
+TEST(NorvexaVerify, ARefusedRunReportsItsMessageBox) {
+    const Result r = verify("--json tb=30 th=50 ta1=9,42 TMS=100");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.out.find("\"message\": {\"text\": \"Controllare dati Armature Longitudinali\", "
+                         "\"title\": \"Attenzione\", \"icon\": \"critical\"}"),
+              std::string::npos)
+        << r.out;
+}
+
+TEST(NorvexaVerify, ExitStatusSaysWhetherTheVerificationsHold) {
+    EXPECT_EQ(verify(example + " TMS=200").status, 1);
+    EXPECT_EQ(verify(example + " TVS=300").status, 1);
+    EXPECT_EQ(verify(example + " TMS=200 Check5=0 TVS=").status, 1);
+    EXPECT_EQ(verify(example + " Check5=0 TVS= ast=").status, 0);
+}
+
+TEST(NorvexaVerify, UsageErrors) {
+    EXPECT_EQ(verify("foo=1").status, 64);
+    EXPECT_EQ(verify("t=2").status, 64);
+    EXPECT_EQ(verify("tb").status, 64);
+}
+
+}  // namespace
