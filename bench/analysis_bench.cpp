@@ -6,7 +6,6 @@
 #include <chrono>
 
 #include "analysis/field_map.h"
-#include "analysis/section_analysis.h"
 #include "literal_search.h"
 
 namespace norvexa {
@@ -33,15 +32,7 @@ FieldMap section(const Fields& fields, bool tee, const char* strip, const char* 
     return form;
 }
 
-std::string run_once(FieldMap form, NeutralAxisSearch search) {
-    ScriptedPrompter prompter;
-    AnalysisInput input;
-    AnalysisResults results;
-    SectionAnalysis analysis(form, prompter, input, results);
-    analysis.search = search;
-    analysis.variabili();
-    return results.lm.text;
-}
+std::string run_once(const FieldMap& form, NeutralAxisSearch search) { return analyse(form, search).results.lm.text; }
 
 void analysis_run(benchmark::State& state, const Fields* fields, bool tee, const char* strip, const char* tolerance) {
     const FieldMap form = section(*fields, tee, strip, tolerance);

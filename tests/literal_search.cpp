@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "analysis/section_analysis.h"
 #include "common/arithmetic_fault.h"
 #include "common/numbers.h"
 
@@ -67,6 +68,17 @@ SearchOutcome literal_search(const AnalysisInput& in, double s, float t) {
         if (!passed) throw ArithmeticFault("sweep without trials");
     }
     return {accepted_at, dm};
+}
+
+Analysed analyse(FieldMap form, NeutralAxisSearch search) {
+    ScriptedPrompter prompter;
+    AnalysisInput input;
+    Analysed out;
+    SectionAnalysis analysis(form, prompter, input, out.results);
+    analysis.search = search;
+    analysis.variabili();
+    out.messages = prompter.shown;
+    return out;
 }
 
 }  // namespace norvexa

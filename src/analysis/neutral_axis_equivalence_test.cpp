@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "analysis/field_map.h"
-#include "analysis/section_analysis.h"
 #include "common/numbers.h"
 #include "literal_search.h"
 
@@ -17,16 +16,11 @@ struct Outcome {
     std::vector<Message> messages;
 };
 
-Outcome run(FieldMap form, NeutralAxisSearch search) {
-    ScriptedPrompter prompter;
-    AnalysisInput input;
-    AnalysisResults results;
-    SectionAnalysis analysis(form, prompter, input, results);
-    analysis.search = search;
-    analysis.variabili();
+Outcome run(const FieldMap& form, NeutralAxisSearch search) {
+    const Analysed analysed = analyse(form, search);
     Outcome o;
-    for (const auto& [name, label] : results.labels()) o.captions.push_back(std::string(name) + " " + label->text);
-    o.messages = prompter.shown;
+    for (const auto& [name, label] : analysed.results.labels()) o.captions.push_back(std::string(name) + " " + label->text);
+    o.messages = analysed.messages;
     return o;
 }
 

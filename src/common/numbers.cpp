@@ -76,25 +76,21 @@ std::string significant(double value, int digits) {
     return locale_form(buffer);
 }
 
+// Reads a locale number with the C reader of the wanted type; a value beyond its range fails.
+template <typename Number>
+std::optional<Number> read_locale(std::string_view text, Number (*reader)(const char*, char**)) {
+    const std::string normal = normalised_locale_number(text);
+    if (normal.empty()) return std::nullopt;
+    errno = 0;
+    const Number value = reader(normal.c_str(), nullptr);
+    if (errno == ERANGE && std::isinf(value)) return std::nullopt;
+    return value;
+}
+
 }  // namespace
 
-std::optional<double> locale_double(std::string_view text) {
-    const std::string normal = normalised_locale_number(text);
-    if (normal.empty()) return std::nullopt;
-    errno = 0;
-    const double value = std::strtod(normal.c_str(), nullptr);
-    if (errno == ERANGE && std::isinf(value)) return std::nullopt;
-    return value;
-}
-
-std::optional<float> locale_single(std::string_view text) {
-    const std::string normal = normalised_locale_number(text);
-    if (normal.empty()) return std::nullopt;
-    errno = 0;
-    const float value = std::strtof(normal.c_str(), nullptr);
-    if (errno == ERANGE && std::isinf(value)) return std::nullopt;
-    return value;
-}
+std::optional<double> locale_double(std::string_view text) { return read_locale(text, std::strtod); }
+std::optional<float> locale_single(std::string_view text) { return read_locale(text, std::strtof); }
 
 double leading_number(std::string_view text) {
     std::size_t i = 0;
