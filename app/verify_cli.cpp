@@ -3,110 +3,138 @@
 #include <ostream>
 #include <set>
 
-#include "analysis/field_map.h"
-#include "analysis/section_analysis.h"
 #include "common/json.h"
+#include "common/numbers.h"
+#include "input/form1.h"
 
 namespace norvexa {
 namespace {
 
-const std::set<std::string, std::less<>> text_controls = {
-    "tb",  "th",  "tb2", "th2", "strati", "ta1", "ta2", "ta3", "ta4", "td1",  "td2",  "td3",  "td4",
-    "nbr", "dst", "passo", "ast", "TMS", "TVS", "rettang", "toller", "con1", "con2", "con3", "con4",
-    "con5", "con6", "con7", "con8", "con9", "stl1", "stl2", "stl3", "stl4", "stl5", "stl6", "stl7",
-};
-const std::set<std::string, std::less<>> value_controls = {"rett", "t", "Check5"};
-
 const char* const usage =
     "uso: norvexa-verify [--json] NOME=TESTO ...\n"
-    "  NOME: tb th tb2 th2 t rett strati ta1..ta4 td1..td4 nbr dst passo ast Check5\n"
-    "        TMS TVS rettang toller con1..con9 stl1..stl7 (t, rett, Check5: 1 o 0)\n";
+    "  NOME: un controllo della finestra di input (tb th tb2 th2 t rett strati ta1..ta4 td1..td4\n"
+    "        n1a1..n4a3 f1a1..f4a3 nbr dst passo ast Check5 TMS TVS sl1 sl2 rettang toller\n"
+    "        File1 File2 con1..con9 stl1..stl7 Text1); t, rett, Check5: 1 o 0\n";
 
-bool apply(FieldMap& form, const std::string& arg, std::ostream& err) {
-    const auto equals = arg.find('=');
-    if (equals == std::string::npos) {
-        err << "argomento non valido: " << arg << '\n';
-        return false;
-    }
-    const std::string name = arg.substr(0, equals), text = arg.substr(equals + 1);
-    if (text_controls.count(name)) {
-        form.set_text(name, text);
-        return true;
-    }
-    if (value_controls.count(name) && (text == "0" || text == "1")) {
-        const int value = text == "1";
-        form.set_value(name, value);
-        // The shape options are exclusive: choosing one clears the other.
-        if (value == 1 && name == "t") form.set_value("rett", 0);
-        if (value == 1 && name == "rett") form.set_value("t", 0);
-        return true;
-    }
-    err << (value_controls.count(name) ? "valore non valido per " : "controllo sconosciuto: ") << name << '\n';
-    return false;
+const std::set<std::string, std::less<>> values = {"rett", "t", "COOR", "Check5", "Check1", "sl1", "sl2", "SSTab1"};
+
+bool is_label(std::string_view name) {
+    return name == "ast" || name == "rettang" || name == "toller" || name.substr(0, 3) == "stl" ||
+           name.substr(0, 3) == "con";
 }
 
-void print_json(const FieldMap& form, const AnalysisResults& results, const ScriptedPrompter& prompter,
-                std::ostream& out) {
+bool is_chosen(std::string_view name) {
+    const bool bar_field = name.size() == 4 && (name[0] == 'n' || name[0] == 'f') && name[2] == 'a';
+    return bar_field || name == "strati" || name == "File1" || name == "File2";
+}
+
+// Sends one NAME=TEXT to the form as the user would; an error text when it cannot.
+std::string apply(Form1& form, Form3& title, const std::string& arg) {
+    const auto equals = arg.find('=');
+    if (equals == std::string::npos) return "argomento non valido: " + arg;
+    const std::string name = arg.substr(0, equals), text = arg.substr(equals + 1);
+    if (name == "Text1") {
+        title.type_title(text);
+        return {};
+    }
+    Control* control = form.find(name);
+    if (!control) return "controllo sconosciuto: " + name;
+    if (!form.usable(name)) return "controllo disabilitato o nascosto: " + name;
+    if (is_label(name)) {
+        control->text = text;
+        return {};
+    }
+    if (name == "sl1" || name == "sl2") {
+        const auto position = read_file_number(text);
+        if (!position || !form.move_slider(name, static_cast<int>(*position))) return "posizione non valida per " + name;
+        return {};
+    }
+    if (name == "rett" || name == "t" || name == "Check5") {
+        if (text != "0" && text != "1") return "valore non valido per " + name + " (1 o 0)";
+        const int wanted = text == "1";
+        if (control->value == wanted) return {};
+        if (name != "Check5" && wanted == 0) return "un'opzione si deseleziona scegliendo l'altra: " + name;
+        form.click(name);
+        return {};
+    }
+    if (is_chosen(name)) return form.choose(name, text) ? std::string{} : "voce non presente nella lista di " + name + ": " + text;
+    if (!form.type(name, text)) return "il controllo non accetta testo: " + name;
+    form.leave(name);
+    return {};
+}
+
+void print_message(const Message& m, std::ostream& out) {
+    out << "{\"text\": " << json_string(m.text) << ", \"title\": " << json_string(m.title)
+        << ", \"icon\": " << json_string(icon_name(m.icon)) << "}";
+}
+
+void print_json(const Form1& form, const Form3& title, const AnalysisResults& results,
+                const std::vector<Message>& run_messages, std::ostream& out) {
     out << "{\"results\": {";
     const char* separator = "";
     for (const auto& [name, label] : results.labels()) {
         out << separator << json_string(name) << ": " << json_string(label->text);
         separator = ", ";
     }
-    out << "}, \"form\": {";
+    out << "}, \"form\": {\"Text1\": " << json_string(title.Text1.text);
+    for (const auto& [name, control] : form.controls())
+        out << ", " << json_string(name) << ": "
+            << json_string(values.count(name) ? std::to_string(control->value) : control->text);
+    out << "}, \"controls\": {";
     separator = "";
-    for (const auto& [name, control] : form.controls) {
-        const bool valued = value_controls.count(name) > 0;
-        if (!valued && !text_controls.count(name)) continue;
-        out << separator << json_string(name) << ": "
-            << json_string(valued ? std::to_string(control.value) : control.text);
+    for (const auto& [name, c] : form.controls()) {
+        out << separator << json_string(name) << ": {\"text\": " << json_string(c->text) << ", \"items\": [";
+        for (std::size_t i = 0; i < c->items.size(); ++i) out << (i ? ", " : "") << json_string(c->items[i]);
+        out << "], \"enabled\": " << (c->enabled ? "true" : "false") << ", \"visible\": "
+            << (c->visible ? "true" : "false") << ", \"back\": " << c->back << ", \"value\": " << c->value << "}";
         separator = ", ";
     }
     out << "}, \"message\": ";
-    if (prompter.shown.empty()) {
-        out << "null";
-    } else {
-        const Message& m = prompter.shown.back();
-        out << "{\"text\": " << json_string(m.text) << ", \"title\": " << json_string(m.title)
-            << ", \"icon\": " << json_string(icon_name(m.icon)) << "}";
-    }
+    if (run_messages.empty()) out << "null";
+    else print_message(run_messages.back(), out);
     out << "}\n";
 }
 
 }  // namespace
 
 int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    ScriptedPrompter prompter;
+    HelpLine help;
+    Form3 title;
+    AnalysisWindow analysis;
+    Form1 form(title, analysis, prompter, help);
+    // Without a material library the verifier still works on the form's materials.
+    form.Form_Load(Form1::MissingFolders::go_on);
+
     bool json = false;
-    FieldMap form = FieldMap::with_start_values();
     for (const std::string& arg : args) {
         if (arg == "--json") {
             json = true;
-        } else if (arg == "--help" || arg == "-h") {
+            continue;
+        }
+        if (arg == "--help" || arg == "-h") {
             out << usage;
             return exit_holds;
-        } else if (!apply(form, arg, err)) {
-            err << usage;
+        }
+        const std::string error = apply(form, title, arg);
+        for (const Message& m : prompter.shown) err << m.title << ": " << m.text << '\n';
+        prompter.shown.clear();
+        if (!error.empty()) {
+            err << error << '\n' << usage;
             return exit_usage;
         }
     }
 
-    ScriptedPrompter prompter;
-    AnalysisInput input;
-    AnalysisResults results;
-    SectionAnalysis analysis(form, prompter, input, results);
-    analysis.variabili();
-    form.set_mouse_pointer(default_pointer);
-
-    if (json) {
-        print_json(form, results, prompter, out);
-    } else if (prompter.shown.empty()) {
+    form.Command1_Click();
+    const AnalysisResults& results = analysis.results;
+    if (json) print_json(form, title, results, prompter.shown, out);
+    else if (prompter.shown.empty())
         for (const auto& [name, label] : results.labels()) out << name << ' ' << label->text << '\n';
-    }
     for (const Message& m : prompter.shown) err << m.title << ": " << m.text << '\n';
 
     if (!prompter.shown.empty()) return exit_message;
     const bool bending = results.vf.text == "Flessione verificata";
-    const bool shear = form.value("Check5") == 0 || results.lvtaglio.text == "Taglio verificato";
+    const bool shear = form.Check5.value == 0 || results.lvtaglio.text == "Taglio verificato";
     return bending && shear ? exit_holds : exit_fails;
 }
 

@@ -13,8 +13,9 @@ struct Result {
     int status = -1;
 };
 
-Result verify(const std::string& args) {
-    const std::string command = std::string(NORVEXA_VERIFY_PATH) + " " + args + " 2>/dev/null";
+// Runs the verifier; standard error is dropped unless merged into the output.
+Result verify(const std::string& args, bool with_errors = false) {
+    const std::string command = std::string(NORVEXA_VERIFY_PATH) + " " + args + (with_errors ? " 2>&1" : " 2>/dev/null");
     Result r;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return r;
@@ -58,14 +59,43 @@ TEST(NorvexaVerify, ARefusedRunReportsItsMessageBox) {
 TEST(NorvexaVerify, ExitStatusSaysWhetherTheVerificationsHold) {
     EXPECT_EQ(verify(example + " TMS=200").status, 1);
     EXPECT_EQ(verify(example + " TVS=300").status, 1);
-    EXPECT_EQ(verify(example + " TMS=200 Check5=0 TVS=").status, 1);
-    EXPECT_EQ(verify(example + " Check5=0 TVS= ast=").status, 0);
+    EXPECT_EQ(verify(example + " TMS=200 Check5=0").status, 1);
+    EXPECT_EQ(verify(example + " TVS=300 Check5=0").status, 0);
 }
 
 TEST(NorvexaVerify, UsageErrors) {
     EXPECT_EQ(verify("foo=1").status, 64);
     EXPECT_EQ(verify("t=2").status, 64);
     EXPECT_EQ(verify("tb").status, 64);
+    EXPECT_EQ(verify("sl1=41").status, 64);
+    EXPECT_EQ(verify("strati=5").status, 64);
+    const Result disabled = verify("ta2=3", true);
+    EXPECT_EQ(disabled.status, 64);
+    EXPECT_NE(disabled.out.find("ta2"), std::string::npos);
+    EXPECT_EQ(verify("Check5=0 nbr=2").status, 64);
+    EXPECT_EQ(verify("th2=40").status, 64);
+}
+
+TEST(NorvexaVerify, DrivesTheInputFormAsTyping) {
+    const Result height = verify("--json th=12.5");
+    EXPECT_NE(height.out.find("\"th\": {\"text\": \"12,5\", \"items\": [\"\", \"10\""), std::string::npos) << height.out;
+    EXPECT_NE(height.out.find("\"td1\": {\"text\": \"\", \"items\": [\"\", \"3\", \"4\", \"5\", \"-----\", \"7,5\", \"8,5\", \"9,5\"]"),
+              std::string::npos);
+
+    const Result stirrups = verify("--json nbr=2 dst=8 passo=20");
+    EXPECT_NE(stirrups.out.find("\"ast\": {\"text\": \"5,03\""), std::string::npos);
+
+    const Result tee = verify("tb=60 th=15 t=1 tb2=30 th2=45 ta1=9,42 td1=55 TMS=100 TVS=100 nbr=2 dst=8 passo=10");
+    EXPECT_EQ(tee.status, 0);
+    EXPECT_NE(tee.out.find("lbweb 300\n"), std::string::npos);
+
+    const Result bars = verify("--json tb=30 th=50 n1a1=2 f1a1=16 n1a2=3 f1a2=14 td1=46 Check5=0");
+    EXPECT_NE(bars.out.find("\"ta1\": \"8,64\""), std::string::npos);
+}
+
+TEST(NorvexaVerify, MessagesWhileTypingGoToStandardError) {
+    const Result r = verify("th=abc", true);
+    EXPECT_NE(r.out.find("Attenzione: Errore di sintassi: abc\n"), std::string::npos) << r.out;
 }
 
 }  // namespace

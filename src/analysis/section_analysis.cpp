@@ -2,6 +2,7 @@
 
 #include "analysis/bending_results.h"
 #include "analysis/form_numbers.h"
+#include "analysis/layer_count.h"
 #include "analysis/moment.h"
 #include "analysis/shear.h"
 #include "common/arithmetic_fault.h"
@@ -9,9 +10,6 @@
 
 namespace norvexa {
 namespace {
-
-const char* const layer_counts[] = {"N° 1 Strati barre", "N° 2 Strati barre", "N° 3 Strati barre",
-                                    "N° 4 Strati barre"};
 
 std::string field(const char* stem, int layer) { return stem + std::to_string(layer + 1); }
 
@@ -66,10 +64,7 @@ SectionAnalysis::Outcome SectionAnalysis::refuse() {
 
 SectionAnalysis::Outcome SectionAnalysis::read_and_check_section() {
     group_ = "Armature Longitudinali";
-    const std::string count = form_.text("strati");
-    int layers = 0;
-    for (int n = 0; n < 4; ++n)
-        if (count == layer_counts[n]) layers = n + 1;
+    const int layers = layer_count_of(form_.text("strati"));
     // A count that is none of the list's items cannot say which layers are required.
     if (layers == 0) return refuse();
     for (int i = 0; i < 4; ++i) {

@@ -1,0 +1,145 @@
+#include "common/line_file.h"
+
+#include <array>
+#include <cstdio>
+#include <random>
+#include <system_error>
+
+namespace norvexa {
+namespace {
+
+// The code points of bytes 0x80..0x9F. The five bytes Windows-1252 leaves unassigned
+// stand for the C1 control of the same number, so every byte survives a round trip.
+constexpr std::array<char32_t, 32> high_controls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+char to_byte(char32_t code_point) {
+    if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF)) return static_cast<char>(code_point);
+    for (std::size_t i = 0; i < high_controls.size(); ++i)
+        if (high_controls[i] == code_point) return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+// Windows-1252 reaches no further than U+2122, so three bytes are enough.
+void append_utf8(std::string& out, char32_t code_point) {
+    if (code_point < 0x80) {
+        out += static_cast<char>(code_point);
+    } else if (code_point < 0x800) {
+        out += static_cast<char>(0xC0 | (code_point >> 6));
+        out += static_cast<char>(0x80 | (code_point & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (code_point >> 12));
+        out += static_cast<char>(0x80 | ((code_point >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code_point & 0x3F));
+    }
+}
+
+// Decodes the UTF-8 sequence starting at text[i] and advances i past it. A malformed
+// sequence (bad lead or continuation byte, overlong form, surrogate, beyond U+10FFFF,
+// cut short) yields nullopt and advances one byte, so each of its bytes becomes '?'.
+std::optional<char32_t> next_code_point(std::string_view text, std::size_t& i) {
+    const auto at = [&](std::size_t k) -> char32_t { return static_cast<unsigned char>(text[k]); };
+    const char32_t lead = at(i);
+    if (lead < 0x80) {
+        ++i;
+        return lead;
+    }
+    const std::size_t length = (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
+    static constexpr char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    char32_t code_point = lead & (0x7F >> length);
+    bool valid = length != 0 && i + length <= text.size();
+    for (std::size_t k = 1; valid && k < length; ++k) {
+        valid = (at(i + k) & 0xC0) == 0x80;
+        code_point = (code_point << 6) | (at(i + k) & 0x3F);
+    }
+    valid = valid && code_point >= smallest[length] && code_point <= 0x10FFFF &&
+            (code_point < 0xD800 || code_point > 0xDFFF);
+    i += valid ? length : 1;
+    return valid ? std::optional(code_point) : std::nullopt;
+}
+
+std::vector<std::string> split_lines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    while (!bytes.empty()) {
+        const auto end = bytes.find('\n');
+        auto line = bytes.substr(0, end);
+        if (end != std::string_view::npos && line.ends_with('\r')) line.remove_suffix(1);
+        lines.push_back(from_windows1252(line));
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+    }
+    return lines;
+}
+
+// A name no other writer picks: the target's name, a random number, in the same folder
+// so that the rename stays on one file system.
+std::filesystem::path temporary_beside(const std::filesystem::path& path) {
+    static std::mt19937_64 random{std::random_device{}()};
+    auto name = "." + path.filename().string() + "." + std::to_string(random()) + ".tmp";
+    return path.parent_path() / name;
+}
+
+// Creates the file and writes the bytes; on failure removes what it created.
+bool write_new_file(const std::filesystem::path& path, const std::string& bytes) {
+    // "x" refuses an existing file, so a temporary name never clobbers another file.
+    std::FILE* file = std::fopen(path.c_str(), "wbx");
+    if (!file) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool closed = std::fclose(file) == 0;
+    if (written && closed) return true;
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+    return false;
+}
+
+}  // namespace
+
+std::string to_windows1252(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto code_point = next_code_point(utf8, i);
+        out += code_point ? to_byte(*code_point) : '?';
+    }
+    return out;
+}
+
+std::string from_windows1252(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        append_utf8(out, byte >= 0x80 && byte < 0xA0 ? high_controls[byte - 0x80] : byte);
+    }
+    return out;
+}
+
+std::optional<std::vector<std::string>> read_lines(const std::filesystem::path& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return std::nullopt;
+    std::string bytes;
+    char buffer[4096];
+    while (const std::size_t count = std::fread(buffer, 1, sizeof buffer, file)) bytes.append(buffer, count);
+    // A folder opens but fails on the first read.
+    const bool failed = std::ferror(file);
+    std::fclose(file);
+    if (failed) return std::nullopt;
+    return split_lines(bytes);
+}
+
+bool write_lines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& line : lines) bytes += to_windows1252(line) + "\r\n";
+    const auto temporary = temporary_beside(path);
+    if (!write_new_file(temporary, bytes)) return false;
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (!error) return true;
+    std::filesystem::remove(temporary, error);
+    return false;
+}
+
+}  // namespace norvexa

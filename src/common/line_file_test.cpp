@@ -1,0 +1,104 @@
+#include "common/line_file.h"
+
+#include <fstream>
+#include <iterator>
+
+#include <gtest/gtest.h>
+
+#include "common/scratch_folder.h"
+
+namespace norvexa {
+namespace {
+
+std::string file_bytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void put_bytes(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+TEST(Windows1252, ConvertsBothWays) {
+    struct Case { const char* utf8; const char* bytes; } cases[] = {
+        {"Ø 16", "\xD8 16"}, {"90°", "90\xB0"}, {"é", "\xE9"},    {"€", "\x80"},
+        {"‰", "\x89"},       {"ÿ", "\xFF"},     {"Ÿ", "\x9F"},    {"\u00A0", "\xA0"},
+        {"\u0081", "\x81"},  {"\u009D", "\x9D"}, {"plain", "plain"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(to_windows1252(c.utf8), c.bytes) << c.utf8;
+        EXPECT_EQ(from_windows1252(c.bytes), c.utf8) << c.utf8;
+    }
+}
+
+TEST(Windows1252, WritesQuestionMarksForWhatItCannotHold) {
+    struct Case { const char* utf8; const char* bytes; } cases[] = {
+        {"Ω", "?"},                  // no Windows-1252 byte
+        {"\u0080", "?"},             // its byte holds the euro sign
+        {"a😀b", "a?b"},             // four-byte sequence
+        {"\xC3", "?"},               // cut short
+        {"\xE2\x82z", "??z"},        // cut short before another character
+        {"\xC0\xAF", "??"},          // overlong '/'
+        {"\xED\xA0\x80", "???"},     // surrogate
+        {"\xF4\x90\x80\x80", "????"}, // beyond U+10FFFF
+        {"\x80x\xFF", "?x?"},        // stray bytes
+    };
+    for (const auto& c : cases) EXPECT_EQ(to_windows1252(c.utf8), c.bytes) << c.bytes;
+}
+
+TEST(LineFile, SplitsOnCrLfAndLoneLf) {
+    const ScratchFolder folder;
+    const auto path = folder.path() / "lines";
+    struct Case { const char* bytes; std::vector<std::string> lines; } cases[] = {
+        {"", {}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\nb\n", {"a", "b"}},
+        {"a\r\nb", {"a", "b"}},
+        {"\r\n\r\n", {"", ""}},
+        {"a\n\nb", {"a", "", "b"}},
+        {"a\rb\r\n", {"a\rb"}},
+        {"\xD8 12\r\n", {"Ø 12"}},
+    };
+    for (const auto& c : cases) {
+        put_bytes(path, c.bytes);
+        EXPECT_EQ(read_lines(path), c.lines) << '"' << c.bytes << '"';
+    }
+}
+
+TEST(LineFile, ReadFailsWhenNothingCanBeRead) {
+    const ScratchFolder folder;
+    EXPECT_FALSE(read_lines(folder.path() / "missing").has_value());
+    EXPECT_FALSE(read_lines(folder.path()).has_value());
+}
+
+TEST(LineFile, WritesCrLfAfterEveryLineInWindows1252) {
+    const ScratchFolder folder;
+    const auto path = folder.path() / "out.txt";
+    const std::vector<std::string> lines = {"Ø 16", "90°", "", "é €", "Ω"};
+    ASSERT_TRUE(write_lines(path, lines));
+    EXPECT_EQ(file_bytes(path), "\xD8 16\r\n90\xB0\r\n\r\n\xE9 \x80\r\n?\r\n");
+    EXPECT_EQ(read_lines(path), (std::vector<std::string>{"Ø 16", "90°", "", "é €", "?"}));
+    ASSERT_TRUE(write_lines(path, {}));
+    EXPECT_EQ(file_bytes(path), "");
+}
+
+TEST(LineFile, FailedWriteLeavesThePreviousFileAndNoTemporary) {
+    const ScratchFolder folder;
+    EXPECT_FALSE(write_lines(folder.path() / "no such folder" / "file", {"x"}));
+
+    const auto old_file = folder.path() / "project";
+    put_bytes(old_file, "old\r\n");
+    EXPECT_FALSE(write_lines(old_file / "inside", {"x"}));  // a file is no folder
+
+    const auto directory = folder.path() / "taken";
+    std::filesystem::create_directories(directory / "content");
+    EXPECT_FALSE(write_lines(directory, {"x"}));
+    EXPECT_TRUE(std::filesystem::is_directory(directory / "content"));
+
+    EXPECT_EQ(file_bytes(old_file), "old\r\n");
+    const auto entries = std::distance(std::filesystem::directory_iterator(folder.path()), {});
+    EXPECT_EQ(entries, 2);  // "project" and "taken" only
+}
+
+}  // namespace
+}  // namespace norvexa

@@ -1,0 +1,151 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "analysis/field_source.h"
+#include "common/control.h"
+#include "common/help_line.h"
+#include "common/prompter.h"
+#include "drawing/analysis_window.h"
+#include "input/form3.h"
+#include "materials/material_files.h"
+
+namespace norvexa {
+
+// What the input form's tool bars and list double-clicks open elsewhere in the
+// program; an unset hook does nothing.
+struct Form1Hooks {
+    std::function<void()> nuovo, apri, salva, stampa, guidanon, kalk, Relazione;
+    std::function<void()> show_concrete_library, show_steel_library;
+};
+
+// The section input window as a model: its controls, their handlers and the
+// unsaved-changes flag. The window layer forwards every widget event to a handler and
+// then shows the controls; the analysis reads the controls through FieldSource.
+class Form1 : public FieldSource {
+  public:
+    Form1(Form3& title, AnalysisWindow& analysis, Prompter& prompter, HelpLine& help);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    enum class Load { loaded, folders_missing };
+    enum class MissingFolders { stop, go_on };
+    // The load sequence: placement, display settings, material lists, list contents.
+    // With a material folder missing it stops before filling the lists, unless told to
+    // go on (the verifier works without a library).
+    Load Form_Load(MissingFolders missing = MissingFolders::stop);
+    void Form_Activate();
+
+    // Events by control name, as the window layer and the verifier send them. Each
+    // returns false when the control has no such event.
+    bool type(std::string_view name, const std::string& text);  // key press, then the new text
+    bool leave(std::string_view name);                          // validation on leaving
+    bool choose(std::string_view name, const std::string& item);  // list item chosen
+    bool click(std::string_view name);                          // option button, check box, command
+    bool double_click(std::string_view name);
+    bool move_slider(std::string_view name, int position);      // false also when out of range
+    void show_tab(int tab);
+    void pointer_over(std::string_view name);
+
+    // Named access to every control; nullptr for an unknown name.
+    Control* find(std::string_view name);
+    const Control* find(std::string_view name) const;
+    // Enabled and visible, inside an enabled frame.
+    bool usable(std::string_view name) const;
+    // Every control by name, in a stable order.
+    const std::vector<std::pair<std::string, Control*>>& controls() const { return registry_; }
+    // Sets a control's text; when it really changes, its change handler runs.
+    void set_text(Control& control, std::string text);
+
+    // FieldSource.
+    std::string text(std::string_view control) const override;
+    int value(std::string_view control) const override;
+    void set_back(std::string_view control, Colour colour) override;
+    void set_mouse_pointer(int pointer) override { mouse_pointer = pointer; }
+
+    // Handlers.
+    void rett_Click();
+    void t_Click();
+    void size_Change(Control& size);  // tb, th, tb2, th2
+    void point_to_comma_Validate(Control& field);
+    void SSTab1_Click();
+    void Toolbar_ButtonClick(int bar, int button);
+    void strati_Click();
+    void bar_Change(Control& field);       // a count or diameter field
+    void bar_Chosen(int layer, int group);  // a count or diameter chosen or left
+    void ta_Change(int layer);
+    void ta_KeyDown(int layer);
+    void td_Change(int layer);
+    void stirrup_Change(Control& field);  // nbr, dst, passo
+    void stirrup_Validate(Control& field);
+    void Check5_Click();
+    void Check1_Click() { salvaconnome = true; }
+    void action_Change(Control& action);  // TMS, TVS
+    void action_Validate(Control& action);
+    void sl1_Change();
+    void sl2_Change();
+    void Command1_Click();
+    void Command1_MouseDown();
+    void Command1_MouseUp();
+    void File_Click(MaterialKind kind);
+    void File_LostFocus(MaterialKind kind);
+
+    bool salvaconnome = false;
+    int mouse_pointer = default_pointer;
+    int top = 0, left = 0;  // twips, in the main window
+    Form1Hooks hooks;
+
+    // Shape choice and sizes.
+    Control rett, t, COOR, lblB2, lblH2, webSketch;
+    Control tb, th, tb2, th2;
+    // Bar layers: layer k is index k - 1.
+    Control strati;
+    std::array<Control, 4> ta, td, lblAs, lblD, barFrame, returnButton;
+    std::array<std::array<Control, 3>, 4> n, f, groupArea;  // count, diameter, area of group g
+    std::array<Control, 4> total;                            // atot, ATOT2..ATOT4
+    Control SSTab1;                                          // value: the open tab
+    // Stirrups, actions, precision, calculate.
+    Control frameStaffe, lblNbr, lblDst, lblPasso, lblAst;
+    Control nbr, dst, passo, ast, Check5, Check1;
+    Control TMS, TVS;
+    Control sl1, sl2, rettang, toller;
+    Control Command1;
+    // Materials: File1 steel, File2 concrete; text is the selected file name.
+    Control File1, File2;
+    std::array<Control, 7> stl;
+    std::array<Control, 9> con;
+    // Panels coloured by the display settings.
+    Control Shape5, Shape6, Shape7, Shape8, Shape9, Shape10, Shape11, Frame1;
+    std::array<Control, 4> s, sq;
+
+  private:
+    void build_registry();
+    void bind_handlers();
+    void apply_settings();
+    void fill_lists();
+    bool entry_accepted(Control& field);
+    void rebuild_lists();
+    void switch_layers();
+    void clear_bar_list(int layer);
+    void update_stirrup_area();
+    void read_material(MaterialKind kind);
+    Colour switched_off() const { return s[0].back; }
+
+    Form3& title_;
+    AnalysisWindow& analysis_;
+    Prompter& prompter_;
+    HelpLine& help_;
+    std::vector<std::pair<std::string, Control*>> registry_;
+    std::unordered_map<std::string_view, Control*> by_name_;
+    std::unordered_map<std::string_view, std::string_view> frame_of_;
+    std::unordered_map<const Control*, std::function<void()>> on_change_, on_validate_, on_choose_, on_click_;
+    std::unordered_map<const Control*, std::function<void()>> on_key_down_, on_double_click_;
+};
+
+}  // namespace norvexa

@@ -1,0 +1,102 @@
+// Handlers of the stirrups, the shear switch, the design actions, the precision
+// sliders, the calculate command and the material lists.
+#include "common/numbers.h"
+#include "input/form1.h"
+#include "input/input_rules.h"
+
+namespace norvexa {
+
+void Form1::stirrup_Change(Control& field) {
+    salvaconnome = true;
+    if (!entry_accepted(field)) return;
+    // A spacing of 0 would divide by zero: it is emptied like a zero size.
+    if (&field == &passo && leading_number_is_zero(field.text)) {
+        set_text(field, "");
+        return;
+    }
+    update_stirrup_area();
+}
+
+void Form1::update_stirrup_area() {
+    if (nbr.text.empty() || dst.text.empty() || passo.text.empty()) return;
+    ast.text = stirrup_area_text(nbr.text, dst.text, passo.text);
+}
+
+void Form1::stirrup_Validate(Control& field) {
+    const bool filled = !nbr.text.empty() && !dst.text.empty() && !passo.text.empty();
+    if (!filled) ast.text.clear();
+    else if (&field == &passo) set_text(passo, points_to_commas(passo.text));
+}
+
+void Form1::Check5_Click() {
+    salvaconnome = true;
+    const bool on = Check5.value == 1;
+    if (on) analysis_.clear_shear_results();
+    analysis_.Frame3.visible = on;
+    for (Control* c : {&frameStaffe, &lblNbr, &lblDst, &lblPasso, &lblAst}) c->enabled = on;
+    for (Control* field : {&nbr, &dst, &passo}) {
+        if (!on) set_text(*field, "");
+        field->back = on ? colours::white : switched_off();
+    }
+    TVS.enabled = on;
+    TVS.back = on ? colours::white : switched_off();
+    set_text(TVS, on ? "0" : "");
+}
+
+void Form1::action_Change(Control& action) {
+    salvaconnome = true;
+    if (!action.text.empty()) entry_accepted(action);
+}
+
+void Form1::action_Validate(Control& action) { set_text(action, action_on_leaving(action.text)); }
+
+void Form1::sl1_Change() {
+    salvaconnome = true;
+    rettang.text = to_text(sl1.value / 10.0);
+}
+
+void Form1::sl2_Change() {
+    salvaconnome = true;
+    toller.text = to_text(sl2.value);
+}
+
+void Form1::Command1_Click() {
+    analysis_.variabili(*this, prompter_);
+    mouse_pointer = default_pointer;
+}
+
+void Form1::Command1_MouseDown() {
+    analysis_.sf.visible = true;
+    Command1.back = rgb(128, 128, 128);
+}
+
+void Form1::Command1_MouseUp() {
+    analysis_.sf.visible = false;
+    Command1.back = colours::button_face;
+}
+
+void Form1::File_Click(MaterialKind kind) {
+    salvaconnome = true;
+    read_material(kind);
+}
+
+void Form1::read_material(MaterialKind kind) {
+    const bool steel = kind == MaterialKind::steel;
+    const std::string name = (steel ? File1 : File2).text;
+    const MaterialRead read = norvexa::read_material(kind, name);
+    if (read.error != MaterialError::none) {
+        prompter_.ask({"Impossibile leggere il materiale " + name + ": il file manca o ha meno di " +
+                           std::to_string(field_count(kind)) + " righe",
+                       Icon::critical, Buttons::ok, "Errore"});
+        return;
+    }
+    Control* labels = steel ? stl.data() : con.data();
+    labels[0].text = name;
+    for (std::size_t i = 0; i < read.material.fields.size(); ++i) labels[i + 1].text = read.material.fields[i];
+}
+
+void Form1::File_LostFocus(MaterialKind kind) {
+    (kind == MaterialKind::steel ? File1 : File2).items = list_materials(kind);
+}
+
+}  // namespace norvexa

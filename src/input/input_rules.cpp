@@ -1,0 +1,79 @@
+#include "input/input_rules.h"
+
+#include <algorithm>
+
+#include "common/numbers.h"
+
+namespace norvexa {
+
+Entry check_entry(const std::string& text) {
+    if (locale_double(text)) return Entry::number;
+    return text.empty() ? Entry::empty : Entry::refused;
+}
+
+std::string syntax_error_text(const std::string& text) { return "Errore di sintassi: " + text; }
+
+bool leading_number_is_zero(const std::string& text) { return leading_number(text) == 0; }
+
+std::string points_to_commas(std::string text) {
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+std::vector<std::string> spacing_items(double total_height) {
+    std::vector<std::string> items{""};
+    const double largest = std::min(0.8 * total_height, 30.0);
+    for (int s = 4; s <= largest; ++s) items.push_back(to_text(s));
+    return items;
+}
+
+std::vector<std::string> depth_items(double h1, double h2, bool tee) {
+    std::vector<std::string> items{""};
+    if (h1 > 5)
+        for (int d : {3, 4, 5}) items.push_back(to_text(d));
+    items.push_back(depth_separator);
+    if (h1 > 10)
+        for (int below : {5, 4, 3}) items.push_back(to_text(h1 - below));
+    const double total = h1 + h2;
+    if (tee && h2 > 0 && total > 13) {
+        items.push_back(depth_separator);
+        for (int below : {5, 4, 3}) items.push_back(to_text(total - below));
+    }
+    return items;
+}
+
+Colour layer_tint(int layer) {
+    constexpr Colour tints[] = {rgb(255, 192, 192), rgb(192, 192, 255), rgb(192, 255, 192), rgb(255, 192, 255)};
+    return tints[layer];
+}
+
+double height_of(const std::string& text) { return round_to(locale_double(text).value_or(0), 2); }
+
+std::string group_area_text(const std::string& count, const std::string& diameter) {
+    const double n = locale_double(count).value_or(0);
+    const double d = locale_double(diameter).value_or(0);
+    const double area = round_to(n * 3.1415 * (d / 2) * (d / 2) / 100, 2);
+    return area == 0 ? std::string{} : to_text(area);
+}
+
+std::string layer_total_text(const std::array<std::string, 3>& group_areas) {
+    double total = 0;
+    for (const std::string& area : group_areas)
+        if (!area.empty()) total += round_to(locale_double(area).value_or(0), 2);
+    return total == 0 ? std::string{} : to_text(total);
+}
+
+std::string stirrup_area_text(const std::string& arms, const std::string& diameter_mm, const std::string& spacing_cm) {
+    const auto nb = locale_double(arms), mm = locale_double(diameter_mm), s = locale_double(spacing_cm);
+    if (!nb || !mm || !s || *s == 0) return {};
+    const double d = *mm / 10;
+    return rounded_text(100 / *s * *nb * 3.1415 * (d / 2) * (d / 2), 2);
+}
+
+std::string action_on_leaving(const std::string& text) {
+    if (text.find(',') != std::string::npos)
+        if (const auto value = locale_double(text)) return to_text(*value);
+    return to_text(leading_number(text));
+}
+
+}  // namespace norvexa

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "common/colour.h"
+
+namespace norvexa {
+
+// The numeric entry rule: a text is a number (the field's further steps run), empty
+// (accepted without a message, nothing further) or refused (message, field emptied).
+enum class Entry { number, empty, refused };
+Entry check_entry(const std::string& text);
+
+// The syntax-error message text for a refused field text.
+std::string syntax_error_text(const std::string& text);
+
+// True when the text's leading point-decimal number is 0 ("0", "0,5", "00", "").
+bool leading_number_is_zero(const std::string& text);
+
+// Every "." replaced by ",".
+std::string points_to_commas(std::string text);
+
+// The spacing list for a total height H in cm: an empty item, then 4, 5, ... up to
+// 0.8 H, at most 30.
+std::vector<std::string> spacing_items(double total_height);
+
+// The depth list of each layer: top-bar depths 3, 4, 5 when H1 > 5, a separator, the
+// bottom-bar depths H1 - 5 .. H1 - 3 when H1 > 10, and for a T section with a web the
+// depths H - 5 .. H - 3 below another separator when H > 13.
+std::vector<std::string> depth_items(double h1, double h2, bool tee);
+
+constexpr const char* depth_separator = "-----";
+
+// The pale tint of a layer's fields (layer 0 red, 1 blue, 2 green, 3 magenta).
+Colour layer_tint(int layer);
+
+// Reads a height field: the locale number rounded to 2 decimals, 0 when empty or not a number.
+double height_of(const std::string& text);
+
+// Area in cm² of n bars of diameter d mm (π taken as 3.1415), rounded to 2 decimals;
+// empty when 0. Empty or non-numeric texts count as 0.
+std::string group_area_text(const std::string& count, const std::string& diameter);
+
+// Sum of the non-empty group areas, each rounded to 2 decimals; empty when 0 or none.
+std::string layer_total_text(const std::array<std::string, 3>& group_areas);
+
+// Stirrup area per metre, cm²/m: (100 / S) · Nb · 3.1415 · (D / 20)², rounded to
+// 2 decimals; for three non-empty numeric texts with a non-zero spacing.
+std::string stirrup_area_text(const std::string& arms, const std::string& diameter_mm, const std::string& spacing_cm);
+
+// The text a design action takes when its field is left: a text with a comma that
+// reads as a locale number keeps its value ("150,75", "1.000,5" -> "1000,5"); any other
+// text becomes the value of its leading point-decimal number ("12.5" -> "12,5",
+// "1e3" -> "1000", "" -> "0").
+std::string action_on_leaving(const std::string& text);
+
+}  // namespace norvexa

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace norvexa {
+
+enum class MaterialKind { steel, concrete };
+
+// A concrete or a steel: its name (which is its file name) and its property texts in
+// file order, exactly as typed: steel fyk, gammaS, fyd, Es, epsyd, epssu (six);
+// concrete Rck, fck, gammaC, fcd, alfa, fcdstar, epscu, taurd (eight).
+struct Materiale {
+    MaterialKind kind = MaterialKind::steel;
+    std::string nome;
+    std::vector<std::string> fields;
+
+    bool operator==(const Materiale&) const = default;
+};
+
+std::size_t field_count(MaterialKind kind);  // 6 or 8
+std::filesystem::path material_folder(MaterialKind kind);
+
+// "Feb 44 K" and "C 25-30", the materials the input form starts with.
+const Materiale& reference_material(MaterialKind kind);
+// A new material as the library windows start it: empty name and fields but for the
+// defaults gammaS 1,15, Es 200000, epssu 10 / gammaC 1,6, alfa 0,85, epscu 3,5.
+Materiale new_material(MaterialKind kind);
+
+enum class MaterialError { none, invalid_name, missing, unreadable, too_short };
+
+struct MaterialRead {
+    Materiale material;  // valid when error is none
+    MaterialError error = MaterialError::none;
+};
+
+// Reads folder + name: the first six (eight) lines; further lines are ignored. A name
+// that is empty, ".", "..", or holds '/' or '\' is invalid (it would leave the folder).
+MaterialRead read_material(MaterialKind kind, const std::string& name);
+// Writes the six (eight) lines to folder + nome, replacing any file of that name.
+// Returns false when the name is invalid or the write fails.
+bool write_material(const Materiale& material);
+// Removes folder + name; false when it could not be removed.
+bool delete_material(MaterialKind kind, const std::string& name);
+// The names of all regular files in the kind's folder, sorted; empty when the folder is missing.
+std::vector<std::string> list_materials(MaterialKind kind);
+
+}  // namespace norvexa

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "common/colour.h"
+
+namespace norvexa {
+
+// The display settings: four colours and the two slider defaults, as kept in FCOL.
+struct DisplaySettings {
+    Colour concrete = 12648447;  // pale yellow
+    Colour steel = 16777152;     // pale cyan
+    Colour mask = 14737632;      // light grey
+    Colour line = 32768;         // green
+    std::string strip = "20";      // strip-height slider default, 1..40
+    std::string tolerance = "10";  // tolerance slider default, 1..20
+
+    bool operator==(const DisplaySettings&) const = default;
+};
+
+// The raw lines of FCOL as numbers, read all-or-nothing by each window's own rule.
+// Each line is read as a whole number that fits 32 bits (blanks ignored, halves to even).
+// nullopt when the file is missing or any of the first `lines` lines is absent or not such a number.
+std::optional<std::array<long, 6>> read_settings_numbers(int lines);
+
+// The input form's reader: all six lines, or nothing.
+std::optional<DisplaySettings> read_input_form_settings();
+// The analysis window's reader: the first four lines (colours), or nothing.
+std::optional<std::array<Colour, 4>> read_analysis_window_colours();
+
+// Writes the six lines: colours as file numbers, slider texts as they stand, or 40 / 20
+// as file numbers when the text exceeds that bound. Returns false on failure.
+bool write_settings(const DisplaySettings& settings);
+
+}  // namespace norvexa
