@@ -1,6 +1,7 @@
 #include "materials/material_files.h"
 
 #include <algorithm>
+#include <string_view>
 #include <system_error>
 
 #include "common/line_file.h"
@@ -9,8 +10,11 @@
 namespace norvexa {
 namespace {
 
-bool valid_name(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." && name.find_first_of("/\\") == std::string::npos;
+// The name becomes a file name inside the kind's folder; anything that could reach
+// another folder (or cut the path short) is refused.
+bool is_valid_name(const std::string& name) {
+    constexpr std::string_view forbidden("/\\\0", 3);
+    return !name.empty() && name != "." && name != ".." && name.find_first_of(forbidden) == std::string::npos;
 }
 
 }  // namespace
@@ -34,45 +38,44 @@ Materiale new_material(MaterialKind kind) {
 }
 
 MaterialRead read_material(MaterialKind kind, const std::string& name) {
-    MaterialRead read;
-    read.material.kind = kind;
-    read.material.nome = name;
-    if (!valid_name(name)) {
-        read.error = MaterialError::invalid_name;
-        return read;
-    }
-    const std::filesystem::path path = material_folder(kind) / name;
-    const auto lines = read_lines(path);
+    if (!is_valid_name(name)) return {{}, MaterialError::invalid_name};
+    const auto path = material_folder(kind) / name;
+    auto lines = read_lines(path);
     if (!lines) {
-        std::error_code ignored;
-        read.error = std::filesystem::exists(path, ignored) ? MaterialError::unreadable : MaterialError::missing;
-        return read;
+        std::error_code error;
+        const bool missing = !std::filesystem::exists(path, error) && !error;
+        return {{}, missing ? MaterialError::missing : MaterialError::unreadable};
     }
-    if (lines->size() < field_count(kind)) {
-        read.error = MaterialError::too_short;
-        return read;
-    }
-    read.material.fields.assign(lines->begin(), lines->begin() + static_cast<long>(field_count(kind)));
-    return read;
+    const std::size_t count = field_count(kind);
+    if (lines->size() < count) return {{}, MaterialError::too_short};
+    lines->resize(count);
+    return {{kind, name, std::move(*lines)}, MaterialError::none};
 }
 
 bool write_material(const Materiale& material) {
-    if (!valid_name(material.nome) || material.fields.size() != field_count(material.kind)) return false;
-    return write_lines(material_folder(material.kind) / material.nome, material.fields);
+    if (!is_valid_name(material.nome) || material.fields.size() != field_count(material.kind)) return false;
+    const auto folder = material_folder(material.kind);
+    // A fresh program folder has no material folders yet; a failure here shows in the write.
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    return write_lines(folder / material.nome, material.fields);
 }
 
 bool delete_material(MaterialKind kind, const std::string& name) {
-    if (!valid_name(name)) return false;
+    if (!is_valid_name(name)) return false;
+    const auto path = material_folder(kind) / name;
     std::error_code error;
-    return std::filesystem::remove(material_folder(kind) / name, error) && !error;
+    return std::filesystem::is_regular_file(path, error) && std::filesystem::remove(path, error);
 }
 
 std::vector<std::string> list_materials(MaterialKind kind) {
     std::vector<std::string> names;
     std::error_code error;
     for (std::filesystem::directory_iterator it(material_folder(kind), error), end; !error && it != end;
-         it.increment(error))
-        if (it->is_regular_file(error)) names.push_back(it->path().filename().string());
+         it.increment(error)) {
+        std::error_code status_error;
+        if (it->is_regular_file(status_error)) names.push_back(it->path().filename().string());
+    }
     std::sort(names.begin(), names.end());
     return names;
 }

@@ -36,12 +36,15 @@ struct MaterialRead {
 };
 
 // Reads folder + name: the first six (eight) lines; further lines are ignored. A name
-// that is empty, ".", "..", or holds '/' or '\' is invalid (it would leave the folder).
+// that is empty, ".", "..", or holds '/', '\' or a NUL is invalid (it would leave the
+// folder). missing when no such file exists, unreadable when it exists but cannot be read.
 MaterialRead read_material(MaterialKind kind, const std::string& name);
-// Writes the six (eight) lines to folder + nome, replacing any file of that name.
-// Returns false when the name is invalid or the write fails.
+// Writes the six (eight) lines to folder + nome, replacing any file of that name and
+// creating the kind's folder when missing. Returns false when the name is invalid, the
+// field count is not six (eight), or the write fails (any previous file is then kept).
 bool write_material(const Materiale& material);
-// Removes folder + name; false when it could not be removed.
+// Removes the regular file folder + name; false when the name is invalid or no such file
+// could be removed.
 bool delete_material(MaterialKind kind, const std::string& name);
 // The names of all regular files in the kind's folder, sorted; empty when the folder is missing.
 std::vector<std::string> list_materials(MaterialKind kind);

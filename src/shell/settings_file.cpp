@@ -1,6 +1,10 @@
 #include "shell/settings_file.h"
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
+#include <system_error>
+#include <vector>
 
 #include "common/line_file.h"
 #include "common/numbers.h"
@@ -9,52 +13,65 @@
 namespace norvexa {
 namespace {
 
-std::optional<long> whole32(const std::string& line) {
+constexpr int file_lines = 6;
+
+std::optional<long> whole_number(const std::string& line) {
     const auto value = locale_double(line);
     if (!value) return std::nullopt;
-    const double rounded = std::nearbyint(*value);
-    if (rounded < -2147483648.0 || rounded > 2147483647.0) return std::nullopt;
-    return static_cast<long>(rounded);
+    const double whole = std::nearbyint(*value);
+    if (whole < std::numeric_limits<std::int32_t>::min() || whole > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<long>(whole);
 }
 
-Colour colour_of(long value) { return static_cast<Colour>(static_cast<std::uint32_t>(value)); }
+// The colours are kept as signed 32-bit numbers, so the system colours (0x80000000 and
+// above) are negative on disk.
+Colour colour_of(long number) { return static_cast<Colour>(static_cast<std::int32_t>(number)); }
+std::string colour_line(Colour colour) { return file_number(static_cast<std::int32_t>(colour)); }
 
-std::string bounded(const std::string& text, long bound) {
-    const auto value = whole32(text);
+// A slider text whose number lies above the slider's range is written as the range's end.
+std::string slider_line(const std::string& text, int bound) {
+    const auto value = locale_double(text);
     return value && *value > bound ? file_number(bound) : text;
 }
 
 }  // namespace
 
 std::optional<std::array<long, 6>> read_settings_numbers(int lines) {
-    const auto read = read_lines(settings_file());
-    if (!read || read->size() < static_cast<std::size_t>(lines)) return std::nullopt;
+    if (lines < 0 || lines > file_lines) return std::nullopt;
+    const auto text = read_lines(settings_file());
+    if (!text || text->size() < static_cast<std::size_t>(lines)) return std::nullopt;
     std::array<long, 6> numbers{};
     for (int i = 0; i < lines; ++i) {
-        const auto value = whole32((*read)[i]);
-        if (!value) return std::nullopt;
-        numbers[i] = *value;
+        const auto number = whole_number((*text)[i]);
+        if (!number) return std::nullopt;
+        numbers[i] = *number;
     }
     return numbers;
 }
 
 std::optional<DisplaySettings> read_input_form_settings() {
-    const auto n = read_settings_numbers(6);
-    if (!n) return std::nullopt;
-    return DisplaySettings{colour_of((*n)[0]), colour_of((*n)[1]), colour_of((*n)[2]), colour_of((*n)[3]),
-                           std::to_string((*n)[4]), std::to_string((*n)[5])};
+    const auto numbers = read_settings_numbers(file_lines);
+    if (!numbers) return std::nullopt;
+    const auto& n = *numbers;
+    return DisplaySettings{colour_of(n[0]), colour_of(n[1]), colour_of(n[2]), colour_of(n[3]),
+                           std::to_string(n[4]), std::to_string(n[5])};
 }
 
 std::optional<std::array<Colour, 4>> read_analysis_window_colours() {
-    const auto n = read_settings_numbers(4);
-    if (!n) return std::nullopt;
-    return std::array<Colour, 4>{colour_of((*n)[0]), colour_of((*n)[1]), colour_of((*n)[2]), colour_of((*n)[3])};
+    const auto numbers = read_settings_numbers(4);
+    if (!numbers) return std::nullopt;
+    const auto& n = *numbers;
+    return std::array<Colour, 4>{colour_of(n[0]), colour_of(n[1]), colour_of(n[2]), colour_of(n[3])};
 }
 
-bool write_settings(const DisplaySettings& s) {
-    auto signed_colour = [](Colour c) { return file_number(static_cast<std::int32_t>(c)); };
-    return write_lines(settings_file(), {signed_colour(s.concrete), signed_colour(s.steel), signed_colour(s.mask),
-                                         signed_colour(s.line), bounded(s.strip, 40), bounded(s.tolerance, 20)});
+bool write_settings(const DisplaySettings& settings) {
+    // A fresh program folder may not exist yet; a failure here shows in the write.
+    std::error_code ignored;
+    std::filesystem::create_directories(program_folder(), ignored);
+    return write_lines(settings_file(), {colour_line(settings.concrete), colour_line(settings.steel),
+                                         colour_line(settings.mask), colour_line(settings.line),
+                                         slider_line(settings.strip, 40), slider_line(settings.tolerance, 20)});
 }
 
 }  // namespace norvexa

@@ -31,7 +31,8 @@ std::optional<DisplaySettings> read_input_form_settings();
 std::optional<std::array<Colour, 4>> read_analysis_window_colours();
 
 // Writes the six lines: colours as file numbers, slider texts as they stand, or 40 / 20
-// as file numbers when the text exceeds that bound. Returns false on failure.
+// as file numbers when the text's locale number exceeds that bound. Creates the program
+// folder when missing. Returns false on failure, keeping any previous file.
 bool write_settings(const DisplaySettings& settings);
 
 }  // namespace norvexa
