@@ -6,12 +6,14 @@
 #include "common/json.h"
 #include "common/numbers.h"
 #include "input/form1.h"
+#include "project/project_commands.h"
 
 namespace norvexa {
 namespace {
 
 const char* const usage =
-    "uso: norvexa-verify [--json] NOME=TESTO ...\n"
+    "uso: norvexa-verify [--json] (PROGETTO.nvx | NOME=TESTO ...)\n"
+    "  PROGETTO.nvx: un progetto salvato, aperto con i materiali della libreria\n"
     "  NOME: un controllo della finestra di input (tb th tb2 th2 t rett strati ta1..ta4 td1..td4\n"
     "        n1a1..n4a3 f1a1..f4a3 nbr dst passo ast Check5 TMS TVS sl1 sl2 rettang toller\n"
     "        File1 File2 con1..con9 stl1..stl7 Text1); t, rett, Check5: 1 o 0\n";
@@ -31,7 +33,6 @@ bool is_chosen(std::string_view name) {
 // Sends one NAME=TEXT to the form as the user would; an error text when it cannot.
 std::string apply(Form1& form, Form3& title, const std::string& arg) {
     const auto equals = arg.find('=');
-    if (equals == std::string::npos) return "argomento non valido: " + arg;
     const std::string name = arg.substr(0, equals), text = arg.substr(equals + 1);
     if (name == "Text1") {
         title.type_title(text);
@@ -99,26 +100,47 @@ void print_json(const Form1& form, const Form3& title, const AnalysisResults& re
 
 int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     ScriptedPrompter prompter;
+    ScriptedFileChooser files;
     HelpLine help;
     Form3 title;
     AnalysisWindow analysis;
     Form1 form(title, analysis, prompter, help);
+    ProjectCommands project(form, title, analysis, prompter, files);
     // Without a material library the verifier still works on the form's materials.
     form.Form_Load(Form1::MissingFolders::go_on);
 
     bool json = false;
+    std::vector<std::string> fields, projects;
     for (const std::string& arg : args) {
-        if (arg == "--json") {
-            json = true;
-            continue;
-        }
         if (arg == "--help" || arg == "-h") {
             out << usage;
             return exit_holds;
         }
-        const std::string error = apply(form, title, arg);
+        if (arg == "--json") json = true;
+        else if (arg.find('=') != std::string::npos) fields.push_back(arg);
+        else if (arg.rfind("--", 0) != 0) projects.push_back(arg);
+        else {
+            err << "opzione sconosciuta: " << arg << '\n' << usage;
+            return exit_usage;
+        }
+    }
+    if (projects.size() > 1 || (!projects.empty() && !fields.empty())) {
+        err << "un solo progetto, oppure campi NOME=TESTO\n" << usage;
+        return exit_usage;
+    }
+
+    auto report_messages = [&] {
         for (const Message& m : prompter.shown) err << m.title << ": " << m.text << '\n';
         prompter.shown.clear();
+    };
+    if (!projects.empty()) {
+        const bool opened = project.open_project(projects.front());
+        report_messages();
+        if (!opened) return exit_message;
+    }
+    for (const std::string& arg : fields) {
+        const std::string error = apply(form, title, arg);
+        report_messages();
         if (!error.empty()) {
             err << error << '\n' << usage;
             return exit_usage;
@@ -130,9 +152,10 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (json) print_json(form, title, results, prompter.shown, out);
     else if (prompter.shown.empty())
         for (const auto& [name, label] : results.labels()) out << name << ' ' << label->text << '\n';
-    for (const Message& m : prompter.shown) err << m.title << ": " << m.text << '\n';
+    const bool refused = !prompter.shown.empty();
+    report_messages();
 
-    if (!prompter.shown.empty()) return exit_message;
+    if (refused) return exit_message;
     const bool bending = results.vf.text == "Flessione verificata";
     const bool shear = form.Check5.value == 0 || results.lvtaglio.text == "Taglio verificato";
     return bending && shear ? exit_holds : exit_fails;

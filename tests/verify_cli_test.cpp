@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "project_fixture.h"
+
 namespace {
 
 struct Result {
@@ -66,7 +68,9 @@ TEST(NorvexaVerify, ExitStatusSaysWhetherTheVerificationsHold) {
 TEST(NorvexaVerify, UsageErrors) {
     EXPECT_EQ(verify("foo=1").status, 64);
     EXPECT_EQ(verify("t=2").status, 64);
-    EXPECT_EQ(verify("tb").status, 64);
+    EXPECT_EQ(verify("--tb").status, 64);
+    EXPECT_EQ(verify("a.nvx b.nvx").status, 64);
+    EXPECT_EQ(verify("a.nvx tb=30").status, 64);
     EXPECT_EQ(verify("sl1=41").status, 64);
     EXPECT_EQ(verify("strati=5").status, 64);
     const Result disabled = verify("ta2=3", true);
@@ -96,6 +100,28 @@ TEST(NorvexaVerify, DrivesTheInputFormAsTyping) {
 TEST(NorvexaVerify, MessagesWhileTypingGoToStandardError) {
     const Result r = verify("th=abc", true);
     EXPECT_NE(r.out.find("Attenzione: Errore di sintassi: abc\n"), std::string::npos) << r.out;
+}
+
+// The verifier finds the project's materials in the program folder the session set up.
+TEST(NorvexaVerify, ASavedProjectGivesTheResultsOfTheTypedFields) {
+    norvexa::ProjectSession session;
+    for (const char* field : {"tb=30", "th=50", "ta1=9,42", "td1=46", "TMS=100", "TVS=100", "nbr=2", "dst=8", "passo=10"}) {
+        const std::string text = field;
+        const auto equals = text.find('=');
+        session.enter(text.substr(0, equals).c_str(), text.substr(equals + 1));
+    }
+    const auto path = session.file("esempio.nvx");
+    session.files.answer_next(path.string());
+    ASSERT_TRUE(session.commands.salva());
+
+    const Result typed = verify("--json " + example), saved = verify("--json " + path.string());
+    EXPECT_EQ(saved.status, 0);
+    EXPECT_EQ(saved.out, typed.out);
+    EXPECT_EQ(verify(path.string()).out, verify(example).out);
+
+    const Result missing = verify(session.file("nessuno.nvx").string(), true);
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.out, "Attenzione: File non valido\n");
 }
 
 }  // namespace

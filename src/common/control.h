@@ -16,6 +16,8 @@ struct Control {
     Colour back = colours::white;
     Colour fore = colours::black;
     int value = 0;                     // check box, option button, slider position
+
+    bool operator==(const Control&) const = default;
 };
 
 }  // namespace norvexa

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/scratch_folder.h"
+#include "scratch_folder.h"
 
 namespace norvexa {
 namespace {

@@ -17,6 +17,9 @@ class AnalysisWindow {
     // One analysis run over the input form; the results stay here until the next run.
     void variabili(FieldSource& form, Prompter& prompter);
 
+    // Closes and loads the window again, empty: no input, no results.
+    void reload() { *this = AnalysisWindow(); }
+
     // Empties the captions of every shear result label.
     void clear_shear_results();
 

@@ -23,6 +23,13 @@ std::string group_area_name(int layer, int group) {
 
 Form1::Form1(Form3& title, AnalysisWindow& analysis, Prompter& prompter, HelpLine& help)
     : title_(title), analysis_(analysis), prompter_(prompter), help_(help) {
+    build_registry();
+    bind_handlers();
+    set_start_state();
+    title_.on_title_changed = [this] { salvaconnome = true; };
+}
+
+void Form1::set_start_state() {
     rett.text = "Rettangolare";
     rett.value = 1;
     t.text = "Sezione a T";
@@ -76,10 +83,14 @@ Form1::Form1(Form3& title, AnalysisWindow& analysis, Prompter& prompter, HelpLin
     for (Control* c : {&Shape5, &Shape6, &Shape7, &Shape8, &Shape9}) c->back = design_look.mask;
     for (int i = 0; i < 4; ++i) s[i].back = sq[i].back = design_look.mask;
     Frame1.back = design_look.line;
+}
 
-    build_registry();
-    bind_handlers();
-    title_.on_title_changed = [this] { salvaconnome = true; };
+Form1::Load Form1::reload() {
+    for (const auto& [name, control] : registry_) *control = Control{};
+    set_start_state();
+    salvaconnome = false;
+    mouse_pointer = default_pointer;
+    return Form_Load(missing_folders_);
 }
 
 void Form1::build_registry() {

@@ -40,6 +40,9 @@ class Form1 : public FieldSource {
     // With a material folder missing it stops before filling the lists, unless told to
     // go on (the verifier works without a library).
     Load Form_Load(MissingFolders missing = MissingFolders::stop);
+    // Closes and loads the form again: every control, list and material label returns to
+    // its start state, with the same rule for missing folders as the last load.
+    Load reload();
     void Form_Activate();
 
     // Events by control name, as the window layer and the verifier send them. Each
@@ -124,7 +127,15 @@ class Form1 : public FieldSource {
     Control Shape5, Shape6, Shape7, Shape8, Shape9, Shape10, Shape11, Frame1;
     std::array<Control, 4> s, sq;
 
+    // Reads the named material into its labels (stl1..stl7 or con1..con9); false, with
+    // the labels unchanged, when the file is missing, unreadable or too short.
+    bool take_material(MaterialKind kind, const std::string& name);
+    // Recomputes the three group area labels of a layer from its bar list, leaving the
+    // layer's area field and total as they are.
+    void show_group_areas(int layer);
+
   private:
+    void set_start_state();
     void build_registry();
     void bind_handlers();
     void apply_settings();
@@ -134,13 +145,13 @@ class Form1 : public FieldSource {
     void switch_layers();
     void clear_bar_list(int layer);
     void update_stirrup_area();
-    void read_material(MaterialKind kind);
     Colour switched_off() const { return s[0].back; }
 
     Form3& title_;
     AnalysisWindow& analysis_;
     Prompter& prompter_;
     HelpLine& help_;
+    MissingFolders missing_folders_ = MissingFolders::stop;
     std::vector<std::pair<std::string, Control*>> registry_;
     std::unordered_map<std::string_view, Control*> by_name_;
     std::unordered_map<std::string_view, std::string_view> frame_of_;

@@ -77,22 +77,20 @@ void Form1::Command1_MouseUp() {
 
 void Form1::File_Click(MaterialKind kind) {
     salvaconnome = true;
-    read_material(kind);
-}
-
-void Form1::read_material(MaterialKind kind) {
-    const bool steel = kind == MaterialKind::steel;
-    const std::string name = (steel ? File1 : File2).text;
-    const MaterialRead read = norvexa::read_material(kind, name);
-    if (read.error != MaterialError::none) {
+    const std::string& name = (kind == MaterialKind::steel ? File1 : File2).text;
+    if (!take_material(kind, name))
         prompter_.ask({"Impossibile leggere il materiale " + name + ": il file manca o ha meno di " +
                            std::to_string(field_count(kind)) + " righe",
                        Icon::critical, Buttons::ok, "Errore"});
-        return;
-    }
-    Control* labels = steel ? stl.data() : con.data();
+}
+
+bool Form1::take_material(MaterialKind kind, const std::string& name) {
+    const MaterialRead read = norvexa::read_material(kind, name);
+    if (read.error != MaterialError::none) return false;
+    Control* labels = kind == MaterialKind::steel ? stl.data() : con.data();
     labels[0].text = name;
     for (std::size_t i = 0; i < read.material.fields.size(); ++i) labels[i + 1].text = read.material.fields[i];
+    return true;
 }
 
 void Form1::File_LostFocus(MaterialKind kind) {

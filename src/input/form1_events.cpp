@@ -116,6 +116,7 @@ void Form1::show_tab(int tab) {
 }
 
 Form1::Load Form1::Form_Load(MissingFolders missing) {
+    missing_folders_ = missing;
     top = title_.height;
     left = 0;
     apply_settings();

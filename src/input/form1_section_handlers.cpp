@@ -103,11 +103,15 @@ void Form1::bar_Change(Control& field) { entry_accepted(field); }
 
 void Form1::bar_Chosen(int layer, int group) {
     // The first page recomputes only the group that changed, the others all three.
-    for (int g = 0; g < 3; ++g)
-        if (layer > 0 || g == group) groupArea[layer][g].text = group_area_text(n[layer][g].text, f[layer][g].text);
+    if (layer == 0) groupArea[0][group].text = group_area_text(n[0][group].text, f[0][group].text);
+    else show_group_areas(layer);
     const std::string sum = layer_total_text({groupArea[layer][0].text, groupArea[layer][1].text, groupArea[layer][2].text});
     total[layer].text = sum;
     set_text(ta[layer], sum);
+}
+
+void Form1::show_group_areas(int layer) {
+    for (int g = 0; g < 3; ++g) groupArea[layer][g].text = group_area_text(n[layer][g].text, f[layer][g].text);
 }
 
 void Form1::ta_Change(int layer) {

@@ -22,4 +22,10 @@ void Form3::Text1_MouseDown() {
     sel_length = 32000;
 }
 
+void Form3::select_title() {
+    has_focus = true;
+    sel_start = 0;
+    sel_length = 100;
+}
+
 }  // namespace norvexa

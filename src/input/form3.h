@@ -18,12 +18,15 @@ class Form3 {
     void Text1_Change();
     // Pressing a mouse button in the title selects all of it.
     void Text1_MouseDown();
+    // Gives the title the focus with its text selected, so that typing replaces it.
+    void select_title();
 
     Control Text1;     // "(TITOLO PROGETTO)" at start
     Control Label2;    // "VERIFICA C.A. AGLI STATI LIMITE ULTIMI"
     Control Picture1;
     int sel_start = 0;
     int sel_length = 0;
+    bool has_focus = false;
     int height = 1035;  // twips; the input and analysis windows sit below it
 
     // Called on every change of the title; the input form marks the project changed.

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/line_file.h"
-#include "common/scratch_folder.h"
+#include "scratch_folder.h"
 
 namespace norvexa {
 namespace {

@@ -10,7 +10,7 @@
 
 namespace norvexa {
 
-// Test support. Sets or clears an environment variable for the object's lifetime and
+// Sets or clears an environment variable for the object's lifetime and
 // restores its previous value (or its absence) on destruction.
 class ScopedVariable {
   public:
@@ -31,7 +31,7 @@ class ScopedVariable {
     std::optional<std::string> old_;
 };
 
-// Test support. A new empty folder under the system's temporary folder, removed with
+// A new empty folder under the system's temporary folder, removed with
 // everything in it on destruction. Throws std::runtime_error when none can be made.
 class ScratchFolder {
   public:
@@ -56,7 +56,7 @@ class ScratchFolder {
     std::filesystem::path path_;
 };
 
-// Test support. A scratch folder made the program folder (NORVEXA_HOME) for its lifetime.
+// A scratch folder made the program folder (NORVEXA_HOME) for its lifetime.
 class ScratchHome {
   public:
     const std::filesystem::path& path() const { return folder_.path(); }

@@ -1,0 +1,101 @@
+#include "project/project_file.h"
+
+#include <array>
+#include <optional>
+
+#include "common/numbers.h"
+
+namespace norvexa {
+namespace {
+
+enum class Kind { title, concrete, steel, flag, text, integer };
+
+struct Line {
+    Kind kind;
+    std::string name;  // the control's name on the input form
+};
+
+const std::vector<Line>& layout() {
+    static const std::vector<Line> lines = [] {
+        std::vector<Line> l{{Kind::title, "Text1"}, {Kind::concrete, "con1"}, {Kind::steel, "stl1"},
+                            {Kind::flag, "rett"},   {Kind::flag, "t"}};
+        for (const char* name : {"tb", "th", "tb2", "th2", "strati", "ta1", "ta2", "ta3", "ta4", "td1", "td2", "td3",
+                                 "td4", "nbr", "dst", "passo"})
+            l.push_back({Kind::text, name});
+        l.push_back({Kind::integer, "Check5"});
+        l.push_back({Kind::text, "TMS"});
+        l.push_back({Kind::text, "TVS"});
+        l.push_back({Kind::integer, "sl1"});
+        l.push_back({Kind::integer, "sl2"});
+        for (int layer = 1; layer <= 4; ++layer)
+            for (const char* stem : {"n", "f"})
+                for (int group = 1; group <= 3; ++group)
+                    l.push_back({Kind::text, stem + std::to_string(layer) + "a" + std::to_string(group)});
+        return l;
+    }();
+    return lines;
+}
+
+std::optional<bool> read_flag(const std::string& line) {
+    if (line == "True") return true;
+    if (line == "False") return false;
+    return std::nullopt;
+}
+
+// One line into its control, as the user would set it; false when the control refuses it.
+bool restore_line(Form1& form, Form3& title, const Line& line, const std::string& text) {
+    switch (line.kind) {
+        case Kind::title: title.type_title(text); return true;
+        case Kind::concrete:
+        case Kind::steel: return true;  // read once the fields are in
+        case Kind::flag: {
+            const auto on = read_flag(text);
+            if (!on) return false;
+            if (*on) form.click(line.name);
+            else form.find(line.name)->value = 0;
+            return true;
+        }
+        case Kind::integer: {
+            const auto number = read_file_number(text);
+            if (!number) return false;
+            // Bounded before narrowing, so that no far-off value wraps into the range.
+            const bool small = *number >= 0 && *number <= 40;
+            if (line.name != "Check5") return small && form.move_slider(line.name, static_cast<int>(*number));
+            if (*number != 0 && *number != 1) return false;
+            if (form.Check5.value != *number) form.click("Check5");
+            return true;
+        }
+        case Kind::text:
+            if (line.name == "strati") return form.choose("strati", text);
+            form.set_text(*form.find(line.name), text);
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::vector<std::string> project_lines(const Form1& form, const Form3& title) {
+    std::vector<std::string> lines{project_marker};
+    for (const Line& line : layout()) {
+        switch (line.kind) {
+            case Kind::title: lines.push_back(title.Text1.text); break;
+            case Kind::flag: lines.push_back(form.value(line.name) ? "True" : "False"); break;
+            case Kind::integer: lines.push_back(file_number(form.value(line.name))); break;
+            default: lines.push_back(form.text(line.name));
+        }
+    }
+    return lines;
+}
+
+bool restore_project(Form1& form, Form3& title, const std::vector<std::string>& lines) {
+    const std::vector<Line>& fields = layout();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i + 1 >= lines.size() || !restore_line(form, title, fields[i], lines[i + 1])) return false;
+        if (fields[i].name == "t" && form.rett.value == 0 && form.t.value == 0) return false;
+    }
+    for (int layer = 0; layer < 4; ++layer) form.show_group_areas(layer);
+    return form.take_material(MaterialKind::concrete, lines[2]) && form.take_material(MaterialKind::steel, lines[3]);
+}
+
+}  // namespace norvexa

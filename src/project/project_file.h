@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "input/form1.h"
+#include "input/form3.h"
+
+namespace norvexa {
+
+// The first line of every project file, exactly.
+inline constexpr const char* project_marker = "file N O R V E X A";
+inline constexpr std::size_t project_line_count = 51;
+
+// The project's 51 lines as the form and the title hold them now: the marker, the title,
+// the two material names, the shape flags, sizes, layers, stirrups, shear switch,
+// actions, slider positions and all four layers' bar lists.
+std::vector<std::string> project_lines(const Form1& form, const Form3& title);
+
+// Puts lines 2 to 51 into their fields in file order, each as typing would (so every
+// change handler runs), then reads the two materials they name from the library into
+// the form's labels. Lines after the 51st are ignored; line 1 is the caller's to check.
+// Returns false at the first failure: the lines end early, a flag is neither "True" nor
+// "False" (or neither shape is chosen), an integer is not a number or is refused by its
+// control, the layer count is not one of its items, a material cannot be read. The
+// fields restored before the failure keep their new texts.
+bool restore_project(Form1& form, Form3& title, const std::vector<std::string>& lines);
+
+}  // namespace norvexa
