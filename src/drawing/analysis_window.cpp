@@ -1,16 +1,29 @@
 #include "drawing/analysis_window.h"
 
 #include "analysis/section_analysis.h"
+#include "drawing/pointer_readout.h"
+#include "drawing/section_drawing.h"
+#include "shell/settings_file.h"
 
 namespace norvexa {
 
-AnalysisWindow::AnalysisWindow() {
-    sf.text = "Elaborazione in corso...";
-    sf.visible = false;
+const FixedTextMeasure AnalysisWindow::fixed_measure;
+
+AnalysisWindow::AnalysisWindow(const TextMeasure& measure) : measure_(&measure) {}
+
+void AnalysisWindow::Form_Load(float title_window_height, float input_window_width) {
+    top = title_window_height;
+    left = input_window_width;
+    const auto colours = read_analysis_window_colours();
+    if (!colours) return;
+    board.trat1.back = board.trat2.back = board.Shape10.back = (*colours)[0];
+    board.Frame6.back = (*colours)[3];
 }
 
 void AnalysisWindow::variabili(FieldSource& form, Prompter& prompter) {
-    SectionAnalysis(form, prompter, input, results).variabili();
+    SectionAnalysis run(form, prompter, input, results);
+    run.disegnasezione = [&] { disegnasezione(form, input, results, board, *measure_); };
+    run.variabili();
 }
 
 void AnalysisWindow::clear_shear_results() {
@@ -19,5 +32,9 @@ void AnalysisWindow::clear_shear_results() {
                            &r.Label91, &r.lvwd, &r.lvrd3, &r.lvsd, &r.rlvsd, &r.lvtaglio, &r.Label81})
         label->text.clear();
 }
+
+void AnalysisWindow::FRAMEZ_MouseMove() { pointer_off_board(board); }
+
+void AnalysisWindow::TAVOLA_MouseMove(int, int, float x, float y) { pointer_over_board(board, x, y); }
 
 }  // namespace norvexa

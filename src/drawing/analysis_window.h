@@ -3,30 +3,45 @@
 #include "analysis/analysis_input.h"
 #include "analysis/analysis_results.h"
 #include "analysis/field_source.h"
-#include "common/control.h"
 #include "common/prompter.h"
+#include "drawing/board.h"
+#include "drawing/text_measure.h"
 
 namespace norvexa {
 
 // The analysis window formsez: it owns the input record and the results of the last
-// run, the shear results frame and the busy banner.
+// run, the drawing board with the result panel, and answers the pointer over the board.
 class AnalysisWindow {
   public:
-    AnalysisWindow();
+    // Labels are measured with `measure`, which must outlive the window; by default a
+    // fixed measure per character.
+    explicit AnalysisWindow(const TextMeasure& measure = fixed_measure);
 
-    // One analysis run over the input form; the results stay here until the next run.
+    // Places the window beside the input window and below the title window, then takes
+    // its colours from the settings file; a missing or bad file keeps the design colours.
+    void Form_Load(float title_window_height, float input_window_width);
+
+    // One analysis run over the input form, ending with the section drawing; the results
+    // and the drawing stay here until the next run.
     void variabili(FieldSource& form, Prompter& prompter);
 
-    // Closes and loads the window again, empty: no input, no results.
-    void reload() { *this = AnalysisWindow(); }
+    // Closes and loads the window again, empty: no input, no results, nothing drawn.
+    void reload() { *this = AnalysisWindow(*measure_); }
 
     // Empties the captions of every shear result label.
     void clear_shear_results();
 
+    void FRAMEZ_MouseMove();
+    void TAVOLA_MouseMove(int button, int shift, float x, float y);
+
     AnalysisInput input;
     AnalysisResults results;
-    Control Frame3;  // shear results
-    Control sf;      // busy banner "Elaborazione in corso..."
+    Board board;
+    float top = 0, left = 0;  // the window's place inside the main window, twips
+
+  private:
+    static const FixedTextMeasure fixed_measure;
+    const TextMeasure* measure_;
 };
 
 }  // namespace norvexa

@@ -32,7 +32,7 @@ void Form1::Check5_Click() {
     salvaconnome = true;
     const bool on = Check5.value == 1;
     if (on) analysis_.clear_shear_results();
-    analysis_.Frame3.visible = on;
+    analysis_.board.Frame3.visible = on;
     for (Control* c : {&frameStaffe, &lblNbr, &lblDst, &lblPasso, &lblAst}) c->enabled = on;
     for (Control* field : {&nbr, &dst, &passo}) {
         if (!on) set_text(*field, "");
@@ -66,12 +66,12 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Command1_MouseDown() {
-    analysis_.sf.visible = true;
+    analysis_.board.sf.visible = true;
     Command1.back = rgb(128, 128, 128);
 }
 
 void Form1::Command1_MouseUp() {
-    analysis_.sf.visible = false;
+    analysis_.board.sf.visible = false;
     Command1.back = colours::button_face;
 }
 

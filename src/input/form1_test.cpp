@@ -277,12 +277,12 @@ TEST_F(InputForm, ShearSwitchTurnsTheStirrupsOffAndOn) {
     EXPECT_FALSE(form.usable("nbr"));
     EXPECT_FALSE(form.usable("TVS"));
     EXPECT_EQ(form.TVS.back, form.s[0].back);
-    EXPECT_FALSE(analysis.Frame3.visible);
+    EXPECT_FALSE(analysis.board.Frame3.visible);
     form.click("Check5");
     EXPECT_EQ(form.TVS.text, "0");
     EXPECT_EQ(form.TVS.back, colours::white);
     EXPECT_TRUE(form.usable("nbr"));
-    EXPECT_TRUE(analysis.Frame3.visible);
+    EXPECT_TRUE(analysis.board.Frame3.visible);
     EXPECT_EQ(analysis.results.lvrd3.text, "");
 }
 
@@ -365,9 +365,9 @@ TEST_F(InputForm, CalculateRunsTheAnalysisOnTheFields) {
         enter(name, text);
     EXPECT_EQ(form.ast.text, "10,05");
     form.Command1_MouseDown();
-    EXPECT_TRUE(analysis.sf.visible);
+    EXPECT_TRUE(analysis.board.sf.visible);
     form.Command1_MouseUp();
-    EXPECT_FALSE(analysis.sf.visible);
+    EXPECT_FALSE(analysis.board.sf.visible);
     form.click("Command1");
     EXPECT_TRUE(prompter.shown.empty()) << last_message();
     EXPECT_EQ(analysis.results.lx.text, "11,15");
