@@ -1,7 +1,13 @@
 #include "verify_cli.h"
 
+#include <optional>
 #include <ostream>
 #include <set>
+
+#include "common/line_file.h"
+#include "drawing/board_json.h"
+#include "drawing/board_svg.h"
+#include "report/report_source.h"
 
 #include "common/json.h"
 #include "common/numbers.h"
@@ -12,7 +18,9 @@ namespace norvexa {
 namespace {
 
 const char* const usage =
-    "uso: norvexa-verify [--json] (PROGETTO.nvx | NOME=TESTO ...)\n"
+    "uso: norvexa-verify [--json] [--svg FILE] (PROGETTO.nvx | NOME=TESTO ...)\n"
+    "  stampa la relazione di calcolo; --json: risultati, controlli, disegno e relazione in JSON;\n"
+    "  --svg FILE: scrive il disegno della sezione come immagine SVG\n"
     "  PROGETTO.nvx: un progetto salvato, aperto con i materiali della libreria\n"
     "  NOME: un controllo della finestra di input (tb th tb2 th2 t rett strati ta1..ta4 td1..td4\n"
     "        n1a1..n4a3 f1a1..f4a3 nbr dst passo ast Check5 TMS TVS sl1 sl2 rettang toller\n"
@@ -69,8 +77,9 @@ void print_message(const Message& m, std::ostream& out) {
         << ", \"icon\": " << json_string(icon_name(m.icon)) << "}";
 }
 
-void print_json(const Form1& form, const Form3& title, const AnalysisResults& results,
-                const std::vector<Message>& run_messages, std::ostream& out) {
+void print_json(const Form1& form, const Form3& title, const AnalysisWindow& analysis,
+                const std::vector<std::string>& report, const std::vector<Message>& run_messages, std::ostream& out) {
+    const AnalysisResults& results = analysis.results;
     out << "{\"results\": {";
     const char* separator = "";
     for (const auto& [name, label] : results.labels()) {
@@ -90,7 +99,9 @@ void print_json(const Form1& form, const Form3& title, const AnalysisResults& re
             << (c->visible ? "true" : "false") << ", \"back\": " << c->back << ", \"value\": " << c->value << "}";
         separator = ", ";
     }
-    out << "}, \"message\": ";
+    out << "}, \"board\": " << board_json(analysis.board) << ", \"report\": [";
+    for (std::size_t i = 0; i < report.size(); ++i) out << (i ? ", " : "") << json_string(report[i]);
+    out << "], \"message\": ";
     if (run_messages.empty()) out << "null";
     else print_message(run_messages.back(), out);
     out << "}\n";
@@ -110,17 +121,19 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
     form.Form_Load(Form1::MissingFolders::go_on);
 
     bool json = false;
+    std::optional<std::string> svg_file;
     std::vector<std::string> fields, projects;
-    for (const std::string& arg : args) {
-        if (arg == "--help" || arg == "-h") {
+    for (auto arg = args.begin(); arg != args.end(); ++arg) {
+        if (*arg == "--help" || *arg == "-h") {
             out << usage;
             return exit_holds;
         }
-        if (arg == "--json") json = true;
-        else if (arg.find('=') != std::string::npos) fields.push_back(arg);
-        else if (arg.rfind("--", 0) != 0) projects.push_back(arg);
+        if (*arg == "--json") json = true;
+        else if (*arg == "--svg" && std::next(arg) != args.end()) svg_file = *++arg;
+        else if (arg->find('=') != std::string::npos) fields.push_back(*arg);
+        else if (arg->rfind("--", 0) != 0) projects.push_back(*arg);
         else {
-            err << "opzione sconosciuta: " << arg << '\n' << usage;
+            err << "opzione sconosciuta: " << *arg << '\n' << usage;
             return exit_usage;
         }
     }
@@ -148,14 +161,19 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
 
     form.Command1_Click();
-    const AnalysisResults& results = analysis.results;
-    if (json) print_json(form, title, results, prompter.shown, out);
-    else if (prompter.shown.empty())
-        for (const auto& [name, label] : results.labels()) out << name << ' ' << label->text << '\n';
     const bool refused = !prompter.shown.empty();
+    const std::vector<std::string> report = refused ? std::vector<std::string>{} : report_lines(report_data(title.Text1.text, analysis));
+    if (json) print_json(form, title, analysis, report, prompter.shown, out);
+    else
+        for (const std::string& line : report) out << line << '\n';
     report_messages();
+    if (svg_file && !write_file(*svg_file, board_svg(analysis.board))) {
+        err << "impossibile scrivere il file " << *svg_file << '\n';
+        return exit_message;
+    }
 
     if (refused) return exit_message;
+    const AnalysisResults& results = analysis.results;
     const bool bending = results.vf.text == "Flessione verificata";
     const bool shear = form.Check5.value == 0 || results.lvtaglio.text == "Taglio verificato";
     return bending && shear ? exit_holds : exit_fails;

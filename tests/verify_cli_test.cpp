@@ -30,12 +30,33 @@ Result verify(const std::string& args, bool with_errors = false) {
 
 const std::string example = "tb=30 th=50 ta1=9,42 td1=46 TMS=100 TVS=100 nbr=2 dst=8 passo=10 ast=10,05";
 
-TEST(NorvexaVerify, PrintsTheResultCaptionsOfTheWorkedExample) {
+TEST(NorvexaVerify, PrintsTheReportOfTheWorkedExample) {
     const Result r = verify(example);
     EXPECT_EQ(r.status, 0);
-    for (const char* line : {"lx 11,15\n", "lm 146,1\n", "Label30 Rottura lato Acciaio\n", "lvrd3 220,46\n",
-                             "vf Flessione verificata\n", "lvtaglio Taglio verificato\n"})
+    EXPECT_EQ(r.out.rfind("\n\n(TITOLO PROGETTO)\n\n----", 0), 0u) << r.out;
+    for (const char* line : {"\nDimensioni: cm 30  x  cm 50\n", "\nEpsilon As1=10%°      Sigma As1=N/mmq 373,9\n",
+                             "\nAsse neutro: x=cm 11,15\n", "\nMrd= KNm 146,1 > 100    *****  Flessione verificata  *****\n",
+                             "\nVrd3=(Vrd1+Vwd)= KN 220,46 > 100    *****  Taglio verificato  *****\n"})
         EXPECT_NE(r.out.find(line), std::string::npos) << line;
+    EXPECT_EQ(r.out.find('\r'), std::string::npos);
+}
+
+TEST(NorvexaVerify, JsonHoldsTheBoardAndSvgDrawsIt) {
+    const Result r = verify("--json " + example);
+    EXPECT_NE(r.out.find("\"board\": {\"scala\": 81, "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"corpo1\": {\"visible\": true, \"left\": 2452.5, \"top\": 562.5, \"width\": 2430, "
+                         "\"height\": 4050"),
+              std::string::npos);
+    EXPECT_NE(r.out.find("\"report\": [\"\", \"\", \"(TITOLO PROGETTO)\""), std::string::npos);
+
+    const norvexa::ScratchFolder folder;
+    const auto picture = folder.path() / "sezione.svg";
+    EXPECT_EQ(verify("--svg " + picture.string() + " " + example).status, 0);
+    const auto lines = norvexa::read_lines(picture);
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(lines->front().rfind("<svg ", 0), 0u);
+    EXPECT_EQ(verify("--svg " + (folder.path() / "manca" / "x.svg").string() + " " + example).status, 2);
+    EXPECT_EQ(verify("tb=30 --svg").status, 64);
 }
 
 TEST(NorvexaVerify, JsonHoldsResultsFormAndNoMessage) {
@@ -91,7 +112,7 @@ TEST(NorvexaVerify, DrivesTheInputFormAsTyping) {
 
     const Result tee = verify("tb=60 th=15 t=1 tb2=30 th2=45 ta1=9,42 td1=55 TMS=100 TVS=100 nbr=2 dst=8 passo=10");
     EXPECT_EQ(tee.status, 0);
-    EXPECT_NE(tee.out.find("lbweb 300\n"), std::string::npos);
+    EXPECT_NE(tee.out.find("\nDimensioni: cm 60 x cm 15  /  Anima cm 30  x cm 45\n"), std::string::npos) << tee.out;
 
     const Result bars = verify("--json tb=30 th=50 n1a1=2 f1a1=16 n1a2=3 f1a2=14 td1=46 Check5=0");
     EXPECT_NE(bars.out.find("\"ta1\": \"8,64\""), std::string::npos);

@@ -1,5 +1,6 @@
 #include "common/json.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace norvexa {
@@ -24,6 +25,12 @@ std::string json_string(std::string_view text) {
         }
     }
     return out + "\"";
+}
+
+std::string json_number(float value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return {text, end};
 }
 
 }  // namespace norvexa

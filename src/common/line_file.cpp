@@ -17,13 +17,6 @@ constexpr std::array<char32_t, 32> high_controls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char to_byte(char32_t code_point) {
-    if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF)) return static_cast<char>(code_point);
-    for (std::size_t i = 0; i < high_controls.size(); ++i)
-        if (high_controls[i] == code_point) return static_cast<char>(0x80 + i);
-    return '?';
-}
-
 // Windows-1252 reaches no further than U+2122, so three bytes are enough.
 void append_utf8(std::string& out, char32_t code_point) {
     if (code_point < 0x80) {
@@ -36,30 +29,6 @@ void append_utf8(std::string& out, char32_t code_point) {
         out += static_cast<char>(0x80 | ((code_point >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (code_point & 0x3F));
     }
-}
-
-// Decodes the UTF-8 sequence starting at text[i] and advances i past it. A malformed
-// sequence (bad lead or continuation byte, overlong form, surrogate, beyond U+10FFFF,
-// cut short) yields nullopt and advances one byte, so each of its bytes becomes '?'.
-std::optional<char32_t> next_code_point(std::string_view text, std::size_t& i) {
-    const auto at = [&](std::size_t k) -> char32_t { return static_cast<unsigned char>(text[k]); };
-    const char32_t lead = at(i);
-    if (lead < 0x80) {
-        ++i;
-        return lead;
-    }
-    const std::size_t length = (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
-    static constexpr char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    char32_t code_point = lead & (0x7F >> length);
-    bool valid = length != 0 && i + length <= text.size();
-    for (std::size_t k = 1; valid && k < length; ++k) {
-        valid = (at(i + k) & 0xC0) == 0x80;
-        code_point = (code_point << 6) | (at(i + k) & 0x3F);
-    }
-    valid = valid && code_point >= smallest[length] && code_point <= 0x10FFFF &&
-            (code_point < 0xD800 || code_point > 0xDFFF);
-    i += valid ? length : 1;
-    return valid ? std::optional(code_point) : std::nullopt;
 }
 
 std::vector<std::string> split_lines(std::string_view bytes) {
@@ -83,7 +52,7 @@ std::filesystem::path temporary_beside(const std::filesystem::path& path) {
 }
 
 // Creates the file and writes the bytes; on failure removes what it created.
-bool write_new_file(const std::filesystem::path& path, const std::string& bytes) {
+bool write_new_file(const std::filesystem::path& path, std::string_view bytes) {
     // "x" refuses an existing file, so a temporary name never clobbers another file.
     std::FILE* file = std::fopen(path.c_str(), "wbx");
     if (!file) return false;
@@ -97,12 +66,40 @@ bool write_new_file(const std::filesystem::path& path, const std::string& bytes)
 
 }  // namespace
 
+std::optional<char> windows1252_byte(char32_t code_point) {
+    if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF)) return static_cast<char>(code_point);
+    for (std::size_t i = 0; i < high_controls.size(); ++i)
+        if (high_controls[i] == code_point) return static_cast<char>(0x80 + i);
+    return std::nullopt;
+}
+
+std::optional<char32_t> next_code_point(std::string_view text, std::size_t& i) {
+    const auto at = [&](std::size_t k) -> char32_t { return static_cast<unsigned char>(text[k]); };
+    const char32_t lead = at(i);
+    if (lead < 0x80) {
+        ++i;
+        return lead;
+    }
+    const std::size_t length = (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
+    static constexpr char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    char32_t code_point = lead & (0x7F >> length);
+    bool valid = length != 0 && i + length <= text.size();
+    for (std::size_t k = 1; valid && k < length; ++k) {
+        valid = (at(i + k) & 0xC0) == 0x80;
+        code_point = (code_point << 6) | (at(i + k) & 0x3F);
+    }
+    valid = valid && code_point >= smallest[length] && code_point <= 0x10FFFF &&
+            (code_point < 0xD800 || code_point > 0xDFFF);
+    i += valid ? length : 1;
+    return valid ? std::optional(code_point) : std::nullopt;
+}
+
 std::string to_windows1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         const auto code_point = next_code_point(utf8, i);
-        out += code_point ? to_byte(*code_point) : '?';
+        out += code_point ? windows1252_byte(*code_point).value_or('?') : '?';
     }
     return out;
 }
@@ -130,9 +127,7 @@ std::optional<std::vector<std::string>> read_lines(const std::filesystem::path& 
     return split_lines(bytes);
 }
 
-bool write_lines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const auto& line : lines) bytes += to_windows1252(line) + "\r\n";
+bool write_file(const std::filesystem::path& path, std::string_view bytes) {
     const auto temporary = temporary_beside(path);
     if (!write_new_file(temporary, bytes)) return false;
     std::error_code error;
@@ -140,6 +135,12 @@ bool write_lines(const std::filesystem::path& path, const std::vector<std::strin
     if (!error) return true;
     std::filesystem::remove(temporary, error);
     return false;
+}
+
+bool write_lines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& line : lines) bytes += to_windows1252(line) + "\r\n";
+    return write_file(path, bytes);
 }
 
 }  // namespace norvexa

@@ -13,14 +13,24 @@ namespace norvexa {
 std::string to_windows1252(std::string_view utf8);
 std::string from_windows1252(std::string_view bytes);
 
+// The Windows-1252 byte of a code point; nullopt when Windows-1252 cannot hold it.
+std::optional<char> windows1252_byte(char32_t code_point);
+
+// Decodes the UTF-8 sequence starting at text[i] and advances i past it. A malformed
+// sequence (bad lead or continuation byte, overlong form, surrogate, beyond U+10FFFF,
+// cut short) yields nullopt and advances one byte.
+std::optional<char32_t> next_code_point(std::string_view text, std::size_t& i);
+
 // Reads a single-byte line file: Windows-1252 on disk, UTF-8 returned; lines end with
 // CR LF or a lone LF, and a last line without an ending still counts. nullopt when the
 // file cannot be opened or read (missing, a folder, no permission).
 std::optional<std::vector<std::string>> read_lines(const std::filesystem::path& path);
 
-// Writes the lines, each followed by CR LF, in Windows-1252. The file is written to a
-// temporary file in the same folder and renamed over the target, so a failed write
-// leaves any previous file as it was. Returns false on failure.
+// Writes the bytes to a temporary file in the same folder and renames it over the
+// target, so a failed write leaves any previous file as it was. Returns false on failure.
+bool write_file(const std::filesystem::path& path, std::string_view bytes);
+
+// Writes the lines, each followed by CR LF, in Windows-1252, through write_file.
 bool write_lines(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
 }  // namespace norvexa

@@ -62,7 +62,7 @@ Board::Board() {
     Shape7 = placed(element(Kind::rectangle, true), 120, 120, 7095, 4935);
     Shape7.border = true;
     Shape7.fore = rgb(128, 128, 128);
-    Label28 = placed(element(Kind::label, true), 240, 4800, 0, 0);
+    Label28 = placed(element(Kind::label, true), 240, 4800, 1500, 195);
     Label28.text = "(X=0,Y=0)";
     Label28.fore = rgb(64, 64, 64);
     sf = placed(element(Kind::label), 240, 120, 6825, 195);
