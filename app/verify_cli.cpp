@@ -119,6 +119,7 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
     ProjectCommands project(form, title, analysis, prompter, files);
     // Without a material library the verifier still works on the form's materials.
     form.Form_Load(Form1::MissingFolders::go_on);
+    analysis.Form_Load(0, 0);
 
     bool json = false;
     std::optional<std::string> svg_file;

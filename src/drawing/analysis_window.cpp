@@ -20,6 +20,12 @@ void AnalysisWindow::Form_Load(float title_window_height, float input_window_wid
     board.Frame6.back = (*colours)[3];
 }
 
+void AnalysisWindow::reload() {
+    const float place_top = top, place_left = left;
+    *this = AnalysisWindow(*measure_);
+    Form_Load(place_top, place_left);
+}
+
 void AnalysisWindow::variabili(FieldSource& form, Prompter& prompter) {
     SectionAnalysis run(form, prompter, input, results);
     run.disegnasezione = [&] { disegnasezione(form, input, results, board, *measure_); };

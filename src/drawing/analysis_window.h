@@ -25,8 +25,9 @@ class AnalysisWindow {
     // and the drawing stay here until the next run.
     void variabili(FieldSource& form, Prompter& prompter);
 
-    // Closes and loads the window again, empty: no input, no results, nothing drawn.
-    void reload() { *this = AnalysisWindow(*measure_); }
+    // Closes and loads the window again in its place, empty: no input, no results,
+    // nothing drawn, the colours read again.
+    void reload();
 
     // Empties the captions of every shear result label.
     void clear_shear_results();

@@ -110,9 +110,13 @@ TEST_F(AnalysisWindowTest, LoadTakesItsColoursFromTheSettingsFile) {
     EXPECT_EQ(fresh.board.Frame6.back, design.line);
 }
 
-TEST_F(AnalysisWindowTest, ReloadEmptiesTheBoard) {
+TEST_F(AnalysisWindowTest, ReloadEmptiesTheBoardAndReadsTheColoursAgain) {
     run({"46"});
+    window.Form_Load(1200, 4800);
+    ASSERT_TRUE(write_lines(settings_file(), {" 255 ", " 1 ", " 2 ", " 65280 "}));
     window.reload();
+    EXPECT_EQ(window.board.trat1.back, 255u);
+    EXPECT_FLOAT_EQ(window.left, 4800);
     EXPECT_EQ(window.board.scala, 0);
     EXPECT_FALSE(window.board.Frame1.visible || window.board.corpo1.visible);
     EXPECT_EQ(window.results.lx.text, "");
