@@ -21,4 +21,8 @@ constexpr Colour button_text = 0x80000012;
 constexpr Colour button_face = 0x8000000F;
 }  // namespace colours
 
+// The colours that mark bar layers 0..3 (red, blue, green, magenta) and their pale tints.
+constexpr Colour layer_colours[4] = {rgb(255, 0, 0), rgb(0, 0, 255), rgb(0, 128, 0), rgb(255, 0, 255)};
+constexpr Colour layer_tints[4] = {rgb(255, 192, 192), rgb(192, 192, 255), rgb(192, 255, 192), rgb(255, 192, 255)};
+
 }  // namespace norvexa

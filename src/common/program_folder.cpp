@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <string_view>
+#include <system_error>
 
 namespace norvexa {
 namespace {
@@ -23,6 +24,11 @@ std::filesystem::path program_folder() {
     // The XDG rules ignore a relative XDG_DATA_HOME, as they do an empty one.
     if (const std::filesystem::path data = variable("XDG_DATA_HOME"); data.is_absolute()) return data / "norvexa";
     return std::filesystem::path(variable("HOME")) / ".local" / "share" / "norvexa";
+}
+
+void make_folder(const std::filesystem::path& folder) {
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
 }
 
 std::filesystem::path materials_folder() { return program_folder() / "materiali"; }

@@ -10,6 +10,8 @@ namespace norvexa {
 // environment is read on each call. Folder paths are returned without a trailing
 // separator; join them with operator/.
 std::filesystem::path program_folder();
+// Creates the folder and any missing parents; a failure is left to the write that follows.
+void make_folder(const std::filesystem::path& folder);
 
 std::filesystem::path materials_folder();       // materiali
 std::filesystem::path concrete_folder();        // materiali/cls

@@ -7,9 +7,6 @@ namespace {
 
 using Kind = BoardElement::Kind;
 
-constexpr std::array<Colour, 4> layer_colours = {rgb(255, 0, 0), rgb(0, 0, 255), rgb(0, 128, 0), rgb(255, 0, 255)};
-constexpr std::array<Colour, 4> layer_tints = {rgb(255, 192, 192), rgb(192, 192, 255), rgb(192, 255, 192),
-                                               rgb(255, 192, 255)};
 constexpr Colour pale_red = layer_tints[0];
 
 BoardElement element(Kind kind, bool visible = false) {

@@ -71,11 +71,11 @@ std::string board_svg(const Board& b) {
     if (b.corpo1.visible && b.corpo1.border) out += rectangle(b.corpo1, false, true);
     for (const BoardElement* e : {&b.LB1, &b.LB2, &b.LH1S, &b.LH1D, &b.LB1S, &b.LB1D, &b.LH2S, &b.LH2D, &b.linex})
         if (e->visible) out += line(*e);
-    for (const BoardElement* e : {&b.still1, &b.still2, &b.still3, &b.still4})
+    const BoardElement* const circles[] = {&b.still1, &b.still2, &b.still3, &b.still4};
+    for (const BoardElement* e : circles)
         if (e->visible) out += circle(*e);
     for (const BoardElement* e : {&b.Label1, &b.Label2, &b.Label3, &b.Label4, &b.Label28})
         if (e->visible) out += label(*e);
-    const BoardElement* const circles[] = {&b.still1, &b.still2, &b.still3, &b.still4};
     const BoardElement* const lists[] = {&b.listar1, &b.listar2, &b.listar3, &b.listar4};
     for (int i = 0; i < 4; ++i)
         if (circles[i]->visible) out += label(*lists[i]);

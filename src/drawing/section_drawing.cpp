@@ -1,6 +1,7 @@
 #include "drawing/section_drawing.h"
 
 #include <algorithm>
+#include <array>
 
 #include "analysis/bending_results.h"
 #include "analysis/form_numbers.h"
@@ -185,10 +186,13 @@ void disegnasezione(const FieldSource& form, const AnalysisInput& in, AnalysisRe
 void disegnaferri(const FieldSource& form, Board& b) {
     const auto circles = b.circles();
     for (BoardElement* circle : circles) circle->visible = false;
-    for (int i = 0; i < 4; ++i) circles[i]->visible = field_number(form, layer_field("ta", i + 1)) > 0;
+    std::array<float, 4> areas{};
     for (int i = 0; i < 4; ++i) {
-        const double area = field_number(form, layer_field("ta", i + 1));
-        const float diameter = single(b.scala * square_root(1.273 * area));
+        areas[i] = field_number(form, layer_field("ta", i + 1));
+        circles[i]->visible = areas[i] > 0;
+    }
+    for (int i = 0; i < 4; ++i) {
+        const float diameter = single(b.scala * square_root(1.273 * areas[i]));
         circles[i]->width = circles[i]->height = diameter;
         circles[i]->left = single(b.corpo1.left + b.corpo1.width / 2 - diameter / 2.0);
     }

@@ -1,6 +1,7 @@
 #include "input/form1.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "analysis/layer_count.h"
 #include "common/numbers.h"
@@ -49,7 +50,7 @@ void Form1::set_start_state() {
         returnButton[k].text = "Indietro";
         const bool usable_layer = k == 0;
         for (Control* c : {&ta[k], &td[k], &lblAs[k], &lblD[k], &barFrame[k]}) c->enabled = usable_layer;
-        ta[k].back = td[k].back = usable_layer ? layer_tint(0) : design_look.mask;
+        ta[k].back = td[k].back = usable_layer ? layer_tints[0] : design_look.mask;
     }
 
     frameStaffe.text = "Staffe";
@@ -71,12 +72,8 @@ void Form1::set_start_state() {
     Command1.text = "Calcola";
     Command1.back = colours::button_face;
 
-    const Materiale& steel = reference_material(MaterialKind::steel);
-    const Materiale& concrete = reference_material(MaterialKind::concrete);
-    stl[0].text = steel.nome;
-    for (std::size_t i = 0; i < steel.fields.size(); ++i) stl[i + 1].text = steel.fields[i];
-    con[0].text = concrete.nome;
-    for (std::size_t i = 0; i < concrete.fields.size(); ++i) con[i + 1].text = concrete.fields[i];
+    show_material(reference_material(MaterialKind::steel));
+    show_material(reference_material(MaterialKind::concrete));
 
     Shape10.back = design_look.concrete;
     Shape11.back = design_look.steel;
@@ -136,8 +133,7 @@ void Form1::build_registry() {
 }
 
 Control* Form1::find(std::string_view name) {
-    const auto found = by_name_.find(name);
-    return found == by_name_.end() ? nullptr : found->second;
+    return const_cast<Control*>(std::as_const(*this).find(name));
 }
 
 const Control* Form1::find(std::string_view name) const {

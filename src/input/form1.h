@@ -136,6 +136,7 @@ class Form1 : public FieldSource {
 
   private:
     void set_start_state();
+    void show_material(const Materiale& material);  // name and fields into stl1..stl7 or con1..con9
     void build_registry();
     void bind_handlers();
     void apply_settings();

@@ -87,10 +87,14 @@ void Form1::File_Click(MaterialKind kind) {
 bool Form1::take_material(MaterialKind kind, const std::string& name) {
     const MaterialRead read = norvexa::read_material(kind, name);
     if (read.error != MaterialError::none) return false;
-    Control* labels = kind == MaterialKind::steel ? stl.data() : con.data();
-    labels[0].text = name;
-    for (std::size_t i = 0; i < read.material.fields.size(); ++i) labels[i + 1].text = read.material.fields[i];
+    show_material(read.material);
     return true;
+}
+
+void Form1::show_material(const Materiale& material) {
+    Control* labels = material.kind == MaterialKind::steel ? stl.data() : con.data();
+    labels[0].text = material.nome;
+    for (std::size_t i = 0; i < material.fields.size(); ++i) labels[i + 1].text = material.fields[i];
 }
 
 void Form1::File_LostFocus(MaterialKind kind) {

@@ -4,10 +4,6 @@
 #include "input/input_rules.h"
 
 namespace norvexa {
-namespace {
-
-
-}  // namespace
 
 bool Form1::entry_accepted(Control& field) {
     switch (check_entry(field.text)) {
@@ -87,7 +83,7 @@ void Form1::switch_layers() {
             set_text(td[k], "");
             clear_bar_list(k);
         }
-        ta[k].back = td[k].back = in_use ? layer_tint(k) : switched_off();
+        ta[k].back = td[k].back = in_use ? layer_tints[k] : switched_off();
     }
 }
 

@@ -42,11 +42,6 @@ std::vector<std::string> depth_items(double h1, double h2, bool tee) {
     return items;
 }
 
-Colour layer_tint(int layer) {
-    constexpr Colour tints[] = {rgb(255, 192, 192), rgb(192, 192, 255), rgb(192, 255, 192), rgb(255, 192, 255)};
-    return tints[layer];
-}
-
 double height_of(const std::string& text) { return round_to(locale_double(text).value_or(0), 2); }
 
 std::string group_area_text(const std::string& count, const std::string& diameter) {

@@ -33,9 +33,6 @@ std::vector<std::string> depth_items(double h1, double h2, bool tee);
 
 constexpr const char* depth_separator = "-----";
 
-// The pale tint of a layer's fields (layer 0 red, 1 blue, 2 green, 3 magenta).
-Colour layer_tint(int layer);
-
 // Reads a height field: the locale number rounded to 2 decimals, 0 when empty or not a number.
 double height_of(const std::string& text);
 

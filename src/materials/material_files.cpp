@@ -55,9 +55,7 @@ MaterialRead read_material(MaterialKind kind, const std::string& name) {
 bool write_material(const Materiale& material) {
     if (!is_valid_name(material.nome) || material.fields.size() != field_count(material.kind)) return false;
     const auto folder = material_folder(material.kind);
-    // A fresh program folder has no material folders yet; a failure here shows in the write.
-    std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
+    make_folder(folder);  // a fresh program folder has no material folders yet
     return write_lines(folder / material.nome, material.fields);
 }
 

@@ -1,9 +1,7 @@
 #include "report/report_window.h"
 
-#include <filesystem>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "common/arithmetic_fault.h"
@@ -23,8 +21,7 @@ std::optional<std::vector<std::string>> write_report_files(const ReportData& dat
     } catch (const ArithmeticFault&) {
         return std::nullopt;
     }
-    std::error_code ignored;
-    std::filesystem::create_directories(program_folder(), ignored);
+    make_folder(program_folder());
     if (!write_lines(report_text_file(), report)) return std::nullopt;
     auto lines = read_lines(report_text_file());
     if (!lines || !write_file(report_rich_text_file(), rtf_document(*lines))) return std::nullopt;

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <system_error>
 #include <vector>
 
 #include "common/line_file.h"
@@ -66,9 +65,7 @@ std::optional<std::array<Colour, 4>> read_analysis_window_colours() {
 }
 
 bool write_settings(const DisplaySettings& settings) {
-    // A fresh program folder may not exist yet; a failure here shows in the write.
-    std::error_code ignored;
-    std::filesystem::create_directories(program_folder(), ignored);
+    make_folder(program_folder());
     return write_lines(settings_file(), {colour_line(settings.concrete), colour_line(settings.steel),
                                          colour_line(settings.mask), colour_line(settings.line),
                                          slider_line(settings.strip, 40), slider_line(settings.tolerance, 20)});
