@@ -1,18 +1,21 @@
 #include "verify_cli.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <set>
-
-#include "common/line_file.h"
-#include "drawing/board_json.h"
-#include "drawing/board_svg.h"
-#include "report/report_source.h"
+#include <system_error>
 
 #include "common/json.h"
+#include "common/line_file.h"
 #include "common/numbers.h"
+#include "common/program_folder.h"
+#include "drawing/board_json.h"
+#include "drawing/board_svg.h"
 #include "input/form1.h"
 #include "project/project_commands.h"
+#include "report/report_source.h"
 
 namespace norvexa {
 namespace {
@@ -38,6 +41,13 @@ bool is_chosen(std::string_view name) {
     return bar_field || name == "strati" || name == "File1" || name == "File2";
 }
 
+// The strip height the slider can set, 0,1 to 4 mm. A text that is no number is left to
+// the run, which refuses it with its own message.
+bool strip_height_in_range(const std::string& text) {
+    const auto height = locale_double(text);
+    return !height || (*height >= 0.1 && *height <= 4);
+}
+
 // Sends one NAME=TEXT to the form as the user would; an error text when it cannot.
 std::string apply(Form1& form, Form3& title, const std::string& arg) {
     const auto equals = arg.find('=');
@@ -50,12 +60,14 @@ std::string apply(Form1& form, Form3& title, const std::string& arg) {
     if (!control) return "controllo sconosciuto: " + name;
     if (!form.usable(name)) return "controllo disabilitato o nascosto: " + name;
     if (is_label(name)) {
+        if (name == "rettang" && !strip_height_in_range(text))
+            return "altezza della striscia fuori dall'intervallo del cursore (da 0,1 a 4 mm): " + text;
         control->text = text;
         return {};
     }
     if (name == "sl1" || name == "sl2") {
         const auto position = read_file_number(text);
-        if (!position || !form.move_slider(name, static_cast<int>(*position))) return "posizione non valida per " + name;
+        if (!position || !form.move_slider(name, *position)) return "posizione non valida per " + name;
         return {};
     }
     if (name == "rett" || name == "t" || name == "Check5") {
@@ -69,6 +81,38 @@ std::string apply(Form1& form, Form3& title, const std::string& arg) {
     if (is_chosen(name)) return form.choose(name, text) ? std::string{} : "voce non presente nella lista di " + name + ": " + text;
     if (!form.type(name, text)) return "il controllo non accetta testo: " + name;
     form.leave(name);
+    return {};
+}
+
+// The absolute path with every link and "." or ".." resolved, as far as it exists.
+std::filesystem::path resolved(const std::filesystem::path& path, std::error_code& error) {
+    const auto target = link_target(path, error);
+    if (error) return {};
+    const auto absolute = std::filesystem::absolute(target, error);
+    return error ? std::filesystem::path{} : std::filesystem::weakly_canonical(absolute, error);
+}
+
+bool lies_within(const std::filesystem::path& path, const std::filesystem::path& folder) {
+    const auto [end_of_folder, ignored] = std::mismatch(folder.begin(), folder.end(), path.begin(), path.end());
+    return end_of_folder == folder.end();
+}
+
+// Why the picture may not be written to the target, or empty when it may: the project
+// being read, any file of the program folder and anything that is not a regular file
+// are refused, so that no project, material, setting or device is overwritten.
+std::string svg_target_problem(const std::filesystem::path& target, const std::vector<std::string>& projects) {
+    std::error_code error;
+    const auto file = resolved(target, error);
+    if (error) return "percorso non valido per --svg: " + target.string();
+    if (std::filesystem::exists(file, error) && !std::filesystem::is_regular_file(file, error))
+        return "--svg " + target.string() + ": non è un file normale";
+    for (const std::string& project : projects)
+        if (std::filesystem::equivalent(file, project, error))
+            return "--svg " + target.string() + ": è il progetto che si sta leggendo";
+    const auto folder = resolved(program_folder(), error);
+    if (error) return "cartella del programma non valida: " + program_folder().string();
+    if (lies_within(file, folder))
+        return "--svg " + target.string() + ": è nella cartella del programma";
     return {};
 }
 
@@ -143,6 +187,13 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
         return exit_usage;
     }
 
+    if (svg_file) {
+        if (const std::string problem = svg_target_problem(*svg_file, projects); !problem.empty()) {
+            err << problem << '\n';
+            return exit_usage;
+        }
+    }
+
     auto report_messages = [&] {
         for (const Message& m : prompter.shown) err << m.title << ": " << m.text << '\n';
         prompter.shown.clear();
@@ -150,7 +201,10 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (!projects.empty()) {
         const bool opened = project.open_project(projects.front());
         report_messages();
-        if (!opened) return exit_message;
+        if (!opened) {
+            err << project.open_failure << '\n';
+            return exit_message;
+        }
     }
     for (const std::string& arg : fields) {
         const std::string error = apply(form, title, arg);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/program_folder.h"
 #include "project_fixture.h"
 
 namespace {
@@ -15,9 +16,10 @@ struct Result {
     int status = -1;
 };
 
-// Runs the verifier; standard error is dropped unless merged into the output.
-Result verify(const std::string& args, bool with_errors = false) {
-    const std::string command = std::string(NORVEXA_VERIFY_PATH) + " " + args + (with_errors ? " 2>&1" : " 2>/dev/null");
+// Runs the verifier, with NAME=VALUE variables set when given; standard error is
+// dropped unless merged into the output.
+Result verify(const std::string& args, bool with_errors = false, const std::string& environment = "") {
+    const std::string command = environment + " " + std::string(NORVEXA_VERIFY_PATH) + " " + args + (with_errors ? " 2>&1" : " 2>/dev/null");
     Result r;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return r;
@@ -101,6 +103,73 @@ TEST(NorvexaVerify, UsageErrors) {
     EXPECT_EQ(verify("th2=40").status, 64);
 }
 
+TEST(NorvexaVerify, RefusesWhatWouldFreezeOrWrapAround) {
+    EXPECT_EQ(verify("sl1=4294967297").status, 64);
+    EXPECT_EQ(verify("sl2=-4294967276").status, 64);
+    for (const char* strip : {"1e-9", "0,00001", "0,09", "4,01", "1e300"})
+        EXPECT_EQ(verify("Check5=0 tb=30 th=50 ta1=9,42 td1=46 rettang=" + std::string(strip)).status, 64) << strip;
+    EXPECT_EQ(verify("Check5=0 tb=30 th=50 ta1=9,42 td1=46 TMS=100 rettang=0,1").status, 0);
+    EXPECT_EQ(verify("Check5=0 tb=30 th=50 ta1=9,42 td1=46 TMS=100 rettang=4").status, 0);
+}
+
+TEST(NorvexaVerify, HugeAreasAreRefusedNotCrashed) {
+    const Result bars = verify("n1a1=1 f1a1=1e160", true);
+    EXPECT_EQ(bars.status, 2);
+    EXPECT_NE(bars.out.find("Attenzione: Errore di sintassi: 1e160\n"), std::string::npos) << bars.out;
+    const Result stirrups = verify("nbr=2 dst=1e200 passo=10", true);
+    EXPECT_EQ(stirrups.status, 2);
+    EXPECT_NE(stirrups.out.find("Attenzione: Errore di sintassi: 10\n"), std::string::npos) << stirrups.out;
+}
+
+TEST(NorvexaVerify, JsonReplacesInvalidUtf8) {
+    const Result r = verify("--json \"Text1=$(printf 'a\\377b')\"");
+    EXPECT_NE(r.out.find("\"Text1\": \"a\uFFFDb\""), std::string::npos) << r.out;
+}
+
+TEST(NorvexaVerify, SvgNeverReplacesAProjectASettingOrADevice) {
+    norvexa::ProjectSession session;
+    const auto project = session.file("trave.nvx");
+    session.files.answer_next(project.string());
+    ASSERT_TRUE(session.commands.salva());
+    const auto saved = norvexa::read_lines(project);
+
+    const norvexa::ScratchFolder outside;
+    const auto link = outside.path() / "link.nvx";
+    std::filesystem::create_symlink(project, link);
+    const std::string to_project = "--svg " + project.string() + " " + project.string();
+    const std::string through_link = "--svg " + link.string() + " " + project.string();
+    const std::string material = "--svg '" + (norvexa::steel_folder() / "Feb 44 K").string() + "' " + example;
+    const std::string settings = "--svg " + norvexa::settings_file().string() + " " + example;
+    const std::string device = "--svg /dev/null " + example;
+    for (const std::string& args : {to_project, through_link, material, settings, device}) {
+        const Result r = verify(args, true);
+        EXPECT_EQ(r.status, 64) << args;
+        EXPECT_NE(r.out.find("--svg "), std::string::npos) << r.out;
+    }
+    EXPECT_EQ(norvexa::read_lines(project), saved);
+    EXPECT_EQ(norvexa::read_material(norvexa::MaterialKind::steel, "Feb 44 K").error, norvexa::MaterialError::none);
+
+    // A link elsewhere is written through to the file it names.
+    const auto picture = outside.path() / "sezione.svg", picture_link = outside.path() / "ultima.svg";
+    std::filesystem::create_symlink(picture, picture_link);
+    EXPECT_EQ(verify("--svg " + picture_link.string() + " " + example).status, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(picture_link));
+    EXPECT_TRUE(std::filesystem::is_regular_file(picture));
+}
+
+TEST(NorvexaVerify, AProjectThatCannotOpenSaysWhichFileWasUnreadable) {
+    norvexa::ProjectSession session;
+    const auto project = session.file("trave.nvx");
+    session.files.answer_next(project.string());
+    ASSERT_TRUE(session.commands.salva());
+    const Result r = verify(project.string(), true, "NORVEXA_HOME=" + (session.home.path() / "manca").string());
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.out.find("Attenzione: File non valido\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("impossibile leggere il materiale " + (session.home.path() / "manca").string()),
+              std::string::npos)
+        << r.out;
+}
+
 TEST(NorvexaVerify, DrivesTheInputFormAsTyping) {
     const Result height = verify("--json th=12.5");
     EXPECT_NE(height.out.find("\"th\": {\"text\": \"12,5\", \"items\": [\"\", \"10\""), std::string::npos) << height.out;
@@ -142,7 +211,8 @@ TEST(NorvexaVerify, ASavedProjectGivesTheResultsOfTheTypedFields) {
 
     const Result missing = verify(session.file("nessuno.nvx").string(), true);
     EXPECT_EQ(missing.status, 2);
-    EXPECT_EQ(missing.out, "Attenzione: File non valido\n");
+    EXPECT_EQ(missing.out, "Attenzione: File non valido\nimpossibile leggere il file " +
+                               session.file("nessuno.nvx").string() + "\n");
 }
 
 }  // namespace

@@ -32,8 +32,8 @@ std::uint64_t Tolerance::grow_while_at_most(double bound) {
             const double increment = static_cast<double>(once) - value_;
             const double again = static_cast<double>(once + step_) - once;
             const double limit = std::fmin(bound, top - step_ - spacing);
-            const double jumps = std::floor((limit - value_) / increment);
-            if (increment > 0 && increment == again && jumps >= 1) {
+            const double jumps = increment > 0 ? std::floor((limit - value_) / increment) : 0;
+            if (increment == again && jumps >= 1) {
                 value_ = static_cast<float>(value_ + jumps * increment);
                 grown += static_cast<std::uint64_t>(jumps);
                 continue;

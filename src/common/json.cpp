@@ -3,11 +3,23 @@
 #include <charconv>
 #include <cstdio>
 
+#include "common/line_file.h"
+
 namespace norvexa {
 
 std::string json_string(std::string_view text) {
     std::string out = "\"";
-    for (const char c : text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t start = i;
+        if (!next_code_point(text, i)) {
+            out += "\uFFFD";  // U+FFFD REPLACEMENT CHARACTER, so the output stays UTF-8
+            continue;
+        }
+        if (i - start > 1) {
+            out += text.substr(start, i - start);
+            continue;
+        }
+        const char c = text[start];
         switch (c) {
             case '"': out += "\\\""; break;
             case '\\': out += "\\\\"; break;

@@ -5,7 +5,8 @@
 
 namespace norvexa {
 
-// The text as a JSON string literal, quotes included (UTF-8 passes through).
+// The text as a JSON string literal, quotes included: UTF-8 passes through, each byte
+// that is not part of a valid UTF-8 sequence becomes U+FFFD.
 std::string json_string(std::string_view text);
 
 // The shortest point-decimal text that reads back as the same float ("2452.5", "81").

@@ -1,9 +1,14 @@
 #include "common/line_file.h"
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <random>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace norvexa {
 namespace {
@@ -66,6 +71,21 @@ bool write_new_file(const std::filesystem::path& path, std::string_view bytes) {
 
 }  // namespace
 
+std::filesystem::path link_target(std::filesystem::path path, std::error_code& error) {
+    constexpr int most_links = 40;
+    for (int links = 0; std::filesystem::is_symlink(path, error); ++links) {
+        if (links == most_links) {
+            error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+            return {};
+        }
+        const auto next = std::filesystem::read_symlink(path, error);
+        if (error) return {};
+        path = path.parent_path() / next;  // an absolute link replaces the whole path
+    }
+    error.clear();  // a missing file is no error here
+    return path;
+}
+
 std::optional<char> windows1252_byte(char32_t code_point) {
     if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF)) return static_cast<char>(code_point);
     for (std::size_t i = 0; i < high_controls.size(); ++i)
@@ -115,22 +135,34 @@ std::string from_windows1252(std::string_view bytes) {
 }
 
 std::optional<std::vector<std::string>> read_lines(const std::filesystem::path& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return std::nullopt;
+    // Opened without blocking and checked on the open descriptor itself: a FIFO or a
+    // device would otherwise wait for a writer or never end.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) return std::nullopt;
+    struct stat status {};
     std::string bytes;
+    bool failed = ::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode);
     char buffer[4096];
-    while (const std::size_t count = std::fread(buffer, 1, sizeof buffer, file)) bytes.append(buffer, count);
-    // A folder opens but fails on the first read.
-    const bool failed = std::ferror(file);
-    std::fclose(file);
+    while (!failed) {
+        const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR) continue;
+        if (count <= 0) {
+            failed = count < 0;
+            break;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(count));
+    }
+    ::close(descriptor);
     if (failed) return std::nullopt;
     return split_lines(bytes);
 }
 
-bool write_file(const std::filesystem::path& path, std::string_view bytes) {
+bool write_file(const std::filesystem::path& target, std::string_view bytes) {
+    std::error_code error;
+    const auto path = link_target(target, error);
+    if (error) return false;
     const auto temporary = temporary_beside(path);
     if (!write_new_file(temporary, bytes)) return false;
-    std::error_code error;
     std::filesystem::rename(temporary, path, error);
     if (!error) return true;
     std::filesystem::remove(temporary, error);

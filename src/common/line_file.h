@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace norvexa {
@@ -23,11 +24,18 @@ std::optional<char32_t> next_code_point(std::string_view text, std::size_t& i);
 
 // Reads a single-byte line file: Windows-1252 on disk, UTF-8 returned; lines end with
 // CR LF or a lone LF, and a last line without an ending still counts. nullopt when the
-// file cannot be opened or read (missing, a folder, no permission).
+// file cannot be opened or read (missing, no permission) or is not a regular file (a
+// folder, a FIFO, a device), which is never waited on.
 std::optional<std::vector<std::string>> read_lines(const std::filesystem::path& path);
 
+// The file that a chain of symbolic links ends at, followed even when that file does
+// not exist yet; the path itself when it is no link. error is set only when a link
+// cannot be read or the chain is too long.
+std::filesystem::path link_target(std::filesystem::path path, std::error_code& error);
+
 // Writes the bytes to a temporary file in the same folder and renames it over the
-// target, so a failed write leaves any previous file as it was. Returns false on failure.
+// target, so a failed write leaves any previous file as it was. A symbolic link is
+// written through to the file it names. Returns false on failure.
 bool write_file(const std::filesystem::path& path, std::string_view bytes);
 
 // Writes the lines, each followed by CR LF, in Windows-1252, through write_file.

@@ -3,6 +3,8 @@
 #include <fstream>
 #include <iterator>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "scratch_folder.h"
@@ -69,6 +71,32 @@ TEST(LineFile, ReadFailsWhenNothingCanBeRead) {
     const ScratchFolder folder;
     EXPECT_FALSE(read_lines(folder.path() / "missing").has_value());
     EXPECT_FALSE(read_lines(folder.path()).has_value());
+    // A FIFO without a writer would block a plain read for ever.
+    const auto fifo = folder.path() / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(read_lines(fifo).has_value());
+}
+
+TEST(LineFile, WritesThroughSymbolicLinks) {
+    const ScratchFolder folder;
+    const auto target = folder.path() / "target.nvx", link = folder.path() / "link.nvx";
+    put_bytes(target, "old\r\n");
+    std::filesystem::create_symlink("target.nvx", link);
+    ASSERT_TRUE(write_lines(link, {"new"}));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(file_bytes(target), "new\r\n");
+
+    // A link whose file does not exist yet makes that file.
+    const auto dangling = folder.path() / "dangling";
+    std::filesystem::create_symlink(folder.path() / "made", dangling);
+    ASSERT_TRUE(write_lines(dangling, {"x"}));
+    EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+    EXPECT_EQ(file_bytes(folder.path() / "made"), "x\r\n");
+
+    const auto loop = folder.path() / "loop";
+    std::filesystem::create_symlink("loop", loop);
+    EXPECT_FALSE(write_lines(loop, {"x"}));
+    EXPECT_TRUE(std::filesystem::is_symlink(loop));
 }
 
 TEST(LineFile, WritesCrLfAfterEveryLineInWindows1252) {

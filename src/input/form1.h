@@ -52,7 +52,7 @@ class Form1 : public FieldSource {
     bool choose(std::string_view name, const std::string& item);  // list item chosen
     bool click(std::string_view name);                          // option button, check box, command
     bool double_click(std::string_view name);
-    bool move_slider(std::string_view name, int position);      // false also when out of range
+    bool move_slider(std::string_view name, long long position);  // false also when out of range
     void show_tab(int tab);
     void pointer_over(std::string_view name);
 
@@ -81,7 +81,7 @@ class Form1 : public FieldSource {
     void Toolbar_ButtonClick(int bar, int button);
     void strati_Click();
     void bar_Change(Control& field);       // a count or diameter field
-    void bar_Chosen(int layer, int group);  // a count or diameter chosen or left
+    void bar_Chosen(Control& field, int layer, int group);  // a count or diameter chosen or left
     void ta_Change(int layer);
     void ta_KeyDown(int layer);
     void td_Change(int layer);
@@ -100,6 +100,9 @@ class Form1 : public FieldSource {
     void File_LostFocus(MaterialKind kind);
 
     bool salvaconnome = false;
+    // How many texts the entry rule has refused since the form was made; the project
+    // reader watches it to tell a refused line.
+    int refused_entries = 0;
     int mouse_pointer = default_pointer;
     int top = 0, left = 0;  // twips, in the main window
     Form1Hooks hooks;
@@ -131,10 +134,12 @@ class Form1 : public FieldSource {
     // the labels unchanged, when the file is missing, unreadable or too short.
     bool take_material(MaterialKind kind, const std::string& name);
     // Recomputes the three group area labels of a layer from its bar list, leaving the
-    // layer's area field and total as they are.
-    void show_group_areas(int layer);
+    // layer's area field and total as they are. False when a group's area is one no
+    // label can show; that label is left empty.
+    bool show_group_areas(int layer);
 
   private:
+    bool show_group_area(int layer, int group);
     void set_start_state();
     void show_material(const Materiale& material);  // name and fields into stl1..stl7 or con1..con9
     void build_registry();
@@ -142,10 +147,11 @@ class Form1 : public FieldSource {
     void apply_settings();
     void fill_lists();
     bool entry_accepted(Control& field);
+    void refuse(Control& field);  // the syntax-error message, then the field emptied
     void rebuild_lists();
     void switch_layers();
     void clear_bar_list(int layer);
-    void update_stirrup_area();
+    bool update_stirrup_area();  // false, with the area label emptied, when no label can show it
     Colour switched_off() const { return s[0].back; }
 
     Form3& title_;

@@ -14,12 +14,14 @@ void Form1::stirrup_Change(Control& field) {
         set_text(field, "");
         return;
     }
-    update_stirrup_area();
+    if (!update_stirrup_area()) refuse(field);
 }
 
-void Form1::update_stirrup_area() {
-    if (nbr.text.empty() || dst.text.empty() || passo.text.empty()) return;
-    ast.text = stirrup_area_text(nbr.text, dst.text, passo.text);
+bool Form1::update_stirrup_area() {
+    if (nbr.text.empty() || dst.text.empty() || passo.text.empty()) return true;
+    const auto area = stirrup_area_text(nbr.text, dst.text, passo.text);
+    ast.text = area.value_or("");
+    return area.has_value();
 }
 
 void Form1::stirrup_Validate(Control& field) {

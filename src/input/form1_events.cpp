@@ -26,7 +26,7 @@ void Form1::bind_handlers() {
         for (int g = 0; g < 3; ++g) {
             for (Control* field : {&n[k][g], &f[k][g]}) {
                 on_change_[field] = [this, field] { bar_Change(*field); };
-                on_choose_[field] = on_validate_[field] = [this, k, g] { bar_Chosen(k, g); };
+                on_choose_[field] = on_validate_[field] = [this, field, k, g] { bar_Chosen(*field, k, g); };
             }
         }
     }
@@ -101,11 +101,11 @@ bool Form1::click(std::string_view name) {
 
 bool Form1::double_click(std::string_view name) { return run(on_double_click_, find(name)); }
 
-bool Form1::move_slider(std::string_view name, int position) {
+bool Form1::move_slider(std::string_view name, long long position) {
     Control* slider = find(name);
     const int largest = slider == &sl1 ? 40 : slider == &sl2 ? 20 : 0;
     if (position < 1 || position > largest) return false;
-    slider->value = position;
+    slider->value = static_cast<int>(position);
     slider == &sl1 ? sl1_Change() : sl2_Change();
     return true;
 }

@@ -11,9 +11,14 @@ bool Form1::entry_accepted(Control& field) {
         case Entry::empty: return false;
         case Entry::refused: break;
     }
+    refuse(field);
+    return false;
+}
+
+void Form1::refuse(Control& field) {
+    ++refused_entries;
     prompter_.ask({syntax_error_text(field.text), Icon::warning, Buttons::ok, "Attenzione"});
     set_text(field, "");
-    return false;
 }
 
 void Form1::rett_Click() {
@@ -97,17 +102,27 @@ void Form1::clear_bar_list(int layer) {
 
 void Form1::bar_Change(Control& field) { entry_accepted(field); }
 
-void Form1::bar_Chosen(int layer, int group) {
+void Form1::bar_Chosen(Control& field, int layer, int group) {
     // The first page recomputes only the group that changed, the others all three.
-    if (layer == 0) groupArea[0][group].text = group_area_text(n[0][group].text, f[0][group].text);
-    else show_group_areas(layer);
+    const bool shown = layer == 0 ? show_group_area(0, group) : show_group_areas(layer);
+    // The area is refused like a text that is not a number; the emptied field then
+    // gives an empty group area on its next choice.
+    if (!shown) refuse(field);
     const std::string sum = layer_total_text({groupArea[layer][0].text, groupArea[layer][1].text, groupArea[layer][2].text});
     total[layer].text = sum;
     set_text(ta[layer], sum);
 }
 
-void Form1::show_group_areas(int layer) {
-    for (int g = 0; g < 3; ++g) groupArea[layer][g].text = group_area_text(n[layer][g].text, f[layer][g].text);
+bool Form1::show_group_area(int layer, int group) {
+    const auto area = group_area_text(n[layer][group].text, f[layer][group].text);
+    groupArea[layer][group].text = area.value_or("");
+    return area.has_value();
+}
+
+bool Form1::show_group_areas(int layer) {
+    bool shown = true;
+    for (int g = 0; g < 3; ++g) shown = show_group_area(layer, g) && shown;
+    return shown;
 }
 
 void Form1::ta_Change(int layer) {

@@ -6,7 +6,7 @@
 
 #include "common/line_file.h"
 #include "common/program_folder.h"
-#include "scratch_folder.h"
+#include "input_form_fixture.h"
 
 namespace norvexa {
 namespace {
@@ -23,32 +23,6 @@ Items with_empty(Items items) {
     items.insert(items.begin(), "");
     return items;
 }
-
-class InputForm : public testing::Test {
-  protected:
-    InputForm() {
-        std::filesystem::create_directories(concrete_folder());
-        std::filesystem::create_directories(steel_folder());
-    }
-
-    Form1& load() {
-        EXPECT_EQ(form.Form_Load(), Form1::Load::loaded);
-        return form;
-    }
-    // Types into a field and leaves it.
-    void enter(const char* name, const std::string& text) {
-        ASSERT_TRUE(form.type(name, text)) << name;
-        form.leave(name);
-    }
-    std::string last_message() const { return prompter.shown.empty() ? "" : prompter.shown.back().text; }
-
-    ScratchHome home;
-    ScriptedPrompter prompter;
-    HelpLine help;
-    Form3 title;
-    AnalysisWindow analysis;
-    Form1 form{title, analysis, prompter, help};
-};
 
 TEST_F(InputForm, LoadFillsTheListsAndLeavesTheProjectUnchanged) {
     load();

@@ -1,6 +1,7 @@
 #include "input/input_rules.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "common/numbers.h"
 
@@ -35,7 +36,7 @@ std::vector<std::string> depth_items(double h1, double h2, bool tee) {
     if (h1 > 10)
         for (int below : {5, 4, 3}) items.push_back(to_text(h1 - below));
     const double total = h1 + h2;
-    if (tee && h2 > 0 && total > 13) {
+    if (tee && h2 > 0 && total > 13 && std::isfinite(total)) {
         items.push_back(depth_separator);
         for (int below : {5, 4, 3}) items.push_back(to_text(total - below));
     }
@@ -44,11 +45,25 @@ std::vector<std::string> depth_items(double h1, double h2, bool tee) {
 
 double height_of(const std::string& text) { return round_to(locale_double(text).value_or(0), 2); }
 
-std::string group_area_text(const std::string& count, const std::string& diameter) {
+namespace {
+
+// A zero count or diameter gives no area, however large the other factor: without this
+// a huge count times a zero diameter would overflow to infinity times 0.
+bool no_area(double factor, double diameter) { return factor == 0 || diameter == 0; }
+
+std::optional<std::string> shown_area(double area) {
+    if (!(std::fabs(area) < largest_shown_area)) return std::nullopt;
+    return rounded_text(area, 2);
+}
+
+}  // namespace
+
+std::optional<std::string> group_area_text(const std::string& count, const std::string& diameter) {
     const double n = locale_double(count).value_or(0);
     const double d = locale_double(diameter).value_or(0);
-    const double area = round_to(n * 3.1415 * (d / 2) * (d / 2) / 100, 2);
-    return area == 0 ? std::string{} : to_text(area);
+    if (no_area(n, d)) return std::string{};
+    const auto area = shown_area(n * 3.1415 * (d / 2) * (d / 2) / 100);
+    return area == "0" ? std::string{} : area;
 }
 
 std::string layer_total_text(const std::array<std::string, 3>& group_areas) {
@@ -58,11 +73,13 @@ std::string layer_total_text(const std::array<std::string, 3>& group_areas) {
     return total == 0 ? std::string{} : to_text(total);
 }
 
-std::string stirrup_area_text(const std::string& arms, const std::string& diameter_mm, const std::string& spacing_cm) {
+std::optional<std::string> stirrup_area_text(const std::string& arms, const std::string& diameter_mm,
+                                             const std::string& spacing_cm) {
     const auto nb = locale_double(arms), mm = locale_double(diameter_mm), s = locale_double(spacing_cm);
-    if (!nb || !mm || !s || *s == 0) return {};
+    if (!nb || !mm || !s || *s == 0) return std::string{};
+    if (no_area(*nb, *mm)) return shown_area(0);
     const double d = *mm / 10;
-    return rounded_text(100 / *s * *nb * 3.1415 * (d / 2) * (d / 2), 2);
+    return shown_area(100 / *s * *nb * 3.1415 * (d / 2) * (d / 2));
 }
 
 std::string action_on_leaving(const std::string& text) {

@@ -42,8 +42,10 @@ MaterialRead read_material(MaterialKind kind, const std::string& name) {
     const auto path = material_folder(kind) / name;
     auto lines = read_lines(path);
     if (!lines) {
+        // Anything there that is not a regular file (a folder, a FIFO) is no material.
         std::error_code error;
-        const bool missing = !std::filesystem::exists(path, error) && !error;
+        const bool absent = !std::filesystem::exists(path, error) && !error;
+        const bool missing = absent || (!error && !std::filesystem::is_regular_file(path, error) && !error);
         return {{}, missing ? MaterialError::missing : MaterialError::unreadable};
     }
     const std::size_t count = field_count(kind);

@@ -37,7 +37,8 @@ struct MaterialRead {
 
 // Reads folder + name: the first six (eight) lines; further lines are ignored. A name
 // that is empty, ".", "..", or holds '/', '\' or a NUL is invalid (it would leave the
-// folder). missing when no such file exists, unreadable when it exists but cannot be read.
+// folder). missing when no such regular file exists (a folder or a FIFO of that name is
+// missing too), unreadable when it exists but cannot be read.
 MaterialRead read_material(MaterialKind kind, const std::string& name);
 // Writes the six (eight) lines to folder + nome, replacing any file of that name and
 // creating the kind's folder when missing. Returns false when the name is invalid, the

@@ -1,5 +1,7 @@
 #include "materials/material_files.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "common/line_file.h"
@@ -54,11 +56,14 @@ TEST(MaterialFiles, ReadsTheFirstLinesOrReportsWhy) {
 
     put_lines(MaterialKind::steel, "short", {"1", "2", "3", "4", "5"});
     std::filesystem::create_directories(material_folder(MaterialKind::steel) / "folder");
+    ASSERT_EQ(mkfifo((material_folder(MaterialKind::steel) / "fifo").c_str(), 0600), 0);
     struct Case { MaterialKind kind; const char* name; MaterialError error; } cases[] = {
         {MaterialKind::steel, "short", MaterialError::too_short},
         {MaterialKind::steel, "absent", MaterialError::missing},
         {MaterialKind::concrete, "short", MaterialError::missing},  // each kind has its own folder
-        {MaterialKind::steel, "folder", MaterialError::unreadable},
+        // Whatever is not a regular file is no material, and a FIFO is never waited on.
+        {MaterialKind::steel, "folder", MaterialError::missing},
+        {MaterialKind::steel, "fifo", MaterialError::missing},
     };
     for (const auto& c : cases) EXPECT_EQ(read_material(c.kind, c.name).error, c.error) << c.name;
 }

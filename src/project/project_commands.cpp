@@ -92,13 +92,18 @@ bool ProjectCommands::write_project(const std::filesystem::path& path) {
 bool ProjectCommands::open_project(const std::filesystem::path& path) {
     CommonDialog1.file_name = path.string();
     const auto lines = read_lines(path);
-    if (!lines || lines->empty() || lines->front() != project_marker) {
+    open_failure.clear();
+    if (!lines) open_failure = "impossibile leggere il file " + path.string();
+    else if (lines->empty() || lines->front() != project_marker)
+        open_failure = "la prima riga non è \"" + std::string(project_marker) + "\"";
+    if (!open_failure.empty()) {
         show_invalid_file();
         CommonDialog1.file_name.clear();
         return false;
     }
     title_bar = path.filename().string();
-    if (!restore_project(form_, title_, *lines)) {
+    if (const ProjectRestore restored = restore_project(form_, title_, *lines); !restored) {
+        open_failure = restored.failure;
         show_invalid_file();
         CommonDialog1.file_name.clear();
         form_.salvaconnome = false;

@@ -46,6 +46,9 @@ class ProjectCommands {
     // chosen. False, after "File non valido", when it cannot: a wrong first line leaves
     // the project untouched; any later failure starts a new project.
     bool open_project(const std::filesystem::path& path);
+    // Why the last open_project failed, for a diagnostic (which file could not be read,
+    // which line was refused); empty after a success.
+    std::string open_failure;
 
     std::string title_bar = untitled_project;  // the main window's caption
     FileDialog CommonDialog1{"", project_filter};

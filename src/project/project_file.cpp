@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "common/numbers.h"
+#include "materials/material_files.h"
 
 namespace norvexa {
 namespace {
@@ -58,19 +59,24 @@ bool restore_line(Form1& form, Form3& title, const Line& line, const std::string
         case Kind::integer: {
             const auto number = read_file_number(text);
             if (!number) return false;
-            // Bounded before narrowing, so that no far-off value wraps into the range.
-            const bool small = *number >= 0 && *number <= 40;
-            if (line.name != "Check5") return small && form.move_slider(line.name, static_cast<int>(*number));
+            if (line.name != "Check5") return form.move_slider(line.name, *number);
             if (*number != 0 && *number != 1) return false;
             if (form.Check5.value != *number) form.click("Check5");
             return true;
         }
-        case Kind::text:
+        case Kind::text: {
             if (line.name == "strati") return form.choose("strati", text);
+            const int refused = form.refused_entries;
             form.set_text(*form.find(line.name), text);
-            return true;
+            return form.refused_entries == refused;
+        }
     }
     return false;
+}
+
+std::string material_failure(Form1& form, MaterialKind kind, const std::string& name) {
+    if (form.take_material(kind, name)) return {};
+    return "impossibile leggere il materiale " + (material_folder(kind) / name).string();
 }
 
 }  // namespace
@@ -88,14 +94,24 @@ std::vector<std::string> project_lines(const Form1& form, const Form3& title) {
     return lines;
 }
 
-bool restore_project(Form1& form, Form3& title, const std::vector<std::string>& lines) {
+ProjectRestore restore_project(Form1& form, Form3& title, const std::vector<std::string>& lines) {
     const std::vector<Line>& fields = layout();
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i + 1 >= lines.size() || !restore_line(form, title, fields[i], lines[i + 1])) return false;
-        if (fields[i].name == "t" && form.rett.value == 0 && form.t.value == 0) return false;
+        if (i + 1 >= lines.size())
+            return {"il file finisce alla riga " + std::to_string(lines.size()) + " invece della " +
+                    std::to_string(project_line_count)};
+        const std::string& text = lines[i + 1];
+        const std::string where = "riga " + std::to_string(i + 2) + " (" + fields[i].name + ")";
+        if (!restore_line(form, title, fields[i], text)) return {where + ": valore non accettato: " + text};
+        if (fields[i].name == "t" && form.rett.value == 0 && form.t.value == 0)
+            return {where + ": nessuna forma della sezione scelta"};
     }
-    for (int layer = 0; layer < 4; ++layer) form.show_group_areas(layer);
-    return form.take_material(MaterialKind::concrete, lines[2]) && form.take_material(MaterialKind::steel, lines[3]);
+    for (int layer = 0; layer < 4; ++layer)
+        if (!form.show_group_areas(layer))
+            return {"strato " + std::to_string(layer + 1) + ": area di un gruppo di barre fuori misura"};
+    std::string failure = material_failure(form, MaterialKind::concrete, lines[2]);
+    if (failure.empty()) failure = material_failure(form, MaterialKind::steel, lines[3]);
+    return {failure};
 }
 
 }  // namespace norvexa

@@ -17,13 +17,21 @@ inline constexpr std::size_t project_line_count = 51;
 // actions, slider positions and all four layers' bar lists.
 std::vector<std::string> project_lines(const Form1& form, const Form3& title);
 
+// Why a project could not be read into the form, in words for a diagnostic; empty
+// when it was read.
+struct ProjectRestore {
+    std::string failure;
+    explicit operator bool() const { return failure.empty(); }
+};
+
 // Puts lines 2 to 51 into their fields in file order, each as typing would (so every
 // change handler runs), then reads the two materials they name from the library into
 // the form's labels. Lines after the 51st are ignored; line 1 is the caller's to check.
-// Returns false at the first failure: the lines end early, a flag is neither "True" nor
-// "False" (or neither shape is chosen), an integer is not a number or is refused by its
-// control, the layer count is not one of its items, a material cannot be read. The
-// fields restored before the failure keep their new texts.
-bool restore_project(Form1& form, Form3& title, const std::vector<std::string>& lines);
+// Fails at the first of: the lines end early, a flag is neither "True" nor "False" (or
+// neither shape is chosen), an integer is not a number or is refused by its control, a
+// text is refused by its field's entry rule, the layer count is not one of its items, a
+// bar group's area is one no label can show, a material cannot be read. The fields
+// restored before the failure keep their new texts.
+ProjectRestore restore_project(Form1& form, Form3& title, const std::vector<std::string>& lines);
 
 }  // namespace norvexa

@@ -141,20 +141,43 @@ TEST_F(ProjectFile, ShortFileStartsANewProjectAndLongFileOpens) {
 
 TEST_F(ProjectFile, RefusedValuesStartANewProject) {
     const auto good = saved_lines();
-    const std::vector<std::pair<std::size_t, const char*>> faults = {
-        {4, "true"},       {5, "False"},  // with line 5 False as well no shape is chosen
-        {22, " 2 "},       {22, "x"},      {25, " 41 "}, {26, " 0 "},
-        {25, " -4294967276 "}, {10, "N° 5 Strati barre"}, {2, "Assente"}, {3, "Feb/../x"},
+    using Fault = std::vector<std::pair<std::size_t, const char*>>;  // line index and its text
+    const std::vector<Fault> faults = {
+        {{4, "true"}},      {{4, "False"}, {5, "False"}},  // no shape chosen
+        {{22, " 2 "}},      {{22, "x"}},  {{25, " 41 "}}, {{26, " 0 "}}, {{25, " -4294967276 "}}, {{25, " 4294967297 "}},
+        {{10, "N° 5 Strati barre"}}, {{2, "Assente"}}, {{3, "Feb/../x"}},
+        {{6, "abc"}},  // refused by the entry rule of tb
+        // A bar group and the stirrups whose areas no label can show.
+        {{27, "1"}, {30, "1e200"}}, {{19, "2"}, {20, "1e200"}, {21, "10"}},
     };
-    for (const auto& [line, text] : faults) {
+    for (const Fault& fault : faults) {
         auto lines = good;
-        lines[line] = text;
-        if (line == 5) lines[4] = "False";
+        for (const auto& [line, text] : fault) lines[line] = text;
         write("fault.nvx", lines);
         enter("tb", "30");
-        EXPECT_FALSE(commands.open_project(file("fault.nvx"))) << line << " " << text;
+        EXPECT_FALSE(commands.open_project(file("fault.nvx"))) << fault.back().first << " " << fault.back().second;
         expect_new_project();
     }
+}
+
+TEST_F(ProjectFile, FailureSaysWhichLineOrFileFailed) {
+    auto lines = saved_lines();
+    lines[6] = "abc";
+    write("fault.nvx", lines);
+    EXPECT_FALSE(commands.open_project(file("fault.nvx")));
+    EXPECT_EQ(commands.open_failure, "riga 7 (tb): valore non accettato: abc");
+    EXPECT_EQ(prompter.shown.back().text, "File non valido");
+
+    EXPECT_FALSE(commands.open_project(file("manca.nvx")));
+    EXPECT_EQ(commands.open_failure, "impossibile leggere il file " + file("manca.nvx").string());
+
+    // With the program folder out of reach the materials cannot be read.
+    const auto path = save();
+    const ScopedVariable elsewhere("NORVEXA_HOME", (home.path() / "manca").c_str());
+    EXPECT_FALSE(commands.open_project(path));
+    EXPECT_EQ(prompter.shown.back().text, "File non valido");
+    EXPECT_EQ(commands.open_failure,
+              "impossibile leggere il materiale " + (home.path() / "manca/materiali/cls/C 25-30").string());
 }
 
 TEST_F(ProjectFile, MaterialsComeFromTheLibraryAtOpening) {

@@ -1,5 +1,7 @@
 #include "shell/settings_file.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "common/line_file.h"
@@ -17,6 +19,13 @@ TEST(SettingsFile, ReadsTheDefaultsFile) {
     EXPECT_EQ(read_input_form_settings(), DisplaySettings{});
     EXPECT_EQ(read_analysis_window_colours(), (std::array<Colour, 4>{12648447, 16777152, 14737632, 32768}));
     EXPECT_EQ(read_settings_numbers(6), (std::array<long, 6>{12648447, 16777152, 14737632, 32768, 20, 10}));
+}
+
+TEST(SettingsFile, AFileThatIsNotARegularFileIsReadAsMissing) {
+    const ScratchHome home;
+    ASSERT_EQ(mkfifo(settings_file().c_str(), 0600), 0);
+    EXPECT_FALSE(read_input_form_settings().has_value());
+    EXPECT_FALSE(read_analysis_window_colours().has_value());
 }
 
 TEST(SettingsFile, EachReaderNeedsItsOwnLines) {
