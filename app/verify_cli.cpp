@@ -16,6 +16,7 @@
 #include "input/form1.h"
 #include "project/project_commands.h"
 #include "report/report_source.h"
+#include "shell/program.h"
 
 namespace norvexa {
 namespace {
@@ -29,16 +30,10 @@ const char* const usage =
     "        n1a1..n4a3 f1a1..f4a3 nbr dst passo ast Check5 TMS TVS sl1 sl2 rettang toller\n"
     "        File1 File2 con1..con9 stl1..stl7 Text1); t, rett, Check5: 1 o 0\n";
 
-const std::set<std::string, std::less<>> values = {"rett", "t", "COOR", "Check5", "Check1", "sl1", "sl2", "SSTab1"};
-
-bool is_label(std::string_view name) {
-    return name == "ast" || name == "rettang" || name == "toller" || name.substr(0, 3) == "stl" ||
-           name.substr(0, 3) == "con";
-}
-
-bool is_chosen(std::string_view name) {
-    const bool bar_field = name.size() == 4 && (name[0] == 'n' || name[0] == 'f') && name[2] == 'a';
-    return bar_field || name == "strati" || name == "File1" || name == "File2";
+// Controls whose state is their value rather than their text.
+bool holds_value(ControlKind kind) {
+    return kind == ControlKind::option_button || kind == ControlKind::check_box || kind == ControlKind::slider ||
+           kind == ControlKind::tab_panel;
 }
 
 // The strip height the slider can set, 0,1 to 4 mm. A text that is no number is left to
@@ -59,26 +54,29 @@ std::string apply(Form1& form, Form3& title, const std::string& arg) {
     Control* control = form.find(name);
     if (!control) return "controllo sconosciuto: " + name;
     if (!form.usable(name)) return "controllo disabilitato o nascosto: " + name;
-    if (is_label(name)) {
+    const ControlKind kind = form.info(name).kind;
+    if (kind == ControlKind::label) {
         if (name == "rettang" && !strip_height_in_range(text))
             return "altezza della striscia fuori dall'intervallo del cursore (da 0,1 a 4 mm): " + text;
         control->text = text;
         return {};
     }
-    if (name == "sl1" || name == "sl2") {
+    if (kind == ControlKind::slider) {
         const auto position = read_file_number(text);
         if (!position || !form.move_slider(name, *position)) return "posizione non valida per " + name;
         return {};
     }
-    if (name == "rett" || name == "t" || name == "Check5") {
+    if (kind == ControlKind::option_button || kind == ControlKind::check_box) {
         if (text != "0" && text != "1") return "valore non valido per " + name + " (1 o 0)";
         const int wanted = text == "1";
         if (control->value == wanted) return {};
-        if (name != "Check5" && wanted == 0) return "un'opzione si deseleziona scegliendo l'altra: " + name;
+        if (kind == ControlKind::option_button && wanted == 0)
+            return "un'opzione si deseleziona scegliendo l'altra: " + name;
         form.click(name);
         return {};
     }
-    if (is_chosen(name)) return form.choose(name, text) ? std::string{} : "voce non presente nella lista di " + name + ": " + text;
+    if (kind == ControlKind::choice_list || kind == ControlKind::file_list)
+        return form.choose(name, text) ? std::string{} : "voce non presente nella lista di " + name + ": " + text;
     if (!form.type(name, text)) return "il controllo non accetta testo: " + name;
     form.leave(name);
     return {};
@@ -133,7 +131,7 @@ void print_json(const Form1& form, const Form3& title, const AnalysisWindow& ana
     out << "}, \"form\": {\"Text1\": " << json_string(title.Text1.text);
     for (const auto& [name, control] : form.controls())
         out << ", " << json_string(name) << ": "
-            << json_string(values.count(name) ? std::to_string(control->value) : control->text);
+            << json_string(holds_value(form.info(name).kind) ? std::to_string(control->value) : control->text);
     out << "}, \"controls\": {";
     separator = "";
     for (const auto& [name, c] : form.controls()) {
@@ -156,14 +154,14 @@ void print_json(const Form1& form, const Form3& title, const AnalysisWindow& ana
 int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     ScriptedPrompter prompter;
     ScriptedFileChooser files;
-    HelpLine help;
-    Form3 title;
-    AnalysisWindow analysis;
-    Form1 form(title, analysis, prompter, help);
-    ProjectCommands project(form, title, analysis, prompter, files);
+    const FixedTextMeasure measure;
+    Program program(prompter, files, measure);
+    Form1& form = program.form;
+    Form3& title = program.title;
+    AnalysisWindow& analysis = program.analysis;
+    ProjectCommands& project = program.project;
     // Without a material library the verifier still works on the form's materials.
-    form.Form_Load(Form1::MissingFolders::go_on);
-    analysis.Form_Load(0, 0);
+    program.load(Form1::MissingFolders::go_on);
 
     bool json = false;
     std::optional<std::string> svg_file;

@@ -7,6 +7,7 @@
 
 #include "common/program_folder.h"
 #include "input/form1.h"
+#include "shell/program.h"
 #include "scratch_folder.h"
 
 namespace norvexa {
@@ -32,10 +33,13 @@ class InputForm : public testing::Test {
 
     ScratchHome home;
     ScriptedPrompter prompter;
-    HelpLine help;
-    Form3 title;
-    AnalysisWindow analysis;
-    Form1 form{title, analysis, prompter, help};
+    ScriptedFileChooser files;
+    FixedTextMeasure measure;
+    Program program{prompter, files, measure};
+    HelpLine& help = program.help;
+    Form3& title = program.title;
+    AnalysisWindow& analysis = program.analysis;
+    Form1& form = program.form;
 };
 
 }  // namespace norvexa

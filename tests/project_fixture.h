@@ -11,6 +11,7 @@
 #include "input/form3.h"
 #include "materials/material_files.h"
 #include "project/project_commands.h"
+#include "shell/program.h"
 #include "scratch_folder.h"
 
 namespace norvexa {
@@ -34,11 +35,12 @@ struct ProjectSession {
     ScratchHome home;
     ScriptedPrompter prompter;
     ScriptedFileChooser files;
-    HelpLine help;
-    Form3 title;
-    AnalysisWindow analysis;
-    Form1 form{title, analysis, prompter, help};
-    ProjectCommands commands{form, title, analysis, prompter, files};
+    FixedTextMeasure measure;
+    Program program{prompter, files, measure};
+    Form3& title = program.title;
+    AnalysisWindow& analysis = program.analysis;
+    Form1& form = program.form;
+    ProjectCommands& commands = program.project;
 };
 
 }  // namespace norvexa

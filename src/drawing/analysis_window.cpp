@@ -3,7 +3,7 @@
 #include "analysis/section_analysis.h"
 #include "drawing/pointer_readout.h"
 #include "drawing/section_drawing.h"
-#include "shell/settings_file.h"
+#include "common/settings_file.h"
 
 namespace norvexa {
 

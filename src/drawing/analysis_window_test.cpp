@@ -6,7 +6,7 @@
 #include "common/line_file.h"
 #include "common/program_folder.h"
 #include "scratch_folder.h"
-#include "shell/settings_file.h"
+#include "common/settings_file.h"
 
 namespace norvexa {
 namespace {

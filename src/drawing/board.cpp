@@ -1,6 +1,6 @@
 #include "drawing/board.h"
 
-#include "shell/settings_file.h"
+#include "common/settings_file.h"
 
 namespace norvexa {
 namespace {

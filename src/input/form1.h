@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -55,6 +56,8 @@ class Form1 : public FieldSource {
     bool move_slider(std::string_view name, long long position);  // false also when out of range
     void show_tab(int tab);
     void pointer_over(std::string_view name);
+    // The controls that have a help text.
+    static std::vector<std::string> help_keys();
 
     // Named access to every control; nullptr for an unknown name.
     Control* find(std::string_view name);
@@ -63,6 +66,14 @@ class Form1 : public FieldSource {
     bool usable(std::string_view name) const;
     // Every control by name, in a stable order.
     const std::vector<std::pair<std::string, Control*>>& controls() const { return registry_; }
+    // How a view shows the named control; a label outside any frame for an unknown name.
+    const ControlInfo& info(std::string_view name) const;
+    // Whether a tool-bar button does anything now: button 1 never does, the others when
+    // the program has given them their command.
+    bool toolbar_button_enabled(int bar, int button) const;
+    // Bumped by every event and every text change, so that a view refreshes only when
+    // something may have changed.
+    unsigned long revision() const { return revision_; }
     // Sets a control's text; when it really changes, its change handler runs.
     void set_text(Control& control, std::string text);
 
@@ -129,6 +140,15 @@ class Form1 : public FieldSource {
     // Panels coloured by the display settings.
     Control Shape5, Shape6, Shape7, Shape8, Shape9, Shape10, Shape11, Frame1;
     std::array<Control, 4> s, sq;
+    // Frames, captions and tool bars that only a view shows.
+    Control frameShape, lblShape1, lblShape2, frameDimensioni, frameSizes, lblB1, lblH1;
+    Control frameArmature, frameSollecitazioni, lblTMS, lblTVS;
+    Control framePrecisione, lblSl1, lblSl2, lblRettang, lblToller;
+    std::array<Control, 4> lblTotal, lblCount, lblDiameter, lblGroupArea;  // per bar-list page
+    Control frameAcciaio, frameCls, frameSteelProperties, frameConcreteProperties;
+    std::array<Control, 6> lblStl;  // captions of stl2..stl7
+    std::array<Control, 8> lblCon;  // captions of con2..con9
+    Control Toolbar1, Toolbar2, Toolbar3;
 
     // Reads the named material into its labels (stl1..stl7 or con1..con9); false, with
     // the labels unchanged, when the file is missing, unreadable or too short.
@@ -143,6 +163,8 @@ class Form1 : public FieldSource {
     void set_start_state();
     void show_material(const Materiale& material);  // name and fields into stl1..stl7 or con1..con9
     void build_registry();
+    void set_captions();
+    const std::function<void()>* toolbar_action(int bar, int button) const;
     void bind_handlers();
     void apply_settings();
     void fill_lists();
@@ -161,7 +183,8 @@ class Form1 : public FieldSource {
     MissingFolders missing_folders_ = MissingFolders::stop;
     std::vector<std::pair<std::string, Control*>> registry_;
     std::unordered_map<std::string_view, Control*> by_name_;
-    std::unordered_map<std::string_view, std::string_view> frame_of_;
+    std::map<std::string, ControlInfo, std::less<>> info_;
+    unsigned long revision_ = 0;
     std::unordered_map<const Control*, std::function<void()>> on_change_, on_validate_, on_choose_, on_click_;
     std::unordered_map<const Control*, std::function<void()>> on_key_down_, on_double_click_;
 };

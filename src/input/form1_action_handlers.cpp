@@ -63,16 +63,19 @@ void Form1::sl2_Change() {
 }
 
 void Form1::Command1_Click() {
+    ++revision_;
     analysis_.variabili(*this, prompter_);
     mouse_pointer = default_pointer;
 }
 
 void Form1::Command1_MouseDown() {
+    ++revision_;
     analysis_.board.sf.visible = true;
     Command1.back = rgb(128, 128, 128);
 }
 
 void Form1::Command1_MouseUp() {
+    ++revision_;
     analysis_.board.sf.visible = false;
     Command1.back = colours::button_face;
 }

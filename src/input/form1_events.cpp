@@ -6,7 +6,7 @@
 #include "common/numbers.h"
 #include "common/program_folder.h"
 #include "input/form1.h"
-#include "shell/settings_file.h"
+#include "common/settings_file.h"
 
 namespace norvexa {
 
@@ -68,6 +68,7 @@ bool run(const std::unordered_map<const Control*, std::function<void()>>& handle
 }  // namespace
 
 bool Form1::type(std::string_view name, const std::string& text) {
+    ++revision_;
     Control* c = find(name);
     if (!c || !on_change_.count(c)) return false;
     run(on_key_down_, c);
@@ -75,9 +76,13 @@ bool Form1::type(std::string_view name, const std::string& text) {
     return true;
 }
 
-bool Form1::leave(std::string_view name) { return run(on_validate_, find(name)); }
+bool Form1::leave(std::string_view name) {
+    ++revision_;
+    return run(on_validate_, find(name));
+}
 
 bool Form1::choose(std::string_view name, const std::string& item) {
+    ++revision_;
     Control* c = find(name);
     if (!c || !on_choose_.count(c)) return false;
     // Lists that only offer their items refuse any other text.
@@ -88,6 +93,7 @@ bool Form1::choose(std::string_view name, const std::string& item) {
 }
 
 bool Form1::click(std::string_view name) {
+    ++revision_;
     Control* c = find(name);
     if (!c || !on_click_.count(c)) return false;
     if (c == &rett || c == &t) {
@@ -99,9 +105,13 @@ bool Form1::click(std::string_view name) {
     return run(on_click_, c);
 }
 
-bool Form1::double_click(std::string_view name) { return run(on_double_click_, find(name)); }
+bool Form1::double_click(std::string_view name) {
+    ++revision_;
+    return run(on_double_click_, find(name));
+}
 
 bool Form1::move_slider(std::string_view name, long long position) {
+    ++revision_;
     Control* slider = find(name);
     const int largest = slider == &sl1 ? 40 : slider == &sl2 ? 20 : 0;
     if (position < 1 || position > largest) return false;
@@ -111,11 +121,13 @@ bool Form1::move_slider(std::string_view name, long long position) {
 }
 
 void Form1::show_tab(int tab) {
+    ++revision_;
     SSTab1.value = tab;
     SSTab1_Click();
 }
 
 Form1::Load Form1::Form_Load(MissingFolders missing) {
+    ++revision_;
     missing_folders_ = missing;
     top = title_.height;
     left = 0;
@@ -129,7 +141,10 @@ Form1::Load Form1::Form_Load(MissingFolders missing) {
     return folders ? Load::loaded : Load::folders_missing;
 }
 
-void Form1::Form_Activate() { SSTab1.value = 0; }
+void Form1::Form_Activate() {
+    ++revision_;
+    SSTab1.value = 0;
+}
 
 void Form1::apply_settings() {
     const auto settings = read_input_form_settings();

@@ -55,7 +55,14 @@ const std::map<std::string, const char*, std::less<>>& help_texts() {
 
 }  // namespace
 
+std::vector<std::string> Form1::help_keys() {
+    std::vector<std::string> keys;
+    for (const auto& [key, text] : help_texts()) keys.push_back(key);
+    return keys;
+}
+
 void Form1::pointer_over(std::string_view name) {
+    ++revision_;
     const auto& texts = help_texts();
     if (const auto found = texts.find(name); found != texts.end()) help_.set(found->second);
 }

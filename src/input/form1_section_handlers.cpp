@@ -58,19 +58,8 @@ void Form1::SSTab1_Click() {
 }
 
 void Form1::Toolbar_ButtonClick(int bar, int button) {
-    const std::function<void()>* action = nullptr;
-    if (bar == 1) {
-        const std::function<void()>* buttons[] = {&hooks.nuovo, &hooks.apri, &hooks.salva, &hooks.stampa,
-                                                  &hooks.guidanon};
-        if (button >= 2 && button <= 6) action = buttons[button - 2];
-    } else if (bar == 2) {
-        if (button == 2) action = &hooks.kalk;
-        if (button == 3) action = &hooks.Relazione;
-    } else if (bar == 3) {
-        if (button == 2) action = &hooks.show_concrete_library;
-        if (button == 3) action = &hooks.show_steel_library;
-    }
-    if (action && *action) (*action)();
+    ++revision_;
+    if (const std::function<void()>* action = toolbar_action(bar, button); action && *action) (*action)();
 }
 
 void Form1::strati_Click() {

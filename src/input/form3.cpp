@@ -8,6 +8,7 @@ Form3::Form3() {
 }
 
 void Form3::type_title(const std::string& text) {
+    ++revision;
     if (Text1.text == text) return;
     Text1.text = text;
     Text1_Change();
@@ -18,11 +19,13 @@ void Form3::Text1_Change() {
 }
 
 void Form3::Text1_MouseDown() {
+    ++revision;
     sel_start = 0;
     sel_length = 32000;
 }
 
 void Form3::select_title() {
+    ++revision;
     has_focus = true;
     sel_start = 0;
     sel_length = 100;

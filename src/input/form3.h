@@ -28,6 +28,7 @@ class Form3 {
     int sel_length = 0;
     bool has_focus = false;
     int height = 1035;  // twips; the input and analysis windows sit below it
+    unsigned long revision = 0;  // bumped by every handler, for the views
 
     // Called on every change of the title; the input form marks the project changed.
     std::function<void()> on_title_changed;

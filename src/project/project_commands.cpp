@@ -26,6 +26,7 @@ bool ProjectCommands::save_first(const std::string& title) {
 }
 
 void ProjectCommands::nuovo() {
+    ++revision;
     if (!save_first("Attenzione")) return;
     CommonDialog1.file_name.clear();
     current_file_.clear();
@@ -40,6 +41,7 @@ void ProjectCommands::nuovo() {
 }
 
 void ProjectCommands::apri() {
+    ++revision;
     if (!save_first("Attenzione")) return;
     const auto chosen = files_.choose_open(CommonDialog1);
     if (!chosen || chosen->empty()) return;
@@ -47,6 +49,7 @@ void ProjectCommands::apri() {
 }
 
 bool ProjectCommands::salva() {
+    ++revision;
     // A bare name (the title bar's text) stands for the project's own file; a project
     // that has no file yet is always saved through the dialog, never to a guessed place.
     std::filesystem::path target = CommonDialog1.file_name;
@@ -75,7 +78,10 @@ bool ProjectCommands::salva_con_nome() {
     return salva();
 }
 
-bool ProjectCommands::ESCI() { return save_first("Chiusura di Norvexa"); }
+bool ProjectCommands::ESCI() {
+    ++revision;
+    return save_first("Chiusura di Norvexa");
+}
 
 bool ProjectCommands::write_project(const std::filesystem::path& path) {
     if (!write_lines(path, project_lines(form_, title_))) {
@@ -90,6 +96,7 @@ bool ProjectCommands::write_project(const std::filesystem::path& path) {
 }
 
 bool ProjectCommands::open_project(const std::filesystem::path& path) {
+    ++revision;
     CommonDialog1.file_name = path.string();
     const auto lines = read_lines(path);
     open_failure.clear();

@@ -51,6 +51,7 @@ class ProjectCommands {
     std::string open_failure;
 
     std::string title_bar = untitled_project;  // the main window's caption
+    unsigned long revision = 0;  // bumped by every command, for the views
     FileDialog CommonDialog1{"", project_filter};
     std::function<void()> close_report;  // the report window, when there is one
 

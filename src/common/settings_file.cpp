@@ -1,4 +1,4 @@
-#include "shell/settings_file.h"
+#include "common/settings_file.h"
 
 #include <cmath>
 #include <cstdint>

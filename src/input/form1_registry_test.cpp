@@ -1,0 +1,76 @@
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "input_form_fixture.h"
+
+namespace norvexa {
+namespace {
+
+TEST_F(InputForm, EveryHelpTextBelongsToARegisteredControl) {
+    for (const std::string& key : Form1::help_keys()) EXPECT_NE(form.find(key), nullptr) << key;
+}
+
+TEST_F(InputForm, EveryControlSaysHowAViewShowsIt) {
+    std::set<std::string> names;
+    for (const auto& [name, control] : form.controls()) {
+        EXPECT_TRUE(names.insert(name).second) << "twice: " << name;
+        const ControlInfo& info = form.info(name);
+        if (!info.frame.empty()) {
+            const ControlKind holder = form.info(info.frame).kind;
+            EXPECT_TRUE(holder == ControlKind::frame || holder == ControlKind::tab_panel) << name;
+        }
+        if (info.page >= 0) {
+            EXPECT_LT(static_cast<std::size_t>(info.page), form.SSTab1.items.size()) << name;
+        }
+    }
+    EXPECT_EQ(form.info("tb").kind, ControlKind::editable_list);
+    EXPECT_EQ(form.info("strati").kind, ControlKind::choice_list);
+    EXPECT_EQ(form.info("File1").kind, ControlKind::file_list);
+    EXPECT_EQ(form.info("TMS").kind, ControlKind::text_field);
+    EXPECT_EQ(form.info("n4a3").page, 4);
+    EXPECT_EQ(form.info("n4a3").frame, "barFrame4");
+    EXPECT_EQ(form.info("rett").group, form.info("t").group);
+    EXPECT_EQ(form.info("sl1").maximum, 40);
+    EXPECT_EQ(form.info("sl2").maximum, 20);
+    EXPECT_EQ(form.info("nessuno").kind, ControlKind::label);
+
+    // A field inside a switched-off frame is not usable, however it is itself.
+    form.click("Check5");
+    EXPECT_FALSE(form.usable("nbr"));
+    EXPECT_FALSE(form.usable("n2a1"));
+}
+
+TEST_F(InputForm, EveryEventChangesTheRevision) {
+    load();
+    auto changes = [this](auto&& event) {
+        const unsigned long before = form.revision();
+        event();
+        return form.revision() != before;
+    };
+    EXPECT_TRUE(changes([&] { form.type("th", "50"); }));
+    EXPECT_TRUE(changes([&] { form.leave("th"); }));
+    EXPECT_TRUE(changes([&] { form.choose("n1a1", "2"); }));
+    EXPECT_TRUE(changes([&] { form.click("Check5"); }));
+    EXPECT_TRUE(changes([&] { form.move_slider("sl1", 5); }));
+    EXPECT_TRUE(changes([&] { form.show_tab(2); }));
+    EXPECT_TRUE(changes([&] { form.pointer_over("tb"); }));
+    EXPECT_TRUE(changes([&] { form.Command1_Click(); }));
+    EXPECT_TRUE(changes([&] { form.Toolbar_ButtonClick(1, 1); }));
+}
+
+TEST_F(InputForm, ToolBarButtonsWorkOnlyOnceGivenTheirCommand) {
+    EXPECT_FALSE(form.toolbar_button_enabled(1, 1));
+    EXPECT_TRUE(form.toolbar_button_enabled(1, 2));  // the program wires the project commands
+    EXPECT_FALSE(form.toolbar_button_enabled(1, 5));
+    int prints = 0;
+    form.hooks.stampa = [&] { ++prints; };
+    EXPECT_TRUE(form.toolbar_button_enabled(1, 5));
+    form.Toolbar_ButtonClick(1, 5);
+    EXPECT_EQ(prints, 1);
+    EXPECT_FALSE(form.toolbar_button_enabled(4, 2));
+}
+
+}  // namespace
+}  // namespace norvexa

@@ -1,0 +1,27 @@
+#include "shell/folder_creation.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "common/program_folder.h"
+#include "materials/material_files.h"
+
+namespace norvexa {
+
+std::vector<std::string> Cartelle::folders() {
+    return {(concrete_folder() / "").string(), (steel_folder() / "").string()};
+}
+
+bool Cartelle::create() {
+    for (const auto& folder : {concrete_folder(), steel_folder()}) make_folder(folder);
+    std::error_code error;
+    if (!std::filesystem::is_directory(concrete_folder(), error) || !std::filesystem::is_directory(steel_folder(), error))
+        return false;
+    for (const MaterialKind kind : {MaterialKind::steel, MaterialKind::concrete}) {
+        const Materiale& reference = reference_material(kind);
+        if (!std::filesystem::exists(material_folder(kind) / reference.nome, error)) write_material(reference);
+    }
+    return true;
+}
+
+}  // namespace norvexa

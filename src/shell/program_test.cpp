@@ -1,0 +1,75 @@
+#include "shell/program.h"
+
+#include <gtest/gtest.h>
+
+#include "project_fixture.h"
+#include "shell/main_menu.h"
+
+namespace norvexa {
+namespace {
+
+TEST(MainMenu, ItemsInTheirOrderWithAccessLettersAndShortcuts) {
+    const auto& menus = main_menu();
+    std::vector<std::string> captions;
+    for (const Menu& menu : menus) captions.push_back(menu.caption);
+    EXPECT_EQ(captions, (std::vector<std::string>{"&File", "Fi&nestra", "&Materiali", "&Relazione", "&Calcolatrice",
+                                                  "&Guida", "&Normativa", "&About"}));
+    const Menu& file = menus[0];
+    ASSERT_EQ(file.items.size(), 9u);
+    EXPECT_EQ(file.items[3].caption, "Sal&va con nome");
+    EXPECT_EQ(file.items[4].shortcut, "Ctrl+P");
+    EXPECT_TRUE(file.items[5].name.empty());
+    EXPECT_EQ(menus[3].shortcut, "F5");
+    EXPECT_EQ(menus[5].items[0].shortcut, "F1");
+    EXPECT_EQ(menus[6].items[0].caption, "&EC2    D.M. 09/01/96");
+}
+
+class ProgramTest : public testing::Test, public ProjectSession {};
+
+TEST_F(ProgramTest, MenuCommandsReachTheProjectCommands) {
+    for (const char* name : {"nuovo", "apri", "sav", "sconnome", "e"}) EXPECT_TRUE(program.menu_enabled(name)) << name;
+    for (const char* name : {"printis", "color", "cls", "acc", "Relazione", "calcolatrice", "sov", "guida", "dm96", "info"})
+        EXPECT_FALSE(program.menu_enabled(name)) << name;
+
+    enter("tb", "30");
+    const unsigned long before = program.revision();
+    files.answer_next(file("a.nvx").string());
+    EXPECT_TRUE(program.run_menu("sconnome"));
+    EXPECT_EQ(program.title_bar(), "a.nvx");
+    EXPECT_FALSE(program.modified());
+    EXPECT_NE(program.revision(), before);
+    EXPECT_FALSE(program.run_menu("printis"));
+}
+
+TEST_F(ProgramTest, ExitAsksWhenChangedAndQuitsUnlessCancelled) {
+    int quits = 0;
+    program.quit = [&] { ++quits; };
+    EXPECT_TRUE(program.ESCI());
+    EXPECT_EQ(quits, 1);
+    EXPECT_TRUE(prompter.shown.empty());
+
+    enter("tb", "30");
+    prompter.answer_next(Answer::cancel);
+    EXPECT_FALSE(program.ESCI());
+    EXPECT_EQ(quits, 1);
+    EXPECT_EQ(prompter.shown.back(),
+              (Message{"Salvare le modifiche apportate a Senzanome.nvx?", Icon::none, Buttons::yes_no_cancel,
+                       "Chiusura di Norvexa"}));
+    EXPECT_EQ(form.tb.text, "30");
+    prompter.answer_next(Answer::no);
+    EXPECT_TRUE(program.ESCI());
+    EXPECT_EQ(quits, 2);
+}
+
+TEST_F(ProgramTest, CalculateRunsTheAnalysisAndLeavesTheBusyLabelHidden) {
+    for (const auto& [name, text] : {std::pair{"tb", "30"}, {"th", "50"}, {"ta1", "9,42"}, {"td1", "46"},
+                                     {"TMS", "100"}, {"TVS", "100"}, {"nbr", "2"}, {"dst", "8"}, {"passo", "10"}})
+        enter(name, text);
+    program.calculate();
+    EXPECT_EQ(analysis.results.vf.text, "Flessione verificata");
+    EXPECT_FALSE(analysis.board.sf.visible);
+    EXPECT_EQ(form.Command1.back, colours::button_face);
+}
+
+}  // namespace
+}  // namespace norvexa
