@@ -45,6 +45,7 @@ struct ControlInfo {
     int page = -1;       // the page of the window's tab panel it lies on; -1 when none
     std::string group;   // option buttons that exclude each other share a group
     int minimum = 0, maximum = 0;  // a slider's range
+    std::string tip;     // the tool tip; empty for none
 };
 
 }  // namespace norvexa

@@ -143,7 +143,7 @@ class Form1 : public FieldSource {
     // Frames, captions and tool bars that only a view shows.
     Control frameShape, lblShape1, lblShape2, frameDimensioni, frameSizes, lblB1, lblH1;
     Control frameArmature, frameSollecitazioni, lblTMS, lblTVS;
-    Control framePrecisione, lblSl1, lblSl2, lblRettang, lblToller;
+    Control framePrecisione, lblRettang, lblToller;
     std::array<Control, 4> lblTotal, lblCount, lblDiameter, lblGroupArea;  // per bar-list page
     Control frameAcciaio, frameCls, frameSteelProperties, frameConcreteProperties;
     std::array<Control, 6> lblStl;  // captions of stl2..stl7

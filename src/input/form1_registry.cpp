@@ -12,7 +12,9 @@ std::string group_area_name(int layer, int group) {
     return layer == 0 ? indexed("a", group + 1) : "A" + std::to_string(group + 1) + std::to_string(layer + 1);
 }
 
-ControlInfo in(ControlKind kind, std::string frame = {}, int page = -1) { return {kind, std::move(frame), page, {}, 0, 0}; }
+ControlInfo in(ControlKind kind, std::string frame = {}, int page = -1) {
+    return {kind, std::move(frame), page, {}, 0, 0, {}};
+}
 
 }  // namespace
 
@@ -86,9 +88,11 @@ void Form1::build_registry() {
     strip.minimum = tolerance.minimum = 1;
     strip.maximum = 40;
     tolerance.maximum = 20;
-    add("lblSl1", lblSl1, in(K::label, "framePrecisione")), add("sl1", sl1, strip);
+    strip.tip = "<=diminuisce H rettangolini cls aumenta==>";
+    tolerance.tip = "<=diminuisce Tolleranza aumenta==>";
+    add("sl1", sl1, strip);
     add("lblRettang", lblRettang, in(K::label, "framePrecisione")), add("rettang", rettang, in(K::label, "framePrecisione"));
-    add("lblSl2", lblSl2, in(K::label, "framePrecisione")), add("sl2", sl2, tolerance);
+    add("sl2", sl2, tolerance);
     add("lblToller", lblToller, in(K::label, "framePrecisione")), add("toller", toller, in(K::label, "framePrecisione"));
     add("Command1", Command1, in(K::command_button));
 
@@ -112,6 +116,9 @@ void Form1::build_registry() {
     add("Toolbar1", Toolbar1, in(K::tool_bar)), add("Toolbar2", Toolbar2, in(K::tool_bar));
     add("Toolbar3", Toolbar3, in(K::tool_bar));
 
+    info_["Command1"].tip = "Esegui Elabotazione";
+    info_["File1"].tip = "Click per selezionare Acciaio";
+    info_["File2"].tip = "Click per selezionare Cls";
     for (const auto& [name, control] : registry_) by_name_.emplace(name, control);
 }
 
@@ -134,8 +141,6 @@ void Form1::set_captions() {
     lblTMS.text = "Msd (KNm)";
     lblTVS.text = "Vsd (KN)";
     framePrecisione.text = "Precisione di calcolo";
-    lblSl1.text = "<=diminuisce H rettangolini cls aumenta==>";
-    lblSl2.text = "<=diminuisce Tolleranza aumenta==>";
     lblRettang.text = "Rettang. cls: (mmx10)";
     lblToller.text = "Tolleranza: (Nmm)";
     frameAcciaio.text = "Acciaio";

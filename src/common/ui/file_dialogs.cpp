@@ -1,0 +1,37 @@
+#include "common/ui/file_dialogs.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+namespace norvexa {
+
+QString qt_name_filters(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString caption = parts[i].trimmed();
+        const QString pattern = parts[i + 1].trimmed();
+        // Qt takes the patterns from the last parentheses; a caption that shows them already keeps its own.
+        if (!caption.endsWith('(' + pattern + ')')) caption += " (" + pattern + ')';
+        filters << caption;
+    }
+    return filters.join(";;");
+}
+
+std::optional<std::string> DialogFileChooser::choose_open(const FileDialog& dialog) { return choose(dialog, false); }
+std::optional<std::string> DialogFileChooser::choose_save(const FileDialog& dialog) { return choose(dialog, true); }
+
+std::optional<std::string> DialogFileChooser::choose(const FileDialog& dialog, bool save) {
+    QFileDialog box(parent_);
+    box.setObjectName(save ? "saveDialog" : "openDialog");
+    box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    box.setNameFilters(qt_name_filters(dialog.filter).split(";;"));
+    // The project commands ask their own overwrite question.
+    box.setOption(QFileDialog::DontConfirmOverwrite, save);
+    if (!dialog.file_name.empty()) box.selectFile(QString::fromStdString(dialog.file_name));
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
+    return box.selectedFiles().front().toStdString();
+}
+
+}  // namespace norvexa

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include "common/file_chooser.h"
+
+class QWidget;
+
+namespace norvexa {
+
+// "File norvexa (*.nvx) |*.nvx|Tutti i file (*.*)|*.*" as Qt's name filters:
+// "File norvexa (*.nvx);;Tutti i file (*.*)". Each caption is kept as written (trimmed)
+// and the pattern after it goes into the parentheses Qt reads.
+QString qt_name_filters(const std::string& filter);
+
+// The desktop's open and save dialogs, starting at the remembered file name; no default
+// extension is added to a typed name.
+class DialogFileChooser : public FileChooser {
+  public:
+    explicit DialogFileChooser(QWidget* parent = nullptr) : parent_(parent) {}
+    void set_parent(QWidget* parent) { parent_ = parent; }
+    std::optional<std::string> choose_open(const FileDialog& dialog) override;
+    std::optional<std::string> choose_save(const FileDialog& dialog) override;
+
+  private:
+    std::optional<std::string> choose(const FileDialog& dialog, bool save);
+    QWidget* parent_;
+};
+
+}  // namespace norvexa

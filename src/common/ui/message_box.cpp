@@ -1,0 +1,46 @@
+#include "common/ui/message_box.h"
+
+#include <QMessageBox>
+
+namespace norvexa {
+namespace {
+
+QMessageBox::Icon qt_icon(Icon icon) {
+    switch (icon) {
+        case Icon::critical: return QMessageBox::Critical;
+        case Icon::warning: return QMessageBox::Warning;
+        case Icon::information: return QMessageBox::Information;
+        case Icon::none: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons qt_buttons(Buttons buttons) {
+    switch (buttons) {
+        case Buttons::yes_no: return QMessageBox::Yes | QMessageBox::No;
+        case Buttons::yes_no_cancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case Buttons::ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+}  // namespace
+
+Answer MessageBoxPrompter::ask(const Message& message) {
+    const QString title = message.title.empty() ? QStringLiteral("Norvexa") : QString::fromStdString(message.title);
+    QMessageBox box(qt_icon(message.icon), title, QString::fromStdString(message.text), qt_buttons(message.buttons),
+                    parent_);
+    box.setObjectName("messageBox");
+    switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::yes;
+        case QMessageBox::No: return Answer::no;
+        case QMessageBox::Cancel: return Answer::cancel;
+        default: break;
+    }
+    // Closing a question box by its close box or Escape is its Cancel (or No) button.
+    if (message.buttons == Buttons::yes_no_cancel) return Answer::cancel;
+    if (message.buttons == Buttons::yes_no) return Answer::no;
+    return Answer::ok;
+}
+
+}  // namespace norvexa

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include <QWidget>
+
+#include "common/ui/control_binder.h"
+#include "input/form1.h"
+
+class QGridLayout;
+
+namespace norvexa {
+
+// The section input window: one widget per control of the model, named by the control,
+// grouped in its frames, with the layer table and the four bar-list pages on tabs.
+class Form1Window : public QWidget {
+  public:
+    // after: called once the form has handled an event, to refresh every window.
+    Form1Window(Form1& model, std::function<void()> after, QWidget* parent = nullptr);
+
+    // Shows the model in every widget.
+    void refresh() { binder_->refresh(); }
+    QWidget* control(std::string_view name) const { return binder_->widget(name); }
+
+  private:
+    QWidget* bound(const char* name);
+    QWidget* shape_group();
+    QWidget* sizes_group();
+    QWidget* bars_group();
+    QWidget* bar_page(int layer);
+    QWidget* stirrups_group();
+    QWidget* actions_group();
+    QWidget* precision_group();
+    QWidget* materials_row();
+    QWidget* property_column(const char* frame, const char* list_frame, const char* list, const char* stem,
+                             const char* caption_stem, int count);
+
+    Form1& model_;
+    ControlBinder* binder_;
+};
+
+}  // namespace norvexa

@@ -1,0 +1,110 @@
+#include "input/ui/form3_window.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSignalBlocker>
+
+#include "common/ui/twips.h"
+
+namespace norvexa {
+namespace {
+
+// The strip's picture: a small beam section with its bars.
+QPixmap section_picture(int size) {
+    QPixmap picture(size, size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF body(size * 0.25, size * 0.1, size * 0.5, size * 0.8);
+    painter.setPen(QPen(QColor(40, 40, 90), 2));
+    painter.setBrush(QColor(200, 200, 200));
+    painter.drawRect(body);
+    painter.setBrush(QColor(200, 30, 30));
+    painter.setPen(Qt::NoPen);
+    const double r = size * 0.06;
+    for (double x : {body.left() + 2.5 * r, body.center().x(), body.right() - 2.5 * r})
+        painter.drawEllipse(QPointF(x, body.bottom() - 2.5 * r), r, r);
+    return picture;
+}
+
+}  // namespace
+
+Form3Window::Form3Window(Form3& model, std::function<void()> after, QWidget* parent)
+    : QWidget(parent), model_(model), after_(std::move(after)) {
+    setObjectName("Form3");
+    setWindowTitle("Titolo progetto");
+    auto* picture = new QLabel;
+    picture->setObjectName("Picture1");
+    picture->setPixmap(section_picture(40));
+    title_ = new QComboBox;
+    title_->setObjectName("Text1");
+    title_->setEditable(true);
+    title_->setInsertPolicy(QComboBox::NoInsert);
+    title_->setMinimumWidth(title_->fontMetrics().horizontalAdvance('x') * 40);
+    title_->setMaximumWidth(title_->fontMetrics().horizontalAdvance('x') * 90);
+    title_->lineEdit()->installEventFilter(this);
+    heading_ = new QLabel;
+    heading_->setObjectName("Label2");
+    QFont heading_font = heading_->font();
+    heading_font.setFamilies({"Copperplate Gothic Light", "Liberation Serif", "serif"});
+    heading_font.setPointSizeF(heading_font.pointSizeF() * 1.4);
+    heading_font.setCapitalization(QFont::AllUppercase);
+    heading_->setFont(heading_font);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->addWidget(picture);
+    layout->addWidget(title_, 1);
+    layout->addSpacing(16);
+    layout->addWidget(heading_);
+    layout->addStretch(0);
+    setFixedHeight(to_pixels(model_.height));
+
+    auto typed = [this](const QString& text) {
+        model_.type_title(text.toStdString());
+        if (after_) after_();
+    };
+    connect(title_->lineEdit(), &QLineEdit::textEdited, this, typed);
+    connect(title_, &QComboBox::activated, this, [this, typed](int index) { typed(title_->itemText(index)); });
+    refresh();
+}
+
+void Form3Window::refresh() {
+    const QSignalBlocker blocker(title_);
+    const QSignalBlocker edit_blocker(title_->lineEdit());
+    QStringList items;
+    for (const std::string& item : model_.Text1.items) items << QString::fromStdString(item);
+    QStringList shown;
+    for (int i = 0; i < title_->count(); ++i) shown << title_->itemText(i);
+    const QString text = QString::fromStdString(model_.Text1.text);
+    if (shown != items) {
+        title_->clear();
+        title_->addItems(items);
+        title_->setEditText(text);
+    }
+    if (title_->currentText() != text) title_->setEditText(text);
+    heading_->setText(QString::fromStdString(model_.Label2.text));
+    if (model_.has_focus) {
+        model_.has_focus = false;
+        title_->setFocus(Qt::OtherFocusReason);
+        title_->lineEdit()->setSelection(model_.sel_start, std::min<int>(model_.sel_length, text.size()));
+    }
+}
+
+bool Form3Window::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == title_->lineEdit()) {
+        if (event->type() == QEvent::MouseButtonPress) model_.Text1_MouseDown();
+        // The press places the cursor; the whole title is selected once the button is up.
+        if (event->type() == QEvent::MouseButtonRelease && model_.sel_length > 0) {
+            title_->lineEdit()->selectAll();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace norvexa

@@ -1,0 +1,62 @@
+#include "shell/ui/desktop_program.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "common/ui/twips.h"
+#include "shell/startup.h"
+#include "shell/ui/folder_window.h"
+#include "shell/ui/main_window.h"
+#include "shell/ui/splash_window.h"
+
+namespace norvexa {
+
+DesktopProgram::DesktopProgram(std::optional<std::filesystem::path> project)
+    : project_(std::move(project)),
+      measure_(QApplication::font()),
+      program_(prompter_, files_, measure_),
+      splash_(new SplashWindow) {
+    splash_->setAttribute(Qt::WA_DeleteOnClose, false);
+    connect(splash_, &SplashWindow::start_requested, this, [this] { attiva(); });
+}
+
+DesktopProgram::~DesktopProgram() { delete splash_; }
+
+void DesktopProgram::start() { splash_->start(); }
+
+void DesktopProgram::attiva() {
+    if (started_) return;
+    started_ = true;
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const int width = to_twips(screen.width()), height = to_twips(screen.height());
+    if (screen_too_small(width, height))
+        prompter_.ask({small_screen_message, Icon::information, Buttons::ok, program_title});
+
+    main_ = std::make_unique<MainWindow>(program_);
+    prompter_.set_parent(main_.get());
+    files_.set_parent(main_.get());
+    // A large screen gets a window of its own size; a small one is filled.
+    const bool normal = screen_takes_normal_state(width, height);
+    if (normal) main_->setGeometry(screen.adjusted(screen.width() / 20, screen.height() / 20, -screen.width() / 20,
+                                                   -screen.height() / 20));
+    if (main_->load() == Form1::Load::folders_missing) {
+        main_->setEnabled(false);
+        main_->showMinimized();
+        splash_->close();
+        folders_ = new FolderCreationWindow(prompter_);
+        folders_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(folders_, &FolderCreationWindow::finished_program, this, [] { QCoreApplication::exit(0); });
+        folders_->show();
+        return;
+    }
+    normal ? main_->show() : main_->showMaximized();
+    splash_->close();
+    main_->focus_title();
+    if (project_) {
+        program_.project.open_project(*project_);
+        main_->refresh();
+    }
+}
+
+}  // namespace norvexa

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include <QObject>
+
+#include "common/ui/file_dialogs.h"
+#include "common/ui/font_measure.h"
+#include "common/ui/message_box.h"
+#include "shell/program.h"
+
+namespace norvexa {
+
+class FolderCreationWindow;
+class MainWindow;
+class SplashWindow;
+
+// The desktop program from start to end: the splash, the screen check, the main window
+// with its children (or the folder-creation window when the library is missing), and
+// the project named on the command line.
+class DesktopProgram : public QObject {
+  public:
+    explicit DesktopProgram(std::optional<std::filesystem::path> project = std::nullopt);
+    ~DesktopProgram() override;
+
+    // Shows the splash and starts its timer; the program starts when it asks.
+    void start();
+    // Starts the program at once: what the splash does on its last tick or a click.
+    void attiva();
+
+    Program& program() { return program_; }
+    SplashWindow* splash() const { return splash_; }
+    MainWindow* main_window() const { return main_.get(); }
+    FolderCreationWindow* folder_window() const { return folders_; }
+
+  private:
+    std::optional<std::filesystem::path> project_;
+    MessageBoxPrompter prompter_;
+    DialogFileChooser files_;
+    FontTextMeasure measure_;
+    Program program_;
+    SplashWindow* splash_;
+    std::unique_ptr<MainWindow> main_;
+    FolderCreationWindow* folders_ = nullptr;
+    bool started_ = false;
+};
+
+}  // namespace norvexa

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+
+namespace norvexa {
+
+// Whether Num Lock and Caps Lock are on; nullopt where the platform does not tell
+// (only an X11 display does).
+struct LockKeys {
+    std::optional<bool> num, caps;
+};
+
+LockKeys read_lock_keys();
+
+}  // namespace norvexa

@@ -1,0 +1,209 @@
+#include "shell/ui/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QStatusBar>
+
+#include "common/ui/twips.h"
+#include "input/ui/form1_window.h"
+#include "input/ui/form3_window.h"
+#include "shell/main_menu.h"
+#include "shell/ui/lock_keys.h"
+
+namespace norvexa {
+namespace {
+
+QMdiSubWindow* add_child(QMdiArea* area, QWidget* content, Qt::WindowFlags flags = {}) {
+    QMdiSubWindow* child = area->addSubWindow(content, flags);
+    child->setAttribute(Qt::WA_DeleteOnClose, false);
+    child->setObjectName(content->objectName() + "Window");
+    return child;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent), program_(program) {
+    setObjectName("MDIForm1");
+    area_ = new QMdiArea;
+    area_->setObjectName("area");
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(area_);
+    area_->viewport()->installEventFilter(this);
+
+    const auto after = [this] { refresh(); };
+    form3_ = new Form3Window(program_.title, after);
+    form1_ = new Form1Window(program_.form, after);
+    auto* results = new QWidget;
+    results->setObjectName("formsez");
+    results->setWindowTitle("Analisi sezione");
+    title_window_ = add_child(area_, form3_, Qt::FramelessWindowHint);
+    form_window_ = add_child(area_, form1_);
+    analysis_ = add_child(area_, results);
+
+    build_menus();
+    build_status_bar();
+    program_.quit = [this] {
+        closing_ = true;
+        close();
+    };
+    // "Calcola" answers F9 wherever the focus is.
+    auto* calculate = new QShortcut(QKeySequence(Qt::Key_F9), this);
+    calculate->setContext(Qt::ApplicationShortcut);
+    connect(calculate, &QShortcut::activated, this, [this] {
+        program_.calculate();
+        refresh();
+    });
+    refresh();
+}
+
+void MainWindow::build_menus() {
+    for (const Menu& menu : main_menu()) {
+        if (!menu.name.empty()) {
+            // A command standing in the menu bar itself.
+            QAction* action = menuBar()->addAction(QString::fromStdString(menu.caption));
+            action->setObjectName(QString::fromStdString(menu.name));
+            if (!menu.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromStdString(menu.shortcut)));
+            actions_[menu.name] = action;
+            const std::string name = menu.name;
+            connect(action, &QAction::triggered, this, [this, name] {
+                program_.run_menu(name);
+                refresh();
+            });
+            continue;
+        }
+        QMenu* submenu = menuBar()->addMenu(QString::fromStdString(menu.caption));
+        if (menu.caption == "Fi&nestra") {
+            window_menu_ = submenu;
+            window_menu_->setObjectName("finestra");
+            connect(window_menu_, &QMenu::aboutToShow, this, [this] { fill_window_menu(); });
+        }
+        for (const MenuItem& item : menu.items) {
+            if (item.name.empty()) {
+                submenu->addSeparator();
+                continue;
+            }
+            QAction* action = submenu->addAction(QString::fromStdString(item.caption));
+            action->setObjectName(QString::fromStdString(item.name));
+            if (!item.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));
+            actions_[item.name] = action;
+            const std::string name = item.name;
+            connect(action, &QAction::triggered, this, [this, name] {
+                program_.run_menu(name);
+                refresh();
+            });
+        }
+    }
+}
+
+void MainWindow::fill_window_menu() {
+    window_menu_->clear();
+    int number = 1;
+    for (QMdiSubWindow* child : area_->subWindowList()) {
+        if (!child->isVisible()) continue;
+        QAction* action = window_menu_->addAction(QString("&%1 %2").arg(number++).arg(child->windowTitle()));
+        action->setCheckable(true);
+        action->setChecked(child == area_->activeSubWindow());
+        connect(action, &QAction::triggered, this, [this, child] { area_->setActiveSubWindow(child); });
+    }
+}
+
+void MainWindow::build_status_bar() {
+    auto* credit = new QLabel("Norvexa — verifica di sezioni in c.a. agli stati limite ultimi");
+    credit->setObjectName("credit");
+    num_lock_ = new QLabel("BLOC NUM");
+    num_lock_->setObjectName("numLock");
+    caps_lock_ = new QLabel("BLOC MAIUSC");
+    caps_lock_->setObjectName("capsLock");
+    statusBar()->addWidget(credit, 1);
+    for (QLabel* lock : {num_lock_, caps_lock_}) {
+        lock->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        lock->setContentsMargins(6, 0, 6, 0);
+        statusBar()->addPermanentWidget(lock);
+    }
+    show_lock_keys();
+}
+
+void MainWindow::show_lock_keys() {
+    const LockKeys locks = read_lock_keys();
+    auto show = [](QLabel* label, std::optional<bool> on) {
+        // Lit while the lock is on; plain where the platform does not tell.
+        label->setEnabled(!on || *on);
+        QFont font = label->font();
+        font.setBold(on && *on);
+        label->setFont(font);
+    };
+    show(num_lock_, locks.num);
+    show(caps_lock_, locks.caps);
+}
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::KeyRelease || event->type() == QEvent::WindowActivate ||
+        event->type() == QEvent::ShortcutOverride)
+        show_lock_keys();
+    return QMainWindow::event(event);
+}
+
+Form1::Load MainWindow::load() {
+    title_window_->move(0, 0);
+    form_window_->move(0, to_pixels(program_.title.height));
+    const Form1::Load loaded = program_.load(Form1::MissingFolders::stop, to_twips(form_window_->width()));
+    form_window_->adjustSize();
+    fit_title_strip();
+    analysis_->setGeometry(form_window_->width(), to_pixels(program_.title.height),
+                           std::max(400, area_->width() - form_window_->width()), form_window_->height());
+    program_.analysis.left = static_cast<float>(to_twips(form_window_->width()));
+    refresh();
+    return loaded;
+}
+
+void MainWindow::fit_title_strip() {
+    title_window_->resize(std::max(area_->viewport()->width(), title_window_->minimumSizeHint().width()),
+                          to_pixels(program_.title.height));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == area_->viewport() && event->type() == QEvent::Resize) fit_title_strip();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::focus_title() {
+    program_.title.select_title();
+    area_->setActiveSubWindow(title_window_);
+    refresh();
+}
+
+void MainWindow::refresh() {
+    const unsigned long revision = program_.revision();
+    if (revision == shown_revision_) return;
+    shown_revision_ = revision;
+    form3_->refresh();
+    form1_->refresh();
+    setWindowTitle(QString::fromStdString(program_.title_bar()) + "[*]");
+    setWindowModified(program_.modified());
+    for (const auto& [name, action] : actions_) action->setEnabled(program_.menu_enabled(name));
+}
+
+QAction* MainWindow::menu_action(const std::string& name) const {
+    const auto found = actions_.find(name);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The close box asks the exit question too, so unsaved changes are never lost unasked.
+    if (closing_ || program_.ESCI()) {
+        event->accept();
+        return;
+    }
+    refresh();
+    event->ignore();
+}
+
+}  // namespace norvexa
