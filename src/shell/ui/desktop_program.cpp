@@ -12,8 +12,10 @@
 
 namespace norvexa {
 
-DesktopProgram::DesktopProgram(std::optional<std::filesystem::path> project)
+DesktopProgram::DesktopProgram(std::optional<std::filesystem::path> project, Dialogs dialogs)
     : project_(std::move(project)),
+      prompter_(dialogs.prompter ? *dialogs.prompter : message_boxes_),
+      files_(dialogs.files ? *dialogs.files : file_dialogs_),
       measure_(QApplication::font()),
       program_(prompter_, files_, measure_),
       splash_(new SplashWindow) {
@@ -34,8 +36,8 @@ void DesktopProgram::attiva() {
         prompter_.ask({small_screen_message, Icon::information, Buttons::ok, program_title});
 
     main_ = std::make_unique<MainWindow>(program_);
-    prompter_.set_parent(main_.get());
-    files_.set_parent(main_.get());
+    message_boxes_.set_parent(main_.get());
+    file_dialogs_.set_parent(main_.get());
     // A large screen gets a window of its own size; a small one is filled.
     const bool normal = screen_takes_normal_state(width, height);
     if (normal) main_->setGeometry(screen.adjusted(screen.width() / 20, screen.height() / 20, -screen.width() / 20,

@@ -17,12 +17,21 @@ class FolderCreationWindow;
 class MainWindow;
 class SplashWindow;
 
+// Where the desktop program's questions and dialogs go: the desktop's message boxes and
+// file dialogs where unset, else the given ones (tests script them), which must outlive
+// the program.
+struct DesktopDialogs {
+    Prompter* prompter = nullptr;
+    FileChooser* files = nullptr;
+};
+
 // The desktop program from start to end: the splash, the screen check, the main window
 // with its children (or the folder-creation window when the library is missing), and
 // the project named on the command line.
 class DesktopProgram : public QObject {
   public:
-    explicit DesktopProgram(std::optional<std::filesystem::path> project = std::nullopt);
+    using Dialogs = DesktopDialogs;
+    explicit DesktopProgram(std::optional<std::filesystem::path> project = std::nullopt, Dialogs dialogs = {});
     ~DesktopProgram() override;
 
     // Shows the splash and starts its timer; the program starts when it asks.
@@ -37,8 +46,10 @@ class DesktopProgram : public QObject {
 
   private:
     std::optional<std::filesystem::path> project_;
-    MessageBoxPrompter prompter_;
-    DialogFileChooser files_;
+    MessageBoxPrompter message_boxes_;
+    DialogFileChooser file_dialogs_;
+    Prompter& prompter_;
+    FileChooser& files_;
     FontTextMeasure measure_;
     Program program_;
     SplashWindow* splash_;
