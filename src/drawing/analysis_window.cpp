@@ -17,16 +17,19 @@ void AnalysisWindow::Form_Load(float title_window_height, float input_window_wid
     const auto colours = read_analysis_window_colours();
     if (!colours) return;
     board.trat1.back = board.trat2.back = board.Shape10.back = (*colours)[0];
-    board.Frame6.back = (*colours)[3];
+    board.Frame6.back = board.Label43.back = (*colours)[3];
 }
 
 void AnalysisWindow::reload() {
     const float place_top = top, place_left = left;
+    const unsigned long next = revision + 1;
     *this = AnalysisWindow(*measure_);
+    revision = next;
     Form_Load(place_top, place_left);
 }
 
 void AnalysisWindow::variabili(FieldSource& form, Prompter& prompter) {
+    ++revision;
     SectionAnalysis run(form, prompter, input, results);
     run.disegnasezione = [&] { disegnasezione(form, input, results, board, *measure_); };
     run.variabili();
@@ -39,8 +42,14 @@ void AnalysisWindow::clear_shear_results() {
         label->text.clear();
 }
 
-void AnalysisWindow::FRAMEZ_MouseMove() { pointer_off_board(board); }
+void AnalysisWindow::FRAMEZ_MouseMove() {
+    ++revision;
+    pointer_off_board(board);
+}
 
-void AnalysisWindow::TAVOLA_MouseMove(int, int, float x, float y) { pointer_over_board(board, x, y); }
+void AnalysisWindow::TAVOLA_MouseMove(int, int, float x, float y) {
+    ++revision;
+    pointer_over_board(board, x, y);
+}
 
 }  // namespace norvexa

@@ -39,6 +39,7 @@ class AnalysisWindow {
     AnalysisResults results;
     Board board;
     float top = 0, left = 0;  // the window's place inside the main window, twips
+    unsigned long revision = 0;  // bumped by every handler, for the views
 
   private:
     static const FixedTextMeasure fixed_measure;

@@ -64,6 +64,8 @@ Board::Board() {
     Label28.fore = rgb(64, 64, 64);
     sf = placed(element(Kind::label), 240, 120, 6825, 195);
     sf.text = "Elaborazione in corso...";
+    Label43 = filled(Kind::rectangle, design.line, true);
+    Label43 = placed(Label43, 7230, 120, 30, 4935);
 
     Frame1 = element(Kind::frame);
     fc = element(Kind::frame);
@@ -79,7 +81,7 @@ std::vector<std::pair<const char*, const BoardElement*>> Board::elements() const
             {"LH2D", &LH2D},       {"linex", &linex},     {"still1", &still1},   {"still2", &still2},
             {"still3", &still3},   {"still4", &still4},   {"Label1", &Label1},   {"Label2", &Label2},
             {"Label3", &Label3},   {"Label4", &Label4},   {"listar1", &listar1}, {"listar2", &listar2},
-            {"listar3", &listar3}, {"listar4", &listar4}, {"Label28", &Label28}, {"sf", &sf},
+            {"listar3", &listar3}, {"listar4", &listar4}, {"Label28", &Label28}, {"Label43", &Label43}, {"sf", &sf},
             {"Frame1", &Frame1},   {"fas1", &fas1},       {"fas2", &fas2},       {"fas3", &fas3},
             {"fas4", &fas4},       {"Label5", &Label5},   {"Label6", &Label6},   {"Label7", &Label7},
             {"Label8", &Label8},   {"fc", &fc},           {"Shape10", &Shape10}, {"Frame3", &Frame3},

@@ -29,6 +29,7 @@ struct Board {
     BoardElement Shape7;   // frame of the drawing area
     BoardElement Label28;  // pointer read-out
     BoardElement sf;       // busy banner
+    BoardElement Label43;  // vertical rule at the board's right edge; hidden on paper
 
     // Result panel.
     BoardElement Frame1;                  // the panel, shown after the first drawing
@@ -38,6 +39,8 @@ struct Board {
     BoardElement Shape10;  // its concrete-colour swatch
     BoardElement Frame3;   // shear results
     BoardElement Frame6;   // the window's outer band
+
+    bool operator==(const Board&) const = default;
 
     std::array<BoardElement*, 4> bar_lists() { return {&listar1, &listar2, &listar3, &listar4}; }
     std::array<BoardElement*, 4> circles() { return {&still1, &still2, &still3, &still4}; }

@@ -63,12 +63,12 @@ TEST_F(InputForm, EveryEventChangesTheRevision) {
 TEST_F(InputForm, ToolBarButtonsWorkOnlyOnceGivenTheirCommand) {
     EXPECT_FALSE(form.toolbar_button_enabled(1, 1));
     EXPECT_TRUE(form.toolbar_button_enabled(1, 2));  // the program wires the project commands
-    EXPECT_FALSE(form.toolbar_button_enabled(1, 5));
-    int prints = 0;
-    form.hooks.stampa = [&] { ++prints; };
-    EXPECT_TRUE(form.toolbar_button_enabled(1, 5));
-    form.Toolbar_ButtonClick(1, 5);
-    EXPECT_EQ(prints, 1);
+    EXPECT_FALSE(form.toolbar_button_enabled(3, 2));
+    int opened = 0;
+    form.hooks.show_concrete_library = [&] { ++opened; };
+    EXPECT_TRUE(form.toolbar_button_enabled(3, 2));
+    form.Toolbar_ButtonClick(3, 2);
+    EXPECT_EQ(opened, 1);
     EXPECT_FALSE(form.toolbar_button_enabled(4, 2));
 }
 

@@ -36,18 +36,62 @@ std::string joined(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-ReportWindow::ReportWindow() { Frame1.enabled = false; }
+ReportWindow::ReportWindow()
+    : CommonDialog1{"", "Rich Text Format (*.rtf)|*.rtf|File di testo (*.txt)|*.txt"}, rich_text_(rtf_document({})) {
+    command1.text = "Salva...";
+    CommandButton1.text = "Aggiorna";
+    Command2.text = "Chiudi";
+    Frame1.text = "Apri con...";
+    Frame1.enabled = false;
+    OLE1.text = "MICROSOFT WORD";
+    OLE2.text = "BLOCCO NOTE";
+}
+
+void ReportWindow::Form_Load(const ReportData& data, Prompter& prompter) {
+    top = 100;
+    left = 2000;
+    CALCULUS(data, prompter);
+}
 
 void ReportWindow::CALCULUS(const ReportData& data, Prompter& prompter) {
     Frame1.enabled = true;
     if (const auto lines = write_report_files(data)) {
         rtxt.text = joined(*lines);
+        rich_text_ = rtf_document(*lines);
         return;
     }
     prompter.ask({"Problemi di connessione con microsoft word o notepad. Per aggiornare/visualizzare la relazione "
                   "chiudere il file in microsoft word/notepad",
                   Icon::critical, Buttons::ok, "Attenzione"});
     rtxt.text.clear();
+    rich_text_ = rtf_document({});
+}
+
+void ReportWindow::salvaz(FileChooser& files, Prompter& prompter) {
+    const auto path = files.choose_save(CommonDialog1);
+    if (!path || path->empty()) return;
+    CommonDialog1.file_name = *path;
+    if (!write_file(*path, rich_text_))
+        prompter.ask({"Impossibile salvare la relazione: " + *path, Icon::critical, Buttons::ok, "Attenzione"});
+}
+
+bool ReportWindow::OLE1_open(OutsideViewer& viewer) const {
+    return Frame1.enabled && viewer.open(report_rich_text_file());
+}
+
+bool ReportWindow::OLE2_open(OutsideViewer& viewer) const { return Frame1.enabled && viewer.open(report_text_file()); }
+
+std::string ReportWindow::tip(std::string_view name) {
+    if (name == "command1") return "Salva Relazione come Rich Text Format";
+    if (name == "CommandButton1") return "Aggiorna Relazione";
+    if (name == "Command2") return "Chiudi form Relazione";
+    return "";
+}
+
+const std::vector<ReportMenuItem>& ReportWindow::menu() {
+    static const std::vector<ReportMenuItem> items = {
+        {"aggiorna", "&Aggiorna"}, {"salva", "&Salva"}, {}, {"chiudi", "Chiudi Relazione"}};
+    return items;
 }
 
 }  // namespace norvexa

@@ -1,5 +1,6 @@
 #include "report/report_window.h"
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/outside_viewer.h"
 #include "common/program_folder.h"
 #include "scratch_folder.h"
 
@@ -25,6 +27,7 @@ class ReportWindowTest : public testing::Test {
 
     ScratchHome home;
     ScriptedPrompter prompter;
+    ScriptedFileChooser files;
     ReportWindow window;
     AnalysisInput input;
     AnalysisResults results;
@@ -77,6 +80,97 @@ TEST_F(ReportWindowTest, AnyFailureTellsTheUserAndEmptiesTheBox) {
         for (const char* name : {"relazionetemp.txt", "relazionetempword.rtf", "file"})
             std::filesystem::remove_all(home.path() / name);
     }
+}
+
+TEST_F(ReportWindowTest, LoadingPlacesTheWindowAndWritesTheReport) {
+    window.Form_Load({"Trave", input, results, {"n°2Ø16", "", "", ""}, false}, prompter);
+    EXPECT_EQ(window.top, 100);
+    EXPECT_EQ(window.left, 2000);
+    EXPECT_TRUE(window.Frame1.enabled);
+    EXPECT_TRUE(window.rtxt.text.starts_with("\n\nTrave\n"));
+    EXPECT_TRUE(std::filesystem::exists(report_rich_text_file()));
+}
+
+TEST_F(ReportWindowTest, SavingWritesTheRichTextOfTheReportWhateverTheExtension) {
+    calculus();
+    const auto rich = bytes_of(report_rich_text_file());
+    ASSERT_TRUE(rich.starts_with("{\\rtf"));
+    for (const char* name : {"relazione.rtf", "relazione.txt", "senza estensione"}) {
+        const auto chosen = (home.path() / name).string();
+        files.answer_next(chosen);
+        window.salvaz(files, prompter);
+        EXPECT_EQ(bytes_of(chosen), rich) << name;
+    }
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(ReportWindowTest, SavingShowsTheDialogWithItsFilterAndTheLastFileChosen) {
+    calculus();
+    const auto first = (home.path() / "prima.rtf").string();
+    files.answer_next(first);
+    window.salvaz(files, prompter);
+    window.salvaz(files, prompter);  // cancelled: the name chosen before stays
+    window.salvaz(files, prompter);
+    ASSERT_EQ(files.shown.size(), 3u);
+    const std::string filter = "Rich Text Format (*.rtf)|*.rtf|File di testo (*.txt)|*.txt";
+    EXPECT_EQ(files.shown[0].kind, ScriptedFileChooser::Kind::save);
+    EXPECT_EQ(files.shown[0].dialog, (FileDialog{"", filter}));
+    EXPECT_EQ(files.shown[1].dialog, (FileDialog{first, filter}));
+    EXPECT_EQ(files.shown[2].dialog, (FileDialog{first, filter}));
+}
+
+TEST_F(ReportWindowTest, ACancelledDialogSavesNothingAndSaysNothing) {
+    calculus();
+    files.answer_next(std::nullopt);
+    files.answer_next("");
+    window.salvaz(files, prompter);
+    window.salvaz(files, prompter);
+    EXPECT_EQ(files.shown.size(), 2u);
+    EXPECT_TRUE(prompter.shown.empty());
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(home.path()))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"relazionetemp.txt", "relazionetempword.rtf"}));
+}
+
+TEST_F(ReportWindowTest, AFailedSaveTellsTheUser) {
+    calculus();
+    const auto into_missing_folder = (home.path() / "manca" / "relazione.rtf").string();
+    files.answer_next(into_missing_folder);
+    window.salvaz(files, prompter);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0], (Message{"Impossibile salvare la relazione: " + into_missing_folder, Icon::critical,
+                                          Buttons::ok, "Attenzione"}));
+    EXPECT_FALSE(std::filesystem::exists(home.path() / "manca"));
+}
+
+TEST_F(ReportWindowTest, AfterAFailedReportTheEmptyBoxIsWhatIsSaved) {
+    calculus();
+    input.b = std::numeric_limits<float>::infinity();
+    calculus();
+    ASSERT_EQ(window.rtxt.text, "");
+    const auto chosen = (home.path() / "vuota.rtf").string();
+    files.answer_next(chosen);
+    window.salvaz(files, prompter);
+    const auto saved = bytes_of(chosen);
+    EXPECT_TRUE(saved.starts_with("{\\rtf"));
+    EXPECT_EQ(saved.find("Trave"), std::string::npos);
+}
+
+TEST_F(ReportWindowTest, TheViewersOpenTheTemporaryFilesOnceThereIsAReport) {
+    RecordingViewer viewer;
+    EXPECT_FALSE(window.OLE1_open(viewer));
+    EXPECT_FALSE(window.OLE2_open(viewer));
+    EXPECT_TRUE(viewer.opened.empty());
+
+    calculus();
+    EXPECT_TRUE(window.OLE1_open(viewer));
+    EXPECT_TRUE(window.OLE2_open(viewer));
+    EXPECT_EQ(viewer.opened, (std::vector<std::filesystem::path>{home.path() / "relazionetempword.rtf",
+                                                                 home.path() / "relazionetemp.txt"}));
+    viewer.succeeds = false;
+    EXPECT_FALSE(window.OLE1_open(viewer));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@ const std::vector<Menu>& main_menu() {
           {"sav", "&Salva", "Ctrl+S"},
           {"sconnome", "Sal&va con nome", ""},
           {"printis", "Stam&pa", "Ctrl+P"},
+          {"pdf", "Esporta P&DF...", ""},
           {},
           {"color", "&Impostazioni", ""},
           {},

@@ -1,9 +1,27 @@
 #include "shell/program.h"
 
+#include <filesystem>
+#include <system_error>
+
+#include "report/report_source.h"
+#include "report/report_text.h"
+#include "shell/print_dress.h"
+
 namespace norvexa {
 
 Program::Program(Prompter& prompter, FileChooser& files, const TextMeasure& measure)
-    : analysis(measure), form(title, analysis, prompter, help), project(form, title, analysis, prompter, files) {}
+    : analysis(measure),
+      form(title, analysis, prompter, help),
+      project(form, title, analysis, prompter, files),
+      prompter_(prompter),
+      files_(files) {
+    form.hooks.stampa = [this] {
+        if (printer) stampa();
+    };
+    form.hooks.Relazione = [this] {
+        if (show_report) Relazione();
+    };
+}
 
 Form1::Load Program::load(Form1::MissingFolders missing, int input_form_width) {
     const Form1::Load loaded = form.Form_Load(missing);
@@ -17,6 +35,9 @@ std::function<void()> Program::command(std::string_view name) {
     if (name == "sav") return [this] { project.salva(); };
     if (name == "sconnome") return [this] { project.salva_con_nome(); };
     if (name == "e") return [this] { ESCI(); };
+    if (name == "printis" && printer) return [this] { stampa(); };
+    if (name == "pdf" && printer) return [this] { esporta_pdf(); };
+    if (name == "Relazione" && show_report) return [this] { Relazione(); };
     return {};
 }
 
@@ -43,6 +64,46 @@ void Program::calculate() {
     form.Command1_Click();
 }
 
-unsigned long Program::revision() const { return form.revision() + title.revision + project.revision; }
+bool Program::refuse_before_calculation() {
+    if (!analysis.results.lx.text.empty()) return false;
+    prompter_.ask({print_refused_message, Icon::warning, Buttons::ok, "Attenzione"});
+    return true;
+}
+
+void Program::stampa() {
+    if (refuse_before_calculation() || !printer->choose_printer()) return;
+    const PrintDress dress(analysis, title.Text1.text);
+    // A failed print ends the command silently; the dress comes off either way.
+    printer->print_window();
+}
+
+void Program::esporta_pdf() {
+    if (refuse_before_calculation()) return;
+    const auto chosen = files_.choose_save(pdf_dialog);
+    if (!chosen || chosen->empty()) return;
+    pdf_dialog.file_name = *chosen;
+    std::error_code error;
+    if (std::filesystem::exists(*chosen, error) &&
+        prompter_.ask({"Sovrascrivere il file " + *chosen + "?", Icon::none, Buttons::yes_no, "Esporta PDF"}) !=
+            Answer::yes)
+        return;
+    const std::vector<std::string> report = report_lines(report_data(title.Text1.text, analysis));
+    const PrintDress dress(analysis, title.Text1.text);
+    if (!printer->export_pdf(*chosen, report))
+        prompter_.ask({"Impossibile scrivere il file " + *chosen, Icon::critical, Buttons::ok, "Attenzione"});
+}
+
+void Program::Relazione() {
+    if (analysis.results.lx.text.empty()) {
+        prompter_.ask({"Prima di visualizzare la relazione è necessario eseguire il calcolo", Icon::warning,
+                       Buttons::ok, "Attenzione"});
+        return;
+    }
+    show_report();
+}
+
+unsigned long Program::revision() const {
+    return form.revision() + title.revision + project.revision + analysis.revision;
+}
 
 }  // namespace norvexa

@@ -12,6 +12,8 @@
 #include "input/form1.h"
 #include "input/form3.h"
 #include "project/project_commands.h"
+#include "report/report_window.h"
+#include "shell/analysis_printer.h"
 
 namespace norvexa {
 
@@ -36,6 +38,14 @@ class Program {
     bool ESCI();
     // "Calcola", from its button or from anywhere in the program.
     void calculate();
+    // Prints the analysis window, dressed for paper, on the printer the user chooses;
+    // refused with a message before the first calculation.
+    void stampa();
+    // Writes the analysis window, dressed as for printing, and the calculation report to
+    // a PDF file the user names; refused like printing before the first calculation.
+    void esporta_pdf();
+    // Shows the report window, refused with a message before the first calculation.
+    void Relazione();
 
     const std::string& title_bar() const { return project.title_bar; }
     bool modified() const { return form.salvaconnome; }
@@ -44,15 +54,27 @@ class Program {
 
     // Ends the program; the desktop layer sets it.
     std::function<void()> quit;
+    // Where printing and PDF export go; they stay disabled while it is unset.
+    AnalysisPrinter* printer = nullptr;
+    // Shows the report window, loading it first when it is not open; the desktop layer
+    // sets it, and the report command stays disabled while it is unset.
+    std::function<void()> show_report;
+    // The save dialog of the PDF export, remembering the last file chosen.
+    FileDialog pdf_dialog{"", "PDF (*.pdf)|*.pdf"};
 
     HelpLine help;
     Form3 title;
     AnalysisWindow analysis;
     Form1 form;
     ProjectCommands project;
+    ReportWindow report;
 
   private:
     std::function<void()> command(std::string_view name);
+    bool refuse_before_calculation();
+
+    Prompter& prompter_;
+    FileChooser& files_;
 };
 
 }  // namespace norvexa

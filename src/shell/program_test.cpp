@@ -15,10 +15,11 @@ TEST(MainMenu, ItemsInTheirOrderWithAccessLettersAndShortcuts) {
     EXPECT_EQ(captions, (std::vector<std::string>{"&File", "Fi&nestra", "&Materiali", "&Relazione", "&Calcolatrice",
                                                   "&Guida", "&Normativa", "&About"}));
     const Menu& file = menus[0];
-    ASSERT_EQ(file.items.size(), 9u);
+    ASSERT_EQ(file.items.size(), 10u);
     EXPECT_EQ(file.items[3].caption, "Sal&va con nome");
     EXPECT_EQ(file.items[4].shortcut, "Ctrl+P");
-    EXPECT_TRUE(file.items[5].name.empty());
+    EXPECT_EQ(file.items[5].caption, "Esporta P&DF...");
+    EXPECT_TRUE(file.items[6].name.empty());
     EXPECT_EQ(menus[3].shortcut, "F5");
     EXPECT_EQ(menus[5].items[0].shortcut, "F1");
     EXPECT_EQ(menus[6].items[0].caption, "&EC2    D.M. 09/01/96");

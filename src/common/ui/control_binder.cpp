@@ -9,6 +9,7 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -58,6 +59,19 @@ void set_items(QComboBox* box, const QStringList& items) {
     if (box->isEditable()) {
         box->setEditText(text);
         box->lineEdit()->setCursorPosition(cursor);
+    }
+}
+
+bool moves_on(const QKeyEvent& key) {
+    switch (key.key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta: return true;
+        default: return false;
     }
 }
 
@@ -151,6 +165,8 @@ QWidget* ControlBinder::make(Bound& bound) {
             box->setEditable(editable);
             box->setInsertPolicy(QComboBox::NoInsert);
             if (editable) {
+                // What is typed stays as typed: a completion would show text the model has not got.
+                box->setCompleter(nullptr);
                 box->lineEdit()->installEventFilter(this);
                 names_.emplace(box->lineEdit(), name);
                 connect(box->lineEdit(), &QLineEdit::textEdited, this, typed);
@@ -168,8 +184,13 @@ QWidget* ControlBinder::make(Bound& bound) {
             auto* list = new QListWidget;
             list->viewport()->installEventFilter(this);
             names_.emplace(list->viewport(), name);
-            connect(list, &QListWidget::currentTextChanged, this, [this, name](const QString& text) {
-                if (!text.isEmpty() && events_.choose) handle([&] { events_.choose(name, text.toStdString()); });
+            // A pick by the mouse or the arrow keys selects; the focus coming in only marks
+            // the first item current, and that reads nothing.
+            connect(list, &QListWidget::itemSelectionChanged, this, [this, name, list] {
+                const QList<QListWidgetItem*> selected = list->selectedItems();
+                if (selected.isEmpty() || !events_.choose) return;
+                const std::string item = selected.front()->text().toStdString();
+                handle([&] { events_.choose(name, item); });
             });
             connect(list, &QListWidget::itemDoubleClicked, this, [this, name] {
                 if (events_.double_click) handle([&] { events_.double_click(name); });
@@ -257,7 +278,8 @@ void ControlBinder::refresh(Bound& bound) {
     const Control& c = *bound.control;
     QWidget* w = bound.widget;
     const QSignalBlocker blocker(w);
-    if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
+    // A widget inside a disabled frame is disabled with it; only its own switch is set.
+    if (w->testAttribute(Qt::WA_ForceDisabled) == c.enabled) w->setEnabled(c.enabled);
     // A panel inside a frame only colours it. A widget not yet placed in its window must
     // not show on its own as a window.
     const bool colours_a_frame = bound.info.kind == ControlKind::panel && bound_.count(bound.info.frame);
@@ -355,27 +377,41 @@ bool ControlBinder::eventFilter(QObject* watched, QEvent* event) {
             if (events_.pointer_over) handle([&] { events_.pointer_over(name); });
             break;
         case QEvent::KeyPress:
-            // Any key, an arrow key too, reaches the field's key handler before it edits the text.
-            if (bound->info.kind == ControlKind::text_field && events_.type) {
+            // Any key, an arrow key too, reaches the field's key handler before it edits the
+            // text; moving on with Tab, or a modifier pressed alone, types nothing.
+            if (bound->info.kind == ControlKind::text_field && events_.type &&
+                !moves_on(*static_cast<QKeyEvent*>(event))) {
                 const std::string current = static_cast<QLineEdit*>(bound->widget)->text().toStdString();
                 handle([&] { events_.type(name, current); });
             }
             break;
         case QEvent::FocusOut: {
-            const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            // A list's drop-down or another window taking the focus does not leave the field.
-            if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) break;
+            // An editable list forwards its focus events to its editor itself: only the
+            // outer widget's are seen here, once.
             const bool editor = bound->info.kind == ControlKind::text_field ||
                                 bound->info.kind == ControlKind::editable_list ||
                                 bound->info.kind == ControlKind::file_list;
-            if (editor && events_.leave && watched != bound->widget->parent())
-                handle([&] { events_.leave(name); });
+            if (!editor || watched != bound->widget || !events_.leave) break;
+            // The field's own drop-down, a menu or another window (a message box) taking
+            // the focus does not leave the field; the focus comes back to it.
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason ||
+                QApplication::activePopupWidget())
+                break;
+            handle([&] { events_.leave(name); });
             break;
         }
         case QEvent::MouseButtonDblClick:
             if (bound->info.kind == ControlKind::text_field && events_.double_click)
                 handle([&] { events_.double_click(name); });
             break;
+        case QEvent::Wheel: {
+            // The wheel scrolls the window past a list or a slider; only one the user is
+            // working in (it has the focus) takes it, so nothing changes unnoticed.
+            const bool turns = qobject_cast<QComboBox*>(bound->widget) || qobject_cast<QSlider*>(bound->widget);
+            if (turns && !bound->widget->hasFocus()) return true;
+            break;
+        }
         default: break;
     }
     return QObject::eventFilter(watched, event);

@@ -11,9 +11,13 @@ QString qt_name_filters(const std::string& filter) {
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString caption = parts[i].trimmed();
         const QString pattern = parts[i + 1].trimmed();
-        // Qt takes the patterns from the last parentheses; a caption that shows them already keeps its own.
-        if (!caption.endsWith('(' + pattern + ')')) caption += " (" + pattern + ')';
-        filters << caption;
+        // Qt reads the patterns in the last parentheses, separated by spaces where the filter
+        // has semicolons; a caption that shows its patterns already has them rewritten so.
+        QStringList patterns = pattern.split(';', Qt::SkipEmptyParts);
+        for (QString& one : patterns) one = one.trimmed();
+        const QString shown = '(' + pattern + ')';
+        if (caption.endsWith(shown)) caption = caption.chopped(shown.size()).trimmed();
+        filters << caption + " (" + patterns.join(' ') + ')';
     }
     return filters.join(";;");
 }

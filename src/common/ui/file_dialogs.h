@@ -10,7 +10,7 @@ namespace norvexa {
 
 // "File norvexa (*.nvx) |*.nvx|Tutti i file (*.*)|*.*" as Qt's name filters:
 // "File norvexa (*.nvx);;Tutti i file (*.*)". Each caption is kept as written (trimmed)
-// and the pattern after it goes into the parentheses Qt reads.
+// and the pattern after it goes into the parentheses Qt reads, its semicolons as spaces.
 QString qt_name_filters(const std::string& filter);
 
 // The desktop's open and save dialogs, starting at the remembered file name; no default

@@ -31,6 +31,8 @@ Answer MessageBoxPrompter::ask(const Message& message) {
     QMessageBox box(qt_icon(message.icon), title, QString::fromStdString(message.text), qt_buttons(message.buttons),
                     parent_);
     box.setObjectName("messageBox");
+    // A message quotes what the user typed, which must not be read as markup.
+    box.setTextFormat(Qt::PlainText);
     switch (box.exec()) {
         case QMessageBox::Yes: return Answer::yes;
         case QMessageBox::No: return Answer::no;

@@ -1,5 +1,8 @@
 #include "input/ui/form1_window.h"
 
+#include <string>
+#include <vector>
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -78,6 +81,14 @@ Form1Window::Form1Window(Form1& model, std::function<void()> after, QWidget* par
     left->addWidget(sizes_group());
     left->addWidget(bars_group(), 1);
     auto* right = new QVBoxLayout;
+    // The checks stand outside the stirrups' frame: the shear check disables that frame
+    // and must stay usable to enable it again.
+    auto* checks = new QHBoxLayout;
+    checks->setContentsMargins(4, 0, 4, 0);
+    checks->addWidget(bound("Check5"));
+    checks->addWidget(bound("Check1"));
+    checks->addStretch(1);
+    right->addLayout(checks);
     right->addWidget(stirrups_group());
     right->addWidget(actions_group());
     right->addWidget(precision_group());
@@ -112,7 +123,30 @@ Form1Window::Form1Window(Form1& model, std::function<void()> after, QWidget* par
     }
     for (int i = 1; i <= 7; ++i) binder_->show_as_value(indexed("stl", i));
     for (int i = 1; i <= 9; ++i) binder_->show_as_value(indexed("con", i));
+    set_tab_order();
     refresh();
+}
+
+void Form1Window::set_tab_order() {
+    // Reading order: shape, sizes, layers with their bar pages, checks, stirrups, actions,
+    // sliders, Calcola, materials; the layouts alone would give the order of placing.
+    std::vector<std::string> names{"rett", "t", "COOR", "tb", "th", "tb2", "th2", "strati", "SSTab1"};
+    for (int k = 1; k <= 4; ++k) {
+        names.push_back(indexed("ta", k));
+        names.push_back(indexed("td", k));
+    }
+    for (int k = 1; k <= 4; ++k) {
+        for (int g = 1; g <= 3; ++g) {
+            const std::string suffix = std::to_string(k) + "a" + std::to_string(g);
+            names.push_back("n" + suffix);
+            names.push_back("f" + suffix);
+        }
+        names.push_back(indexed("Command", k + 2));
+    }
+    for (const char* name : {"Check5", "Check1", "nbr", "dst", "passo", "TMS", "TVS", "sl1", "sl2", "Command1",
+                             "File1", "File2"})
+        names.emplace_back(name);
+    for (std::size_t i = 1; i < names.size(); ++i) setTabOrder(bound(names[i - 1].c_str()), bound(names[i].c_str()));
 }
 
 QWidget* Form1Window::bound(const char* name) { return binder_->widget(name); }
@@ -152,6 +186,12 @@ QWidget* Form1Window::sizes_group() {
     grid->addWidget(sketch, 0, 4, 2, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
+    // The web sizes keep their room while hidden: choosing the shape moves nothing below.
+    for (const char* web : {"lblB2", "tb2", "lblH2", "th2", "webSketch"}) {
+        QSizePolicy policy = bound(web)->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        bound(web)->setSizePolicy(policy);
+    }
     return outer;
 }
 
@@ -195,6 +235,7 @@ QWidget* Form1Window::bar_page(int layer) {
         grid->addWidget(bound(area.c_str()), g, 2);
     }
     auto* total = new QHBoxLayout;
+    total->setSpacing(6);
     total->addWidget(bound(indexed("lblTotal", layer).c_str()));
     total->addWidget(bound(layer == 1 ? "atot" : indexed("ATOT", layer).c_str()));
     total->addStretch(1);
@@ -214,11 +255,6 @@ QWidget* Form1Window::stirrups_group() {
     grid->addWidget(bound("dst"), 1, 1);
     grid->addWidget(bound("passo"), 1, 2);
     grid->addWidget(bound("ast"), 1, 3);
-    auto* checks = new QHBoxLayout;
-    checks->addWidget(bound("Check5"));
-    checks->addWidget(bound("Check1"));
-    checks->addStretch(1);
-    grid->addLayout(checks, 2, 0, 1, 4);
     return frame;
 }
 

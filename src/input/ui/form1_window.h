@@ -25,6 +25,7 @@ class Form1Window : public QWidget {
 
   private:
     QWidget* bound(const char* name);
+    void set_tab_order();
     QWidget* shape_group();
     QWidget* sizes_group();
     QWidget* bars_group();

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -44,8 +45,11 @@ Form3Window::Form3Window(Form3& model, std::function<void()> after, QWidget* par
     title_->setObjectName("Text1");
     title_->setEditable(true);
     title_->setInsertPolicy(QComboBox::NoInsert);
+    // The title stays as typed: a completion from the list would show text the model has not got.
+    title_->setCompleter(nullptr);
     title_->setMinimumWidth(title_->fontMetrics().horizontalAdvance('x') * 40);
     title_->setMaximumWidth(title_->fontMetrics().horizontalAdvance('x') * 90);
+    title_->installEventFilter(this);
     title_->lineEdit()->installEventFilter(this);
     heading_ = new QLabel;
     heading_->setObjectName("Label2");
@@ -96,6 +100,14 @@ void Form3Window::refresh() {
 }
 
 bool Form3Window::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == title_ && event->type() == QEvent::KeyPress && next_ && next_->isEnabled() &&
+        next_->isVisible()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier) {
+            next_->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
     if (watched == title_->lineEdit()) {
         if (event->type() == QEvent::MouseButtonPress) model_.Text1_MouseDown();
         // The press places the cursor; the whole title is selected once the button is up.

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include <QPointer>
 #include <QWidget>
 
 #include "input/form3.h"
@@ -21,6 +22,9 @@ class Form3Window : public QWidget {
     // Shows the model: title, list, and the focus with its selection when the model gives it.
     void refresh();
     QComboBox* title_field() const { return title_; }
+    // The widget the Tab key moves to from the title, in another window of the program:
+    // the title is the strip's only field, and Tab would otherwise stay in the strip.
+    void set_next_in_tab_order(QWidget* next) { next_ = next; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -30,6 +34,7 @@ class Form3Window : public QWidget {
     std::function<void()> after_;
     QComboBox* title_;
     QLabel* heading_;
+    QPointer<QWidget> next_;
 };
 
 }  // namespace norvexa

@@ -9,6 +9,8 @@
 #include "common/ui/file_dialogs.h"
 #include "common/ui/font_measure.h"
 #include "common/ui/message_box.h"
+#include "report/ui/desktop_viewer.h"
+#include "report/ui/titled_file_chooser.h"
 #include "shell/program.h"
 
 namespace norvexa {
@@ -22,7 +24,8 @@ class SplashWindow;
 // the program.
 struct DesktopDialogs {
     Prompter* prompter = nullptr;
-    FileChooser* files = nullptr;
+    FileChooser* files = nullptr;  // every file dialog
+    OutsideViewer* viewer = nullptr;
 };
 
 // The desktop program from start to end: the splash, the screen check, the main window
@@ -48,8 +51,12 @@ class DesktopProgram : public QObject {
     std::optional<std::filesystem::path> project_;
     MessageBoxPrompter message_boxes_;
     DialogFileChooser file_dialogs_;
+    TitledFileChooser report_dialogs_{"relazione:"};
+    DesktopViewer desktop_viewer_;
     Prompter& prompter_;
     FileChooser& files_;
+    FileChooser& report_files_;
+    OutsideViewer& viewer_;
     FontTextMeasure measure_;
     Program program_;
     SplashWindow* splash_;

@@ -1,6 +1,7 @@
 #include "shell/ui/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -13,9 +14,13 @@
 
 #include "common/ui/twips.h"
 #include "input/ui/form1_window.h"
+#include "drawing/ui/analysis_window_view.h"
 #include "input/ui/form3_window.h"
 #include "shell/main_menu.h"
 #include "shell/ui/lock_keys.h"
+#include "report/report_source.h"
+#include "report/ui/report_window_view.h"
+#include "shell/ui/window_printer.h"
 
 namespace norvexa {
 namespace {
@@ -29,7 +34,8 @@ QMdiSubWindow* add_child(QMdiArea* area, QWidget* content, Qt::WindowFlags flags
 
 }  // namespace
 
-MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent), program_(program) {
+MainWindow::MainWindow(Program& program, WindowServices services, QWidget* parent)
+    : QMainWindow(parent), program_(program), services_(services) {
     setObjectName("MDIForm1");
     area_ = new QMdiArea;
     area_->setObjectName("area");
@@ -41,13 +47,21 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     const auto after = [this] { refresh(); };
     form3_ = new Form3Window(program_.title, after);
     form1_ = new Form1Window(program_.form, after);
-    auto* results = new QWidget;
-    results->setObjectName("formsez");
-    results->setWindowTitle("Analisi sezione");
+    results_ = new AnalysisWindowView(program_.analysis, QApplication::font(), after);
     title_window_ = add_child(area_, form3_, Qt::FramelessWindowHint);
     form_window_ = add_child(area_, form1_);
-    analysis_ = add_child(area_, results);
+    analysis_ = add_child(area_, results_);
 
+    // The input form shows its layer table again whenever it becomes the active window.
+    connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* child) {
+        if (child != form_window_ || !child) return;
+        program_.form.Form_Activate();
+        refresh();
+    });
+    printer_ = std::make_unique<WindowPrinter>(*results_, this);
+    program_.printer = printer_.get();
+    program_.show_report = [this] { show_report(); };
+    program_.project.close_report = [this] { close_report(); };
     build_menus();
     build_status_bar();
     program_.quit = [this] {
@@ -62,6 +76,34 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
         refresh();
     });
     refresh();
+}
+
+MainWindow::~MainWindow() {
+    program_.printer = nullptr;
+    program_.show_report = nullptr;
+    program_.project.close_report = nullptr;
+}
+
+void MainWindow::show_report() {
+    if (!report_child_) {
+        // A report window that was closed is loaded again, and so writes the report anew.
+        const auto source = [this] { return report_data(program_.title.Text1.text, program_.analysis); };
+        program_.report = ReportWindow();
+        program_.report.Form_Load(source(), services_.prompter);
+        report_view_ = new ReportWindowView(program_.report, source, services_.prompter, services_.report_files,
+                                            services_.viewer, [this] { refresh(); });
+        report_child_ = add_child(area_, report_view_);
+        report_child_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(report_child_, &QObject::destroyed, this, [this] { report_view_ = nullptr; });
+        report_child_->move(to_pixels(program_.report.left), to_pixels(program_.report.top));
+        report_child_->resize(report_child_->sizeHint());
+    }
+    report_child_->show();
+    area_->setActiveSubWindow(report_child_);
+}
+
+void MainWindow::close_report() {
+    if (report_child_) report_child_->close();
 }
 
 void MainWindow::build_menus() {
@@ -157,8 +199,8 @@ Form1::Load MainWindow::load() {
     const Form1::Load loaded = program_.load(Form1::MissingFolders::stop, to_twips(form_window_->width()));
     form_window_->adjustSize();
     fit_title_strip();
-    analysis_->setGeometry(form_window_->width(), to_pixels(program_.title.height),
-                           std::max(400, area_->width() - form_window_->width()), form_window_->height());
+    analysis_->move(form_window_->width(), to_pixels(program_.title.height));
+    analysis_->adjustSize();
     program_.analysis.left = static_cast<float>(to_twips(form_window_->width()));
     refresh();
     return loaded;
@@ -186,6 +228,7 @@ void MainWindow::refresh() {
     shown_revision_ = revision;
     form3_->refresh();
     form1_->refresh();
+    results_->refresh();
     setWindowTitle(QString::fromStdString(program_.title_bar()) + "[*]");
     setWindowModified(program_.modified());
     for (const auto& [name, action] : actions_) action->setEnabled(program_.menu_enabled(name));

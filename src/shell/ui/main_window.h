@@ -1,10 +1,13 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 
 #include <QMainWindow>
+#include <QPointer>
 
+#include "common/outside_viewer.h"
 #include "shell/program.h"
 
 class QAction;
@@ -15,14 +18,25 @@ class QMenu;
 
 namespace norvexa {
 
+class AnalysisWindowView;
 class Form1Window;
+class ReportWindowView;
+class WindowPrinter;
 class Form3Window;
+
+// What the main window's child windows ask the user and the desktop through.
+struct WindowServices {
+    Prompter& prompter;
+    FileChooser& report_files;  // the report window's save dialog
+    OutsideViewer& viewer;      // the report's outside viewers
+};
 
 // The main window: the menus of the program, the child windows in an MDI area, the
 // status bar and the title bar with the project's file name.
 class MainWindow : public QMainWindow {
   public:
-    explicit MainWindow(Program& program, QWidget* parent = nullptr);
+    MainWindow(Program& program, WindowServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Places the title strip at the top, the input form below it and the analysis window
     // right of the input form, then loads the models there; returns the input form's load.
@@ -37,6 +51,10 @@ class MainWindow : public QMainWindow {
     Form1Window* input_form() const { return form1_; }
     Form3Window* title_strip() const { return form3_; }
     QMdiSubWindow* analysis_window() const { return analysis_; }
+    AnalysisWindowView* analysis_view() const { return results_; }
+    WindowPrinter& printer() const { return *printer_; }
+    // The report window's view while it is open; nullptr otherwise.
+    ReportWindowView* report_view() const { return report_view_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -50,11 +68,15 @@ class MainWindow : public QMainWindow {
     void show_lock_keys();
     // The title strip spans the client area.
     void fit_title_strip();
+    void show_report();
+    void close_report();
 
     Program& program_;
+    WindowServices services_;
     QMdiArea* area_;
     Form3Window* form3_;
     Form1Window* form1_;
+    AnalysisWindowView* results_;
     QMdiSubWindow* title_window_;
     QMdiSubWindow* form_window_;
     QMdiSubWindow* analysis_;
@@ -62,6 +84,9 @@ class MainWindow : public QMainWindow {
     QLabel* num_lock_ = nullptr;
     QLabel* caps_lock_ = nullptr;
     std::map<std::string, QAction*> actions_;
+    std::unique_ptr<WindowPrinter> printer_;
+    QPointer<QMdiSubWindow> report_child_;
+    ReportWindowView* report_view_ = nullptr;
     unsigned long shown_revision_ = 0;
     bool closing_ = false;
 };

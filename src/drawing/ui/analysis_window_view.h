@@ -1,0 +1,40 @@
+#pragma once
+
+#include <functional>
+
+#include <QWidget>
+
+#include "drawing/analysis_window.h"
+
+namespace norvexa {
+
+class BoardView;
+class ResultPanel;
+
+// The analysis window: a band in the window-line colour around the board and, below
+// the board, the result panel. The pointer over the window but off the board resets the
+// read-out.
+class AnalysisWindowView : public QWidget {
+  public:
+    // after: called once a pointer move has reached the model, to refresh every window.
+    AnalysisWindowView(AnalysisWindow& model, const QFont& label_font, std::function<void()> after,
+                       QWidget* parent = nullptr);
+
+    void refresh();
+    BoardView* board() const { return board_; }
+    ResultPanel* panel() const { return panel_; }
+    // The inner frame holding the board and the panel, as printing takes it.
+    QWidget* inner_frame() const { return inner_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    AnalysisWindow& model_;
+    std::function<void()> after_;
+    QWidget* inner_;
+    BoardView* board_;
+    ResultPanel* panel_;
+};
+
+}  // namespace norvexa

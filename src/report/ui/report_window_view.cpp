@@ -1,0 +1,170 @@
+#include "report/ui/report_window_view.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace norvexa {
+namespace {
+
+QString qstring(const std::string& text) { return QString::fromStdString(text); }
+
+QPushButton* command_button(const char* name, const Control& control) {
+    auto* button = new QPushButton(qstring(control.text));
+    button->setObjectName(name);
+    button->setToolTip(qstring(ReportWindow::tip(name)));
+    return button;
+}
+
+QToolButton* viewer_button(const char* name, const Control& control, const QIcon& icon) {
+    auto* button = new QToolButton;
+    button->setObjectName(name);
+    button->setText(qstring(control.text));
+    button->setIcon(icon);
+    button->setIconSize(QSize(32, 32));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setAutoRaise(true);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    return button;
+}
+
+}  // namespace
+
+ReportWindowView::ReportWindowView(ReportWindow& model, std::function<ReportData()> source, Prompter& prompter,
+                                   FileChooser& files, OutsideViewer& viewer, std::function<void()> after,
+                                   QWidget* parent)
+    : QWidget(parent),
+      model_(model),
+      source_(std::move(source)),
+      prompter_(prompter),
+      files_(files),
+      viewer_(viewer),
+      after_(std::move(after)) {
+    setObjectName("relaz");
+    setWindowTitle(qstring(model_.caption));
+
+    menu_bar_ = new QMenuBar(this);
+    QMenu* menu = menu_bar_->addMenu(qstring(model_.menu_caption));
+    for (const ReportMenuItem& item : ReportWindow::menu()) {
+        if (item.name.empty()) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(qstring(item.caption));
+        action->setObjectName(qstring(item.name));
+        connect(action, &QAction::triggered, this, [this, name = item.name] { run(name); });
+    }
+
+    rtxt_ = new QTextEdit;
+    rtxt_->setObjectName("rtxt");
+    rtxt_->setReadOnly(true);
+    rtxt_->setLineWrapMode(QTextEdit::NoWrap);
+    QFont mono = rtxt_->font();
+    mono.setFamilies({"Courier New", "Liberation Mono", "monospace"});
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPointSize(10);
+    rtxt_->setFont(mono);
+    // The text is selected with the mouse, never typed into: the box hands any focus it
+    // gets to "Salva..." and is left out of the Tab order.
+    rtxt_->setFocusPolicy(Qt::NoFocus);
+    rtxt_->installEventFilter(this);
+
+    command1_ = command_button("command1", model_.command1);
+    CommandButton1_ = command_button("CommandButton1", model_.CommandButton1);
+    Command2_ = command_button("Command2", model_.Command2);
+    connect(command1_, &QPushButton::clicked, this, [this] { run("salva"); });
+    connect(CommandButton1_, &QPushButton::clicked, this, [this] { run("aggiorna"); });
+    connect(Command2_, &QPushButton::clicked, this, [this] { run("chiudi"); });
+
+    Frame1_ = new QGroupBox(qstring(model_.Frame1.text));
+    Frame1_->setObjectName("Frame1");
+    OLE1_ = viewer_button("OLE1", model_.OLE1,
+                          QIcon::fromTheme("x-office-document", style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
+    OLE2_ = viewer_button("OLE2", model_.OLE2,
+                          QIcon::fromTheme("text-x-generic", style()->standardIcon(QStyle::SP_FileIcon)));
+    for (QToolButton* button : {OLE1_, OLE2_})
+        connect(button, &QToolButton::clicked, this, [this, button] { open_with(button); });
+    auto* frame_layout = new QVBoxLayout(Frame1_);
+    frame_layout->addWidget(OLE1_);
+    frame_layout->addWidget(OLE2_);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(command1_);
+    buttons->addWidget(CommandButton1_);
+    buttons->addWidget(Command2_);
+    buttons->addSpacing(fontMetrics().height());
+    buttons->addWidget(Frame1_);
+    buttons->addStretch(1);
+    auto* layout = new QHBoxLayout(this);
+    layout->setMenuBar(menu_bar_);
+    layout->addWidget(rtxt_, 1);
+    layout->addLayout(buttons);
+
+    setTabOrder(command1_, CommandButton1_);
+    setTabOrder(CommandButton1_, Command2_);
+    setTabOrder(Command2_, OLE1_);
+    setTabOrder(OLE1_, OLE2_);
+    refresh();
+}
+
+void ReportWindowView::refresh() {
+    const QString text = qstring(model_.rtxt.text);
+    if (rtxt_->toPlainText() != text) {
+        QScrollBar* down = rtxt_->verticalScrollBar();
+        QScrollBar* across = rtxt_->horizontalScrollBar();
+        const int shown_down = down->value(), shown_across = across->value();
+        rtxt_->setPlainText(text);
+        down->setValue(shown_down);
+        across->setValue(shown_across);
+    }
+    Frame1_->setEnabled(model_.Frame1.enabled);
+}
+
+QSize ReportWindowView::sizeHint() const {
+    // The report's widest lines without scrolling across, and some forty of its lines.
+    const QFontMetrics metrics(rtxt_->font());
+    const int box_width = metrics.horizontalAdvance(QString(84, 'x')) + rtxt_->verticalScrollBar()->sizeHint().width() +
+                          2 * rtxt_->frameWidth() + 8;
+    const QSize around = layout()->sizeHint() - rtxt_->sizeHint();
+    return {around.width() + box_width, std::max(layout()->sizeHint().height(), metrics.lineSpacing() * 40)};
+}
+
+bool ReportWindowView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == rtxt_ && event->type() == QEvent::FocusIn) command1_->setFocus(Qt::OtherFocusReason);
+    return QWidget::eventFilter(watched, event);
+}
+
+void ReportWindowView::run(std::string_view command) {
+    if (command == "aggiorna") model_.CALCULUS(source_(), prompter_);
+    else if (command == "salva") model_.salvaz(files_, prompter_);
+    else if (command == "chiudi") return close_window();
+    if (after_) after_();
+}
+
+void ReportWindowView::open_with(QToolButton* button) {
+    if (button == last_opened_ && since_opened_.isValid() &&
+        since_opened_.elapsed() < QApplication::doubleClickInterval())
+        return;
+    last_opened_ = button;
+    since_opened_.start();
+    if (button == OLE1_) model_.OLE1_open(viewer_);
+    else model_.OLE2_open(viewer_);
+}
+
+void ReportWindowView::close_window() {
+    if (auto* child = qobject_cast<QMdiSubWindow*>(parentWidget())) child->close();
+    else close();
+}
+
+}  // namespace norvexa

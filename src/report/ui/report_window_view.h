@@ -1,0 +1,69 @@
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+#include "common/file_chooser.h"
+#include "common/outside_viewer.h"
+#include "common/prompter.h"
+#include "report/report_window.h"
+
+class QGroupBox;
+class QMenuBar;
+class QPushButton;
+class QTextEdit;
+class QToolButton;
+
+namespace norvexa {
+
+// The report window: its own menu bar, the report in a read-only monospaced box, the
+// save, refresh and close buttons, and the frame of the two outside viewers. The owner
+// runs the model's Form_Load before showing it and places it at the model's top and left.
+class ReportWindowView : public QWidget {
+  public:
+    // source: the report's input as the program holds it now, for "Aggiorna".
+    // after: called once the model has handled an event, to refresh every window.
+    ReportWindowView(ReportWindow& model, std::function<ReportData()> source, Prompter& prompter,
+                     FileChooser& files, OutsideViewer& viewer, std::function<void()> after,
+                     QWidget* parent = nullptr);
+
+    // Shows the model: the report (kept at the place scrolled to) and the frame's state.
+    void refresh();
+    QSize sizeHint() const override;
+
+    QMenuBar* menu_bar() const { return menu_bar_; }
+    QTextEdit* text_box() const { return rtxt_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // A menu item's or a button's command: "aggiorna", "salva" or "chiudi".
+    void run(std::string_view command);
+    void open_with(QToolButton* button);
+    // The window itself, or the MDI child window holding it.
+    void close_window();
+
+    ReportWindow& model_;
+    std::function<ReportData()> source_;
+    Prompter& prompter_;
+    FileChooser& files_;
+    OutsideViewer& viewer_;
+    std::function<void()> after_;
+    QMenuBar* menu_bar_;
+    QTextEdit* rtxt_;
+    QPushButton* command1_;
+    QPushButton* CommandButton1_;
+    QPushButton* Command2_;
+    QGroupBox* Frame1_;
+    QToolButton* OLE1_;
+    QToolButton* OLE2_;
+    // A double-click on an icon, the old program's way, opens its file once.
+    QToolButton* last_opened_ = nullptr;
+    QElapsedTimer since_opened_;
+};
+
+}  // namespace norvexa

@@ -1,0 +1,108 @@
+// Printing and PDF export through the real window, into PDF files.
+#include "shell/ui/window_printer.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include "common/program_folder.h"
+#include "common/ui/font_measure.h"
+#include "materials/material_files.h"
+#include "scratch_folder.h"
+#include "shell/ui/main_window.h"
+
+namespace norvexa {
+namespace {
+
+std::string command_output(const std::string& command) {
+    std::string out;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return out;
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+    pclose(pipe);
+    return out;
+}
+
+// The text of a PDF's pages, with the proportional font's ligatures spelled out.
+std::string pdf_text(const std::filesystem::path& pdf, int first_page = 1) {
+    std::string text = command_output("pdftotext -f " + std::to_string(first_page) + " '" + pdf.string() + "' -");
+    for (const auto& [ligature, letters] : {std::pair{"\xEF\xAC\x81", "fi"}, {"\xEF\xAC\x80", "ff"}})
+        for (std::size_t at; (at = text.find(ligature)) != std::string::npos;) text.replace(at, 3, letters);
+    return text;
+}
+
+class PaperOutput : public testing::Test {
+  protected:
+    PaperOutput() {
+        std::filesystem::create_directories(concrete_folder());
+        std::filesystem::create_directories(steel_folder());
+        window.load();
+    }
+    void calculate() {
+        Form1& form = program.form;
+        for (const auto& [name, text] : {std::pair{"tb", "30"}, {"th", "50"}, {"ta1", "9,42"}, {"td1", "46"},
+                                         {"TMS", "100"}, {"TVS", "100"}, {"nbr", "2"}, {"dst", "8"}, {"passo", "10"}}) {
+            form.type(name, text);
+            form.leave(name);
+        }
+        program.calculate();
+        window.refresh();
+        ASSERT_EQ(program.analysis.results.lx.text, "11,15");
+    }
+    void print_to(const std::filesystem::path& pdf, bool accept) {
+        window.printer().set_chooser([pdf, accept](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QString::fromStdString(pdf.string()));
+            return accept;
+        });
+        program.stampa();
+    }
+
+    ScratchHome home;
+    ScriptedPrompter prompter;
+    ScriptedFileChooser files;
+    FontTextMeasure measure{QApplication::font()};
+    Program program{prompter, files, measure};
+    RecordingViewer viewer;
+    MainWindow window{program, {prompter, files, viewer}};
+};
+
+TEST_F(PaperOutput, PrintingLeavesTheWindowAsItWasAlsoAfterACancelledDialog) {
+    calculate();
+    const Board before = program.analysis.board;
+    const auto cancelled = home.path() / "annullata.pdf";
+    print_to(cancelled, false);
+    EXPECT_FALSE(std::filesystem::exists(cancelled));
+    EXPECT_EQ(program.analysis.board, before);
+
+    const auto printed = home.path() / "stampa.pdf";
+    print_to(printed, true);
+    ASSERT_TRUE(std::filesystem::exists(printed));
+    EXPECT_EQ(program.analysis.board, before);
+    const std::string text = pdf_text(printed);
+    EXPECT_NE(text.find("(TITOLO PROGETTO)"), std::string::npos) << text;  // the title on paper
+    EXPECT_NE(text.find("Flessione verificata"), std::string::npos);
+}
+
+TEST_F(PaperOutput, ExportedPdfHoldsTheWindowThenTheWholeReport) {
+    calculate();
+    const auto pdf = home.path() / "trave.pdf";
+    files.answer_next(pdf.string());
+    program.esporta_pdf();
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    const std::string info = command_output("pdfinfo '" + pdf.string() + "'");
+    EXPECT_NE(info.find("Pages:           2\n"), std::string::npos) << info;
+    EXPECT_NE(pdf_text(pdf).find("Flessione verificata"), std::string::npos);  // the window on page 1
+    const std::string report = pdf_text(pdf, 2);
+    for (const char* line : {"R E L A Z I O N E", "Asse neutro: x=cm 11,15", "Taglio verificato"})
+        EXPECT_NE(report.find(line), std::string::npos) << line;
+    EXPECT_FALSE(program.analysis.board.sf.visible);
+}
+
+}  // namespace
+}  // namespace norvexa
