@@ -36,25 +36,63 @@ void DesktopStart(benchmark::State& state) {
 }
 BENCHMARK(DesktopStart)->Unit(benchmark::kMillisecond);
 
-void CalculateToRefreshed(benchmark::State& state) {
+using Fields = std::initializer_list<std::pair<const char*, const char*>>;
+
+const Fields example_30x50 = {{"tb", "30"},   {"th", "50"},  {"ta1", "9,42"}, {"td1", "46"},   {"TMS", "100"},
+                              {"TVS", "100"}, {"nbr", "2"},  {"dst", "8"},    {"passo", "10"}};
+const Fields tee_120x120 = {{"tb", "120"},  {"th", "20"},   {"tb2", "40"},    {"th2", "100"}, {"ta1", "6,03"},
+                            {"td1", "4"},   {"ta2", "24,13"}, {"td2", "106"}, {"ta3", "24,13"}, {"td3", "111"},
+                            {"ta4", "24,13"}, {"td4", "116"}, {"TMS", "900"},  {"TVS", "400"},  {"nbr", "4"},
+                            {"dst", "10"},  {"passo", "15"}};
+
+// A started program with the section typed in; the T section at the finest precision.
+void enter(DesktopProgram& program, const Fields& fields, bool tee) {
+    Form1& form = program.program().form;
+    if (tee) {
+        form.click("t");
+        form.choose("strati", "N° 4 Strati barre");
+        form.move_slider("sl1", 1);
+        form.move_slider("sl2", 1);
+    }
+    for (const auto& [name, text] : fields) {
+        form.type(name, text);
+        form.leave(name);
+    }
+}
+
+void calculate_to_refreshed(benchmark::State& state, const Fields* fields, bool tee) {
     ScriptedPrompter prompter;
     ScriptedFileChooser files;
     DesktopProgram program(std::nullopt, {&prompter, &files});
     program.attiva();
-    Form1& form = program.program().form;
-    for (const auto& [name, text] : {std::pair{"tb", "30"}, {"th", "50"}, {"ta1", "9,42"}, {"td1", "46"},
-                                     {"TMS", "100"}, {"TVS", "100"}, {"nbr", "2"}, {"dst", "8"}, {"passo", "10"}}) {
-        form.type(name, text);
-        form.leave(name);
-    }
+    enter(program, *fields, tee);
     for (auto _ : state) {
         program.program().calculate();
         program.main_window()->refresh();
         QApplication::processEvents();
     }
-    if (program.program().analysis.results.vf.text != "Flessione verificata") state.SkipWithError("no result");
+    if (program.program().analysis.results.lx.text.empty()) state.SkipWithError("no result");
 }
-BENCHMARK(CalculateToRefreshed)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculate_to_refreshed, example_30x50_start, &example_30x50, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calculate_to_refreshed, tee_120x120_finest, &tee_120x120, true)->Unit(benchmark::kMillisecond);
+
+void PdfExport(benchmark::State& state) {
+    ScriptedPrompter prompter;
+    ScriptedFileChooser files;
+    DesktopProgram program(std::nullopt, {&prompter, &files});
+    program.attiva();
+    enter(program, example_30x50, false);
+    program.program().calculate();
+    const auto pdf = std::filesystem::temp_directory_path() / "norvexa-bench.pdf";
+    for (auto _ : state) {
+        std::filesystem::remove(pdf);
+        files.answer_next(pdf.string());
+        program.program().esporta_pdf();
+    }
+    if (!std::filesystem::exists(pdf)) state.SkipWithError("no PDF");
+    std::filesystem::remove(pdf);
+}
+BENCHMARK(PdfExport)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

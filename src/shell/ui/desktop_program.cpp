@@ -22,6 +22,7 @@ DesktopProgram::DesktopProgram(std::optional<std::filesystem::path> project, Dia
       program_(prompter_, files_, measure_),
       splash_(new SplashWindow) {
     splash_->setAttribute(Qt::WA_DeleteOnClose, false);
+    end = [] { QCoreApplication::exit(0); };
     connect(splash_, &SplashWindow::start_requested, this, [this] { attiva(); });
 }
 
@@ -51,7 +52,9 @@ void DesktopProgram::attiva() {
         splash_->close();
         folders_ = new FolderCreationWindow(prompter_);
         folders_->setAttribute(Qt::WA_DeleteOnClose);
-        connect(folders_, &FolderCreationWindow::finished_program, this, [] { QCoreApplication::exit(0); });
+        connect(folders_, &FolderCreationWindow::finished_program, this, [this] {
+            if (end) end();
+        });
         folders_->show();
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -43,6 +44,8 @@ class DesktopProgram : public QObject {
     void attiva();
 
     Program& program() { return program_; }
+    // Ends the program after the folder-creation window; tests replace it.
+    std::function<void()> end;
     SplashWindow* splash() const { return splash_; }
     MainWindow* main_window() const { return main_.get(); }
     FolderCreationWindow* folder_window() const { return folders_; }

@@ -40,6 +40,7 @@ class Desktop : public testing::Test {
     // answered by the script.
     DesktopProgram& start(std::optional<std::filesystem::path> project = std::nullopt) {
         program_.emplace(std::move(project), DesktopProgram::Dialogs{&prompter, &files});
+        program_->end = [this] { ++ended; };
         program_->attiva();
         if (QWidget* window = program_->main_window(); window && window->isVisible()) {
             window->activateWindow();
@@ -65,6 +66,7 @@ class Desktop : public testing::Test {
     ScratchHome home;
     ScriptedPrompter prompter;
     ScriptedFileChooser files;
+    int ended = 0;
 
   private:
     std::optional<DesktopProgram> program_;
@@ -117,6 +119,7 @@ TEST_F(Desktop, MissingLibraryShowsTheFolderWindowInstead) {
     folders->findChild<QPushButton*>("OK")->click();
     EXPECT_TRUE(std::filesystem::is_regular_file(steel_folder() / "Feb 44 K"));
     EXPECT_EQ(messages_but_the_screen_notice().back().text, "Operazione riuscita; Riavviare il software");
+    EXPECT_EQ(ended, 1);
 }
 
 TEST_F(Desktop, ProjectCommandsThroughTheMenusWithRealWidgets) {
