@@ -392,11 +392,11 @@ bool ControlBinder::eventFilter(QObject* watched, QEvent* event) {
                                 bound->info.kind == ControlKind::editable_list ||
                                 bound->info.kind == ControlKind::file_list;
             if (!editor || watched != bound->widget || !events_.leave) break;
-            // The field's own drop-down, a menu or another window (a message box) taking
+            // The field's own drop-down, the menus or another window (a message box) taking
             // the focus does not leave the field; the focus comes back to it.
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason ||
-                QApplication::activePopupWidget())
+                reason == Qt::MenuBarFocusReason || QApplication::activePopupWidget())
                 break;
             handle([&] { events_.leave(name); });
             break;

@@ -293,7 +293,11 @@ QWidget* Form1Window::property_column(const char* frame_name, const char* list_f
     auto* files_layout = new QVBoxLayout(files);
     files_layout->setContentsMargins(6, 4, 6, 6);
     auto* file_list = static_cast<QListWidget*>(bound(list));
-    file_list->setMinimumWidth(file_list->fontMetrics().horizontalAdvance("C 25-30 XXXX"));
+    // A list's own size hint is far wider than material names need; the properties beside
+    // it take the room left.
+    const int name_width = file_list->fontMetrics().horizontalAdvance("C 25-30 XXXXX");
+    file_list->setMinimumWidth(name_width);
+    file_list->setMaximumWidth(name_width * 3 / 2);
     file_list->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     files_layout->addWidget(file_list);
     layout->addWidget(files);

@@ -48,6 +48,8 @@ MainWindow::MainWindow(Program& program, WindowServices services, QWidget* paren
     form3_ = new Form3Window(program_.title, after);
     form1_ = new Form1Window(program_.form, after);
     results_ = new AnalysisWindowView(program_.analysis, QApplication::font(), after);
+    // Tab leaves the project title for the input form's first field.
+    form3_->set_next_in_tab_order(form1_->control("rett"));
     title_window_ = add_child(area_, form3_, Qt::FramelessWindowHint);
     form_window_ = add_child(area_, form1_);
     analysis_ = add_child(area_, results_);
