@@ -221,8 +221,9 @@ QWidget* ResultPanel::shear_block() {
     shear_verdict->setFont(font);
     verdict->addWidget(shear_verdict, 1);
     grid->addLayout(verdict, next + 3, 0, 1, 6);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(4, 1);
+    // Units stay beside their values; the room left goes after them.
+    grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(5, 1);
     return shear_;
 }
 
