@@ -16,6 +16,7 @@
 
 #include "common/line_file.h"
 #include "common/program_folder.h"
+#include "common/ui/twips.h"
 #include "input/ui/form1_window.h"
 #include "input/ui/form3_window.h"
 #include "materials/material_files.h"
@@ -23,6 +24,7 @@
 #include "shell/startup.h"
 #include "shell/ui/folder_window.h"
 #include "shell/ui/main_window.h"
+#include "report/ui/report_window_view.h"
 #include "shell/ui/splash_window.h"
 
 namespace norvexa {
@@ -230,6 +232,33 @@ TEST_F(Desktop, CalculateAnswersF9FromAnywhere) {
     ASSERT_FALSE(messages_but_the_screen_notice().empty());
     EXPECT_EQ(messages_but_the_screen_notice().back().title, "Attenzione");
     EXPECT_EQ(messages_but_the_screen_notice().back().text.rfind("Controllare dati", 0), 0u);
+}
+
+TEST_F(Desktop, ReportOpensOnlyAfterACalculationAndClosesWithANewProject) {
+    make_library();
+    start();
+    MainWindow& window = main_window();
+    window.menu_action("Relazione")->trigger();
+    EXPECT_EQ(messages_but_the_screen_notice().back(),
+              (Message{"Prima di visualizzare la relazione è necessario eseguire il calcolo", Icon::warning, Buttons::ok,
+                       "Attenzione"}));
+    EXPECT_EQ(window.report_view(), nullptr);
+
+    for (const auto& [name, text] : {std::pair{"tb", "30"}, {"th", "50"}, {"ta1", "9,42"}, {"td1", "46"},
+                                     {"TMS", "100"}, {"TVS", "100"}, {"nbr", "2"}, {"dst", "8"}, {"passo", "10"}}) {
+        model().form.type(name, text);
+        model().form.leave(name);
+    }
+    model().calculate();
+    QTest::keyClick(window.title_strip()->title_field()->lineEdit(), Qt::Key_F5);
+    ASSERT_NE(window.report_view(), nullptr);
+    EXPECT_EQ(window.report_view()->parentWidget()->pos(), QPoint(to_pixels(2000), to_pixels(100)));
+    EXPECT_NE(model().report.rtxt.text.find("Asse neutro: x=cm 11,15"), std::string::npos);
+
+    prompter.answer_next(Answer::no);
+    window.menu_action("nuovo")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window.report_view(), nullptr);
 }
 
 TEST_F(Desktop, SplashClickStartsTheProgramAtOnce) {
