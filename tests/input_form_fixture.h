@@ -7,13 +7,13 @@
 
 #include "common/program_folder.h"
 #include "input/form1.h"
-#include "shell/program.h"
+#include "scripted_program.h"
 #include "scratch_folder.h"
 
 namespace norvexa {
 
 // An input form over a scratch program folder with empty material folders.
-class InputForm : public testing::Test {
+class InputForm : public testing::Test, public ScriptedProgram {
   protected:
     InputForm() {
         std::filesystem::create_directories(concrete_folder());
@@ -32,14 +32,6 @@ class InputForm : public testing::Test {
     std::string last_message() const { return prompter.shown.empty() ? "" : prompter.shown.back().text; }
 
     ScratchHome home;
-    ScriptedPrompter prompter;
-    ScriptedFileChooser files;
-    FixedTextMeasure measure;
-    Program program{prompter, files, measure};
-    HelpLine& help = program.help;
-    Form3& title = program.title;
-    AnalysisWindow& analysis = program.analysis;
-    Form1& form = program.form;
 };
 
 }  // namespace norvexa

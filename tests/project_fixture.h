@@ -11,14 +11,14 @@
 #include "input/form3.h"
 #include "materials/material_files.h"
 #include "project/project_commands.h"
-#include "shell/program.h"
+#include "scripted_program.h"
 #include "scratch_folder.h"
 
 namespace norvexa {
 
 // One running program's project side, over a scratch program folder whose library holds
 // the two reference materials.
-struct ProjectSession {
+struct ProjectSession : ScriptedProgram {
     ProjectSession() {
         write_material(reference_material(MaterialKind::concrete));
         write_material(reference_material(MaterialKind::steel));
@@ -33,14 +33,6 @@ struct ProjectSession {
     std::filesystem::path file(const char* name) const { return home.path() / name; }
 
     ScratchHome home;
-    ScriptedPrompter prompter;
-    ScriptedFileChooser files;
-    FixedTextMeasure measure;
-    Program program{prompter, files, measure};
-    Form3& title = program.title;
-    AnalysisWindow& analysis = program.analysis;
-    Form1& form = program.form;
-    ProjectCommands& commands = program.project;
 };
 
 }  // namespace norvexa

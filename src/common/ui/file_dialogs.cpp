@@ -26,13 +26,12 @@ std::optional<std::string> DialogFileChooser::choose_open(const FileDialog& dial
 std::optional<std::string> DialogFileChooser::choose_save(const FileDialog& dialog) { return choose(dialog, true); }
 
 std::optional<std::string> DialogFileChooser::choose(const FileDialog& dialog, bool save) {
-    QFileDialog box(parent_);
+    QFileDialog box(parent_, QString::fromStdString(title_));
     box.setObjectName(save ? "saveDialog" : "openDialog");
     box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     box.setNameFilters(qt_name_filters(dialog.filter).split(";;"));
-    // The project commands ask their own overwrite question.
-    box.setOption(QFileDialog::DontConfirmOverwrite, save);
+    box.setOption(QFileDialog::DontConfirmOverwrite, overwrite_ == OverwriteQuestion::callers);
     if (!dialog.file_name.empty()) box.selectFile(QString::fromStdString(dialog.file_name));
     if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
     return box.selectedFiles().front().toStdString();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include <QString>
 
 #include "common/file_chooser.h"
@@ -13,11 +15,17 @@ namespace norvexa {
 // and the pattern after it goes into the parentheses Qt reads, its semicolons as spaces.
 QString qt_name_filters(const std::string& filter);
 
+// Whether the save dialog itself asks before replacing an existing file; callers that
+// ask their own question leave it to them.
+enum class OverwriteQuestion { callers, dialog };
+
 // The desktop's open and save dialogs, starting at the remembered file name; no default
-// extension is added to a typed name.
+// extension is added to a typed name. An empty title leaves the system's titles.
 class DialogFileChooser : public FileChooser {
   public:
-    explicit DialogFileChooser(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit DialogFileChooser(QWidget* parent = nullptr, std::string title = {},
+                               OverwriteQuestion overwrite = OverwriteQuestion::callers)
+        : parent_(parent), title_(std::move(title)), overwrite_(overwrite) {}
     void set_parent(QWidget* parent) { parent_ = parent; }
     std::optional<std::string> choose_open(const FileDialog& dialog) override;
     std::optional<std::string> choose_save(const FileDialog& dialog) override;
@@ -25,6 +33,8 @@ class DialogFileChooser : public FileChooser {
   private:
     std::optional<std::string> choose(const FileDialog& dialog, bool save);
     QWidget* parent_;
+    std::string title_;
+    OverwriteQuestion overwrite_;
 };
 
 }  // namespace norvexa

@@ -33,19 +33,6 @@ TEST(NameFilters, BecomeQtFiltersWithTheirPatternsInParentheses) {
     EXPECT_EQ(qt_name_filters("").toStdString(), "");
 }
 
-// Acts on the next file dialog as soon as it shows.
-void when_dialog_shows(std::function<void(QFileDialog&)> act) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible()) return;
-        timer->stop();
-        timer->deleteLater();
-        act(*dialog);
-    });
-    timer->start(5);
-}
-
 // Once the dialog lists its folder, types the name into its file name field and presses
 // Return, as a user does.
 void enter_name(QFileDialog& dialog, const QString& name) {

@@ -1,7 +1,7 @@
 #pragma once
 
-// Window-test support: the program's modal message boxes answered as a user does, by
-// clicking one of their buttons or pressing a key.
+// Window-test support: the program's modal message boxes and file dialogs answered as a
+// user does, by clicking one of their buttons or pressing a key.
 
 #include <deque>
 #include <functional>
@@ -10,11 +10,25 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
 namespace norvexa {
+
+// Acts on the next modal file dialog as soon as it shows.
+inline void when_dialog_shows(std::function<void(QFileDialog&)> act) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        act(*dialog);
+    });
+    timer->start(5);
+}
 
 // While it lives, every modal QMessageBox that shows is recorded and answered with the
 // next queued answer: a click on a button, or a key; a click on OK when none is queued.

@@ -21,11 +21,13 @@
 
 #include <gtest/gtest.h>
 
+#include "common/ui/window_test_support.h"
+
 #include "common/outside_viewer.h"
 #include "common/program_folder.h"
 #include "project_fixture.h"
 #include "report/report_source.h"
-#include "report/ui/titled_file_chooser.h"
+#include "common/ui/file_dialogs.h"
 
 namespace norvexa {
 namespace {
@@ -217,22 +219,9 @@ TEST_F(ReportView, ChiudiClosesTheWindowOrItsChildWindow) {
     view->setParent(nullptr);  // the fixture owns the view
 }
 
-// Acts on the next file dialog as soon as it shows.
-void when_dialog_shows(std::function<void(QFileDialog&)> act) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible()) return;
-        timer->stop();
-        timer->deleteLater();
-        act(*dialog);
-    });
-    timer->start(5);
-}
-
 TEST(ReportSaveDialog, IsTitledAndFilteredAsTheReportWindowSays) {
     const ReportWindow report;
-    TitledFileChooser chooser{report.dialog_title};
+    DialogFileChooser chooser{nullptr, report.dialog_title, OverwriteQuestion::dialog};
     QString title, filters;
     QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
     when_dialog_shows([&](QFileDialog& dialog) {

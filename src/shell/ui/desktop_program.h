@@ -11,7 +11,6 @@
 #include "common/ui/font_measure.h"
 #include "common/ui/message_box.h"
 #include "report/ui/desktop_viewer.h"
-#include "report/ui/titled_file_chooser.h"
 #include "shell/program.h"
 
 namespace norvexa {
@@ -54,7 +53,7 @@ class DesktopProgram : public QObject {
     std::optional<std::filesystem::path> project_;
     MessageBoxPrompter message_boxes_;
     DialogFileChooser file_dialogs_;
-    TitledFileChooser report_dialogs_{"relazione:"};
+    DialogFileChooser report_dialogs_{nullptr, "relazione:", OverwriteQuestion::dialog};
     DesktopViewer desktop_viewer_;
     Prompter& prompter_;
     FileChooser& files_;

@@ -108,19 +108,23 @@ void MainWindow::close_report() {
     if (report_child_) report_child_->close();
 }
 
+void MainWindow::add_command(QWidget* menu, const std::string& name, const std::string& caption,
+                             const std::string& shortcut) {
+    auto* action = new QAction(QString::fromStdString(caption), menu);
+    action->setObjectName(QString::fromStdString(name));
+    if (!shortcut.empty()) action->setShortcut(QKeySequence(QString::fromStdString(shortcut)));
+    menu->addAction(action);
+    actions_[name] = action;
+    connect(action, &QAction::triggered, this, [this, name] {
+        program_.run_menu(name);
+        refresh();
+    });
+}
+
 void MainWindow::build_menus() {
     for (const Menu& menu : main_menu()) {
         if (!menu.name.empty()) {
-            // A command standing in the menu bar itself.
-            QAction* action = menuBar()->addAction(QString::fromStdString(menu.caption));
-            action->setObjectName(QString::fromStdString(menu.name));
-            if (!menu.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromStdString(menu.shortcut)));
-            actions_[menu.name] = action;
-            const std::string name = menu.name;
-            connect(action, &QAction::triggered, this, [this, name] {
-                program_.run_menu(name);
-                refresh();
-            });
+            add_command(menuBar(), menu.name, menu.caption, menu.shortcut);  // a command in the bar itself
             continue;
         }
         QMenu* submenu = menuBar()->addMenu(QString::fromStdString(menu.caption));
@@ -130,19 +134,8 @@ void MainWindow::build_menus() {
             connect(window_menu_, &QMenu::aboutToShow, this, [this] { fill_window_menu(); });
         }
         for (const MenuItem& item : menu.items) {
-            if (item.name.empty()) {
-                submenu->addSeparator();
-                continue;
-            }
-            QAction* action = submenu->addAction(QString::fromStdString(item.caption));
-            action->setObjectName(QString::fromStdString(item.name));
-            if (!item.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));
-            actions_[item.name] = action;
-            const std::string name = item.name;
-            connect(action, &QAction::triggered, this, [this, name] {
-                program_.run_menu(name);
-                refresh();
-            });
+            if (item.name.empty()) submenu->addSeparator();
+            else add_command(submenu, item.name, item.caption, item.shortcut);
         }
     }
 }

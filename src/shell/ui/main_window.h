@@ -63,6 +63,8 @@ class MainWindow : public QMainWindow {
 
   private:
     void build_menus();
+    // A menu item (or a command in the menu bar) that runs the program's menu command.
+    void add_command(QWidget* menu, const std::string& name, const std::string& caption, const std::string& shortcut);
     void build_status_bar();
     void fill_window_menu();
     void show_lock_keys();
