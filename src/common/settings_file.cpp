@@ -14,7 +14,9 @@ namespace {
 
 constexpr int file_lines = 6;
 
-std::optional<long> whole_number(const std::string& line) {
+}  // namespace
+
+std::optional<long> settings_number(const std::string& line) {
     const auto value = locale_double(line);
     if (!value) return std::nullopt;
     const double whole = std::nearbyint(*value);
@@ -25,7 +27,10 @@ std::optional<long> whole_number(const std::string& line) {
 
 // The colours are kept as signed 32-bit numbers, so the system colours (0x80000000 and
 // above) are negative on disk.
-Colour colour_of(long number) { return static_cast<Colour>(static_cast<std::int32_t>(number)); }
+Colour settings_colour(long number) { return static_cast<Colour>(static_cast<std::int32_t>(number)); }
+
+namespace {
+
 std::string colour_line(Colour colour) { return file_number(static_cast<std::int32_t>(colour)); }
 
 // A slider text whose number lies above the slider's range is written as the range's end.
@@ -42,7 +47,7 @@ std::optional<std::array<long, 6>> read_settings_numbers(int lines) {
     if (!text || text->size() < static_cast<std::size_t>(lines)) return std::nullopt;
     std::array<long, 6> numbers{};
     for (int i = 0; i < lines; ++i) {
-        const auto number = whole_number((*text)[i]);
+        const auto number = settings_number((*text)[i]);
         if (!number) return std::nullopt;
         numbers[i] = *number;
     }
@@ -53,7 +58,7 @@ std::optional<DisplaySettings> read_input_form_settings() {
     const auto numbers = read_settings_numbers(file_lines);
     if (!numbers) return std::nullopt;
     const auto& n = *numbers;
-    return DisplaySettings{colour_of(n[0]), colour_of(n[1]), colour_of(n[2]), colour_of(n[3]),
+    return DisplaySettings{settings_colour(n[0]), settings_colour(n[1]), settings_colour(n[2]), settings_colour(n[3]),
                            std::to_string(n[4]), std::to_string(n[5])};
 }
 
@@ -61,7 +66,7 @@ std::optional<std::array<Colour, 4>> read_analysis_window_colours() {
     const auto numbers = read_settings_numbers(4);
     if (!numbers) return std::nullopt;
     const auto& n = *numbers;
-    return std::array<Colour, 4>{colour_of(n[0]), colour_of(n[1]), colour_of(n[2]), colour_of(n[3])};
+    return std::array<Colour, 4>{settings_colour(n[0]), settings_colour(n[1]), settings_colour(n[2]), settings_colour(n[3])};
 }
 
 bool write_settings(const DisplaySettings& settings) {

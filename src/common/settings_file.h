@@ -20,6 +20,12 @@ struct DisplaySettings {
     bool operator==(const DisplaySettings&) const = default;
 };
 
+// One line of FCOL as a whole number that fits 32 bits (blanks ignored, halves to even);
+// nullopt when it is none.
+std::optional<long> settings_number(const std::string& line);
+// A colour as FCOL keeps it: a signed 32-bit number.
+Colour settings_colour(long number);
+
 // The raw lines of FCOL as numbers, read all-or-nothing by each window's own rule.
 // Each line is read as a whole number that fits 32 bits (blanks ignored, halves to even).
 // nullopt when the file is missing or any of the first `lines` lines is absent or not such a number.

@@ -38,6 +38,7 @@ std::function<void()> Program::command(std::string_view name) {
     if (name == "printis" && printer) return [this] { stampa(); };
     if (name == "pdf" && printer) return [this] { esporta_pdf(); };
     if (name == "Relazione" && show_report) return [this] { Relazione(); };
+    if (name == "color" && show_settings) return [this] { show_settings(); };
     return {};
 }
 
@@ -91,6 +92,11 @@ void Program::esporta_pdf() {
     const PrintDress dress(analysis, title.Text1.text);
     if (!printer->export_pdf(*chosen, report))
         prompter_.ask({"Impossibile scrivere il file " + *chosen, Icon::critical, Buttons::ok, "Attenzione"});
+}
+
+void Program::reload_windows() {
+    form.reload();
+    analysis.reload();
 }
 
 void Program::Relazione() {

@@ -59,6 +59,11 @@ class Program {
     // Shows the report window, loading it first when it is not open; the desktop layer
     // sets it, and the report command stays disabled while it is unset.
     std::function<void()> show_report;
+    // Shows the display settings window; the desktop layer sets it.
+    std::function<void()> show_settings;
+    // Closes and loads again the input form and the analysis window, as confirmed
+    // display settings require: every field back to its start state.
+    void reload_windows();
     // The save dialog of the PDF export, remembering the last file chosen.
     FileDialog pdf_dialog{"", "PDF (*.pdf)|*.pdf"};
 

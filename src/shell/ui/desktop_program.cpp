@@ -18,6 +18,7 @@ DesktopProgram::DesktopProgram(std::optional<std::filesystem::path> project, Dia
       files_(dialogs.files ? *dialogs.files : file_dialogs_),
       report_files_(dialogs.files ? *dialogs.files : report_dialogs_),
       viewer_(dialogs.viewer ? *dialogs.viewer : desktop_viewer_),
+      colours_(dialogs.colours ? *dialogs.colours : colour_dialogs_),
       measure_(QApplication::font()),
       program_(prompter_, files_, measure_),
       splash_(new SplashWindow) {
@@ -38,10 +39,11 @@ void DesktopProgram::attiva() {
     if (screen_too_small(width, height))
         prompter_.ask({small_screen_message, Icon::information, Buttons::ok, program_title});
 
-    main_ = std::make_unique<MainWindow>(program_, WindowServices{prompter_, report_files_, viewer_});
+    main_ = std::make_unique<MainWindow>(program_, WindowServices{prompter_, report_files_, viewer_, colours_});
     message_boxes_.set_parent(main_.get());
     file_dialogs_.set_parent(main_.get());
     report_dialogs_.set_parent(main_.get());
+    colour_dialogs_.set_parent(main_.get());
     // A large screen gets a window of its own size; a small one is filled.
     const bool normal = screen_takes_normal_state(width, height);
     if (normal) main_->setGeometry(screen.adjusted(screen.width() / 20, screen.height() / 20, -screen.width() / 20,

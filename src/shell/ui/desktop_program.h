@@ -7,6 +7,7 @@
 
 #include <QObject>
 
+#include "common/ui/colour_dialog.h"
 #include "common/ui/file_dialogs.h"
 #include "common/ui/font_measure.h"
 #include "common/ui/message_box.h"
@@ -26,6 +27,7 @@ struct DesktopDialogs {
     Prompter* prompter = nullptr;
     FileChooser* files = nullptr;  // every file dialog
     OutsideViewer* viewer = nullptr;
+    ColourChooser* colours = nullptr;
 };
 
 // The desktop program from start to end: the splash, the screen check, the main window
@@ -55,10 +57,12 @@ class DesktopProgram : public QObject {
     DialogFileChooser file_dialogs_;
     DialogFileChooser report_dialogs_{nullptr, "relazione:", OverwriteQuestion::dialog};
     DesktopViewer desktop_viewer_;
+    ColourDialogChooser colour_dialogs_;
     Prompter& prompter_;
     FileChooser& files_;
     FileChooser& report_files_;
     OutsideViewer& viewer_;
+    ColourChooser& colours_;
     FontTextMeasure measure_;
     Program program_;
     SplashWindow* splash_;

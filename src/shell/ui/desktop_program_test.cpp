@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
@@ -105,9 +106,9 @@ TEST_F(Desktop, MenusCarryTheirAccessLettersShortcutsAndLaterWindowsAreDisabled)
     EXPECT_EQ(window.menu_action("nuovo")->shortcut(), QKeySequence("Ctrl+N"));
     EXPECT_EQ(window.menu_action("sconnome")->text(), "Sal&va con nome");
     EXPECT_EQ(window.menu_action("Relazione")->shortcut(), QKeySequence("F5"));
-    for (const char* later : {"color", "cls", "acc", "calcolatrice", "sov", "dm96", "info"})
+    for (const char* later : {"cls", "acc", "calcolatrice", "sov", "dm96", "info"})
         EXPECT_FALSE(window.menu_action(later)->isEnabled()) << later;
-    for (const char* now : {"nuovo", "apri", "sav", "sconnome", "printis", "pdf", "Relazione", "e"})
+    for (const char* now : {"nuovo", "apri", "sav", "sconnome", "printis", "pdf", "Relazione", "color", "e"})
         EXPECT_TRUE(window.menu_action(now)->isEnabled()) << now;
 }
 
@@ -259,6 +260,34 @@ TEST_F(Desktop, ReportOpensOnlyAfterACalculationAndClosesWithANewProject) {
     window.menu_action("nuovo")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window.report_view(), nullptr);
+}
+
+TEST_F(Desktop, SettingsWindowConfirmsReloadingTheFormAndClosesWhenLeft) {
+    make_library();
+    start();
+    MainWindow& window = main_window();
+    type("tb", "30");
+    window.menu_action("color")->trigger();
+    ASSERT_NE(window.settings_window(), nullptr);
+    auto* strip = window.settings_window()->findChild<QComboBox*>("c1");
+    ASSERT_NE(strip, nullptr);
+    strip->setFocus();
+    strip->lineEdit()->selectAll();
+    QTest::keyClicks(strip->lineEdit(), "55");
+    window.settings_window()->findChild<QPushButton*>("Command7")->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window.settings_window(), nullptr);
+    EXPECT_EQ(read_lines(settings_file()).value_or(std::vector<std::string>{}).at(4), " 40 ");
+    EXPECT_EQ(model().form.tb.text, "");  // the input was reloaded, as the warning says
+    EXPECT_EQ(model().form.sl1.value, 40);
+    EXPECT_EQ(window.input_form()->findChild<QComboBox*>("tb")->currentText(), "");
+
+    // Another window becoming active closes it without saving.
+    window.menu_action("color")->trigger();
+    ASSERT_NE(window.settings_window(), nullptr);
+    window.area()->setActiveSubWindow(window.analysis_window());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window.settings_window(), nullptr);
 }
 
 TEST_F(Desktop, SplashClickStartsTheProgramAtOnce) {

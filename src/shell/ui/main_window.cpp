@@ -20,6 +20,7 @@
 #include "shell/ui/lock_keys.h"
 #include "report/report_source.h"
 #include "report/ui/report_window_view.h"
+#include "shell/ui/settings_window_view.h"
 #include "shell/ui/window_printer.h"
 
 namespace norvexa {
@@ -56,13 +57,17 @@ MainWindow::MainWindow(Program& program, WindowServices services, QWidget* paren
 
     // The input form shows its layer table again whenever it becomes the active window.
     connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* child) {
-        if (child != form_window_ || !child) return;
-        program_.form.Form_Activate();
+        // No child at all means the main window itself lost the focus, to a dialog say.
+        if (!child) return;
+        // The settings window closes, without saving, once another window is active.
+        if (settings_child_ && child != settings_child_ && settings_) settings_->Form_Deactivate();
+        if (child == form_window_) program_.form.Form_Activate();
         refresh();
     });
     printer_ = std::make_unique<WindowPrinter>(*results_, this);
     program_.printer = printer_.get();
     program_.show_report = [this] { show_report(); };
+    program_.show_settings = [this] { show_settings(); };
     program_.project.close_report = [this] { close_report(); };
     build_menus();
     build_status_bar();
@@ -83,7 +88,29 @@ MainWindow::MainWindow(Program& program, WindowServices services, QWidget* paren
 MainWindow::~MainWindow() {
     program_.printer = nullptr;
     program_.show_report = nullptr;
+    program_.show_settings = nullptr;
     program_.project.close_report = nullptr;
+}
+
+void MainWindow::show_settings() {
+    if (!settings_child_) {
+        // Made on demand and gone once closed, with whatever was changed and not confirmed.
+        settings_ = std::make_unique<Colori>(services_.prompter, services_.colours);
+        settings_->reload_windows = [this] { program_.reload_windows(); };
+        settings_->close_window = [this] {
+            if (settings_child_) settings_child_->close();
+        };
+        settings_->Form_Load();
+        auto* view = new SettingsWindowView(*settings_, [this] { refresh(); });
+        settings_child_ = add_child(area_, view);
+        settings_child_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(settings_child_, &QObject::destroyed, this, [this] { settings_.reset(); });
+        settings_child_->adjustSize();
+        settings_child_->move((area_->width() - settings_child_->width()) / 2,
+                              (area_->height() - settings_child_->height()) / 3);
+    }
+    settings_child_->show();
+    area_->setActiveSubWindow(settings_child_);
 }
 
 void MainWindow::show_report() {

@@ -5,9 +5,12 @@
 #include <string>
 
 #include <QMainWindow>
+#include <QMdiSubWindow>
 #include <QPointer>
 
+#include "common/colour_chooser.h"
 #include "common/outside_viewer.h"
+#include "shell/settings_window.h"
 #include "shell/program.h"
 
 class QAction;
@@ -29,6 +32,7 @@ struct WindowServices {
     Prompter& prompter;
     FileChooser& report_files;  // the report window's save dialog
     OutsideViewer& viewer;      // the report's outside viewers
+    ColourChooser& colours;     // the settings window's colour dialog
 };
 
 // The main window: the menus of the program, the child windows in an MDI area, the
@@ -51,6 +55,8 @@ class MainWindow : public QMainWindow {
     Form1Window* input_form() const { return form1_; }
     Form3Window* title_strip() const { return form3_; }
     QMdiSubWindow* analysis_window() const { return analysis_; }
+    // The display settings window while it is open; nullptr otherwise.
+    QMdiSubWindow* settings_window() const { return settings_child_; }
     AnalysisWindowView* analysis_view() const { return results_; }
     WindowPrinter& printer() const { return *printer_; }
     // The report window's view while it is open; nullptr otherwise.
@@ -72,6 +78,7 @@ class MainWindow : public QMainWindow {
     void fit_title_strip();
     void show_report();
     void close_report();
+    void show_settings();
 
     Program& program_;
     WindowServices services_;
@@ -89,6 +96,8 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<WindowPrinter> printer_;
     QPointer<QMdiSubWindow> report_child_;
     ReportWindowView* report_view_ = nullptr;
+    std::unique_ptr<Colori> settings_;
+    QPointer<QMdiSubWindow> settings_child_;
     unsigned long shown_revision_ = 0;
     bool closing_ = false;
 };

@@ -36,6 +36,10 @@ std::string pdf_text(const std::filesystem::path& pdf, int first_page = 1) {
     return text;
 }
 
+struct NoColours : ColourChooser {
+    std::optional<Colour> choose(Colour) override { return std::nullopt; }
+};
+
 class PaperOutput : public testing::Test {
   protected:
     PaperOutput() {
@@ -69,7 +73,8 @@ class PaperOutput : public testing::Test {
     FontTextMeasure measure{QApplication::font()};
     Program program{prompter, files, measure};
     RecordingViewer viewer;
-    MainWindow window{program, {prompter, files, viewer}};
+    NoColours colours;
+    MainWindow window{program, {prompter, files, viewer, colours}};
 };
 
 TEST_F(PaperOutput, PrintingLeavesTheWindowAsItWasAlsoAfterACancelledDialog) {

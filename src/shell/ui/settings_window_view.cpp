@@ -1,0 +1,61 @@
+#include "shell/ui/settings_window_view.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace norvexa {
+
+SettingsWindowView::SettingsWindowView(Colori& model, std::function<void()> after, QWidget* parent)
+    : QWidget(parent), model_(model) {
+    setObjectName("colori");
+    setWindowTitle(QString::fromStdString(model_.caption));
+    ControlEvents events;
+    events.type = [this](std::string_view name, const std::string& text) { return model_.type(name, text); };
+    events.leave = [this](std::string_view name) { return model_.leave(name); };
+    events.choose = [this](std::string_view name, const std::string& item) { return model_.choose(name, item); };
+    events.click = [this](std::string_view name) { return model_.click(name); };
+    events.after = std::move(after);
+    binder_ = new ControlBinder(std::move(events), this);
+    for (const auto& [name, control] : model_.controls()) binder_->bind(name, *control, model_.info(name));
+    for (int i = 0; i < 4; ++i) binder_->show_as_value("Label1_" + std::to_string(i));
+
+    auto* colours = new QGridLayout(control("frameColours"));
+    for (int i = 0; i < 4; ++i) {
+        QWidget* swatch = control("Label1_" + std::to_string(i));
+        swatch->setMinimumWidth(swatch->fontMetrics().horizontalAdvance("Linea finestra input/output") + 24);
+        colours->addWidget(swatch, i, 0);
+        colours->addWidget(control("Command" + std::to_string(i + 1)), i, 1);
+    }
+    auto* sliders = new QGridLayout(control("frameSliders"));
+    sliders->addWidget(control("lblC1"), 0, 0);
+    sliders->addWidget(control("c1"), 0, 1);
+    sliders->addWidget(control("lblC2"), 1, 0);
+    sliders->addWidget(control("c2"), 1, 1);
+    sliders->setColumnStretch(1, 1);
+
+    auto* defaults = new QHBoxLayout;
+    defaults->addWidget(control("lblDefaults"), 1);
+    defaults->addWidget(control("Command8"));
+    auto* warning = static_cast<QLabel*>(control("lblWarning"));
+    warning->setWordWrap(true);
+    warning->setStyleSheet("color: #a00000;");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto* ok = static_cast<QPushButton*>(control("Command7"));
+    ok->setDefault(true);
+    buttons->addWidget(ok);
+    buttons->addWidget(control("Command6"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(control("frameColours"));
+    layout->addWidget(control("frameSliders"));
+    layout->addLayout(defaults);
+    layout->addWidget(warning);
+    layout->addLayout(buttons);
+    refresh();
+}
+
+}  // namespace norvexa
