@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <vector>
 
+#include "analysis/strip_sums.h"
 #include "analysis/tolerance.h"
 #include "common/arithmetic_fault.h"
 #include "common/numbers.h"
@@ -59,44 +61,87 @@ double concrete_force(const AnalysisInput& in, const Trial& trial, double strip)
     return finite(force);
 }
 
-double rounded_force_sum(const AnalysisInput& in, const Trial& trial, double strip) {
-    double sum = round_to(concrete_force(in, trial, strip), 2);
-    for (const float f : trial.force) sum += round_to(f, 2);
+std::array<double, 4> rounded_steel(const Trial& trial) {
+    std::array<double, 4> steel{};
+    for (int i = 0; i < 4; ++i) steel[i] = round_to(trial.force[i], 2);
+    return steel;
+}
+
+double rounded_sum(double concrete, const std::array<double, 4>& steel) {
+    double sum = round_to(concrete, 2);
+    for (const double term : steel) sum += term;
     return std::nearbyint(finite(sum));
+}
+
+double rounded_sum(double concrete, const Trial& trial) { return rounded_sum(concrete, rounded_steel(trial)); }
+
+double rounded_force_sum(const AnalysisInput& in, const Trial& trial, double strip) {
+    return rounded_sum(concrete_force(in, trial, strip), trial);
 }
 
 SearchOutcome find_neutral_axis(const AnalysisInput& in, double strip, float tolerance) {
     if (!(strip > 0)) throw ArithmeticFault("strip height");
     Tolerance T(tolerance);
     const float dm = effective_depth(in.D);
+    // Each trial's rounded force sum is known to lie in [low, high]; low == high once it is
+    // known exactly. The bounds come from the strip table's running sums, and the strips
+    // are integrated one by one only for a trial whose bounds straddle the tolerance.
+    struct SumBounds {
+        double low, high;
+    };
     constexpr double unknown = std::numeric_limits<double>::quiet_NaN();
-    std::vector<double> sums(1, unknown);
-    auto sum_of = [&](std::size_t j) {
-        if (std::isnan(sums[j])) {
-            const float x = static_cast<float>(j) + 0.5f;
-            sums[j] = rounded_force_sum(in, evaluate_trial(in, dm, x), strip);
+    std::vector<SumBounds> sums(1, {unknown, unknown});
+    StripTable strips(strip);
+    const auto trial_at = [&](std::size_t j) { return evaluate_trial(in, dm, static_cast<float>(j) + 0.5f); };
+    const auto bounds_of = [&](std::size_t j) -> SumBounds& {
+        SumBounds& sum = sums[j];
+        if (!std::isnan(sum.low)) return sum;
+        const Trial trial = trial_at(j);
+        if (const auto force = strips.concrete_force(in, trial)) {
+            const auto steel = rounded_steel(trial);
+            sum = {rounded_sum(force->low, steel), rounded_sum(force->high, steel)};
+        } else {
+            const double exact = rounded_force_sum(in, trial, strip);
+            sum = {exact, exact};
         }
-        return sums[j];
+        return sum;
+    };
+    // Whether the trial's sum lies strictly within the tolerance. Rounding is monotone,
+    // so bounds that agree decide it.
+    const auto accepts = [&](std::size_t j) {
+        SumBounds& sum = bounds_of(j);
+        const bool low_in = T.accepts(sum.low), high_in = T.accepts(sum.high);
+        if (low_in && high_in) return true;
+        const double limit = T.value();
+        if (sum.high <= -limit || sum.low >= limit) return false;
+        if (sum.low != sum.high) {
+            const double exact = rounded_force_sum(in, trial_at(j), strip);
+            sum = {exact, exact};
+        }
+        return T.accepts(sum.low);
     };
 
     // The first sweep runs while the effective depth is still 0: the single trial 0.5.
     T.grow();
-    if (T.accepts(sum_of(0))) return {0.5f, dm};
+    if (accepts(0)) return {0.5f, dm};
     // Later sweeps take trials while the counter 0, 1, 2, ... stays within d.
     if (!(dm >= 0)) throw ArithmeticFault("a sweep without trials never ends");
     const auto trials = static_cast<std::size_t>(std::floor(dm)) + 1;
-    sums.resize(trials, unknown);
+    sums.resize(trials, {unknown, unknown});
     for (std::size_t j = 0; j < trials; ++j) {
         T.grow();
-        if (T.accepts(sum_of(j))) return {static_cast<float>(j) + 0.5f, dm};
+        if (accepts(j)) return {static_cast<float>(j) + 0.5f, dm};
     }
-    // Every sum is known now: replay the sweeps on them, skipping the trials that come
-    // while T is still too small to accept the smallest sum.
-    double smallest = std::fabs(sums[0]);
-    for (const double sum : sums) smallest = std::min(smallest, std::fabs(sum));
+    // Every sum is bounded now: replay the sweeps, skipping the trials that come while T
+    // is still too small to accept any sum.
+    double smallest = std::numeric_limits<double>::infinity();
+    for (const SumBounds& sum : sums) {
+        const bool holds_zero = sum.low <= 0 && 0 <= sum.high;
+        smallest = std::min(smallest, holds_zero ? 0 : std::min(std::fabs(sum.low), std::fabs(sum.high)));
+    }
     for (std::size_t j = T.grow_while_at_most(smallest) % trials;; j = (j + 1) % trials) {
         T.grow();
-        if (T.accepts(sums[j])) return {static_cast<float>(j) + 0.5f, dm};
+        if (accepts(j)) return {static_cast<float>(j) + 0.5f, dm};
     }
 }
 

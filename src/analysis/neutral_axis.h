@@ -27,6 +27,12 @@ double concrete_force(const AnalysisInput& in, const Trial& trial, double strip)
 
 // The trial's force sum with each term rounded to 2 decimals, rounded to a whole number.
 double rounded_force_sum(const AnalysisInput& in, const Trial& trial, double strip);
+// The same sum from a given concrete force: the concrete's and the steel forces' terms
+// each rounded to 2 decimals, added in that order, rounded to a whole number.
+double rounded_sum(double concrete, const Trial& trial);
+// The steel forces' terms of that sum, each rounded to 2 decimals.
+std::array<double, 4> rounded_steel(const Trial& trial);
+double rounded_sum(double concrete, const std::array<double, 4>& steel);
 
 struct SearchOutcome {
     float trial = 0;  // accepted trial depth, mm
@@ -36,7 +42,8 @@ struct SearchOutcome {
 // Searches the neutral axis by sweeps of trial depths 0.5, 1.5, ... mm with a tolerance
 // growing by `tolerance` N on every trial. Each trial's force sum is computed once and
 // the sweeps are replayed on the stored sums, which accepts exactly the trial that
-// repeating the sweeps would. Throws ArithmeticFault on an arithmetic fault, when the
+// repeating the sweeps would. A trial's concrete force comes from the running sums of a
+// StripTable, and from its strips one by one only when that cannot fix the rounded sum. Throws ArithmeticFault on an arithmetic fault, when the
 // tolerance stops growing, and when the strip height or tolerance is not positive.
 SearchOutcome find_neutral_axis(const AnalysisInput& in, double strip, float tolerance);
 

@@ -72,20 +72,62 @@ FieldMap random_section(std::mt19937& rng, int index) {
     return form;
 }
 
-TEST(NeutralAxisEquivalence, StoredSumsGiveTheCaptionsOfTheLiteralSearch) {
-    std::mt19937 rng(20261208);
+// A deep or wide section, up to 30 m, at a strip height the literal search gets through
+// in seconds.
+FieldMap large_section(std::mt19937& rng, int index) {
+    auto whole = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    FieldMap form = random_section(rng, index);
+    const bool deep = index % 2 == 0;
+    const int height = deep ? whole(300, 3000) : whole(50, 200);
+    form.set_text("tb", to_text(deep ? whole(30, 300) : whole(300, 3000)));
+    form.set_text("th", to_text(height));
+    form.set_value("t", 0);
+    form.set_value("rett", 1);
+    form.set_text("strati", "N° 1 Strati barre");
+    for (int i = 2; i <= 4; ++i) form.set_text("ta" + std::to_string(i), ""), form.set_text("td" + std::to_string(i), "");
+    form.set_text("ta1", to_text(whole(10, 2000)));
+    form.set_text("td1", to_text(height - whole(3, 10)));
+    form.set_text("rettang", deep ? "4" : to_text(static_cast<float>(whole(10, 40) / 10.0)));
+    return form;
+}
+
+void expect_equal_runs(const FieldMap& form, int index, int* concrete_side = nullptr, int* steel_side = nullptr) {
+    const Outcome fast = run(form, find_neutral_axis);
+    const Outcome literal = run(form, literal_search);
+    ASSERT_EQ(fast.captions, literal.captions) << "section " << index;
+    ASSERT_EQ(fast.messages, literal.messages) << "section " << index;
+    if (concrete_side) *concrete_side += fast.captions[4] == "Label30 Rottura lato Calcestruzzo";
+    if (steel_side) *steel_side += fast.captions[4] == "Label30 Rottura lato Acciaio";
+}
+
+void random_sections(int count, unsigned seed) {
+    std::mt19937 rng(seed);
     int concrete_side = 0, steel_side = 0;
-    for (int i = 0; i < 1000; ++i) {
-        const FieldMap form = random_section(rng, i);
-        const Outcome fast = run(form, find_neutral_axis);
-        const Outcome literal = run(form, literal_search);
-        ASSERT_EQ(fast.captions, literal.captions) << "section " << i;
-        ASSERT_EQ(fast.messages, literal.messages) << "section " << i;
-        concrete_side += fast.captions[4] == "Label30 Rottura lato Calcestruzzo";
-        steel_side += fast.captions[4] == "Label30 Rottura lato Acciaio";
+    for (int i = 0; i < count; ++i) {
+        expect_equal_runs(random_section(rng, i), i, &concrete_side, &steel_side);
+        if (testing::Test::HasFatalFailure()) return;
     }
-    EXPECT_GT(concrete_side, 100);
-    EXPECT_GT(steel_side, 100);
+    EXPECT_GT(concrete_side, count / 10);
+    EXPECT_GT(steel_side, count / 10);
+}
+
+TEST(NeutralAxisEquivalence, FastSearchGivesTheCaptionsOfTheLiteralSearch) { random_sections(3000, 20261208); }
+
+TEST(NeutralAxisEquivalence, LargeSectionsAsTheLiteralSearch) {
+    std::mt19937 rng(30);
+    for (int i = 0; i < 4; ++i) {
+        FieldMap form = large_section(rng, i);
+        form.set_text("th", to_text(std::min(1000.0, locale_double(form.text("th")).value_or(0))));
+        form.set_text("td1", to_text(locale_double(form.text("th")).value_or(0) - 5));
+        expect_equal_runs(form, i);
+    }
+}
+
+// The full run, too long for every build: scripts/equivalence runs it.
+TEST(NeutralAxisEquivalence, DISABLED_TenThousandSectionsAndLargeOnes) {
+    random_sections(10000, 20261209);
+    std::mt19937 rng(31);
+    for (int i = 0; i < 40; ++i) expect_equal_runs(large_section(rng, i), i);
 }
 
 TEST(NeutralAxisEquivalence, ExtremeToleranceAndStripSettings) {

@@ -126,8 +126,12 @@ double round_to(double value, int decimals) {
     static_assert(LDBL_MANT_DIG >= 64);
     static constexpr long double powers[] = {1.0L, 10.0L, 100.0L, 1000.0L, 10000.0L};
     if (decimals >= 0 && decimals <= 4 && std::fabs(value) < 0x1p36) {
-        const long double scaled = std::nearbyint(static_cast<long double>(value) * powers[decimals]);
-        return static_cast<double>(scaled) / static_cast<double>(powers[decimals]);
+        // Adding and taking away 2^63 leaves the whole number nearest to the scaled value,
+        // halves to even, as the default rounding does: the same as nearbyint, faster.
+        constexpr long double whole = 0x1p63L;
+        const long double scaled = static_cast<long double>(value) * powers[decimals];
+        const long double rounded = scaled >= 0 ? (scaled + whole) - whole : (scaled - whole) + whole;
+        return static_cast<double>(rounded) / static_cast<double>(powers[decimals]);
     }
     char buffer[400];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
