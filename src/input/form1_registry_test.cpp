@@ -63,6 +63,7 @@ TEST_F(InputForm, EveryEventChangesTheRevision) {
 TEST_F(InputForm, ToolBarButtonsWorkOnlyOnceGivenTheirCommand) {
     EXPECT_FALSE(form.toolbar_button_enabled(1, 1));
     EXPECT_TRUE(form.toolbar_button_enabled(1, 2));  // the program wires the project commands
+    form.hooks.show_concrete_library = nullptr;
     EXPECT_FALSE(form.toolbar_button_enabled(3, 2));
     int opened = 0;
     form.hooks.show_concrete_library = [&] { ++opened; };

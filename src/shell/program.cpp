@@ -13,6 +13,8 @@ Program::Program(Prompter& prompter, FileChooser& files, const TextMeasure& meas
     : analysis(measure),
       form(title, analysis, prompter, help),
       project(form, title, analysis, prompter, files),
+      steel_library(MaterialKind::steel, form, prompter),
+      concrete_library(MaterialKind::concrete, form, prompter),
       prompter_(prompter),
       files_(files) {
     form.hooks.stampa = [this] {
@@ -21,6 +23,8 @@ Program::Program(Prompter& prompter, FileChooser& files, const TextMeasure& meas
     form.hooks.Relazione = [this] {
         if (show_report) Relazione();
     };
+    form.hooks.show_steel_library = [this] { open_library(MaterialKind::steel); };
+    form.hooks.show_concrete_library = [this] { open_library(MaterialKind::concrete); };
 }
 
 Form1::Load Program::load(Form1::MissingFolders missing, int input_form_width) {
@@ -39,6 +43,8 @@ std::function<void()> Program::command(std::string_view name) {
     if (name == "pdf" && printer) return [this] { esporta_pdf(); };
     if (name == "Relazione" && show_report) return [this] { Relazione(); };
     if (name == "color" && show_settings) return [this] { show_settings(); };
+    if (name == "acc") return [this] { open_library(MaterialKind::steel); };
+    if (name == "cls") return [this] { open_library(MaterialKind::concrete); };
     return {};
 }
 
@@ -94,6 +100,11 @@ void Program::esporta_pdf() {
         prompter_.ask({"Impossibile scrivere il file " + *chosen, Icon::critical, Buttons::ok, "Attenzione"});
 }
 
+void Program::open_library(MaterialKind kind) {
+    if (show_library) show_library(kind);
+    else (kind == MaterialKind::steel ? steel_library : concrete_library).show();
+}
+
 void Program::reload_windows() {
     form.reload();
     analysis.reload();
@@ -109,7 +120,8 @@ void Program::Relazione() {
 }
 
 unsigned long Program::revision() const {
-    return form.revision() + title.revision + project.revision + analysis.revision;
+    return form.revision() + title.revision + project.revision + analysis.revision + steel_library.revision() +
+           concrete_library.revision();
 }
 
 }  // namespace norvexa

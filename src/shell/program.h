@@ -11,6 +11,7 @@
 #include "drawing/text_measure.h"
 #include "input/form1.h"
 #include "input/form3.h"
+#include "materials/library_window.h"
 #include "project/project_commands.h"
 #include "report/report_window.h"
 #include "shell/analysis_printer.h"
@@ -30,6 +31,8 @@ class Program {
     // for the analysis window, right of an input form of that width (twips).
     Form1::Load load(Form1::MissingFolders missing = Form1::MissingFolders::stop, int input_form_width = 0);
 
+    // Opens the steel or concrete library window.
+    void open_library(MaterialKind kind);
     // The menu command of that name (main_menu()); false when it has none yet.
     bool run_menu(std::string_view name);
     bool menu_enabled(std::string_view name) const;
@@ -61,6 +64,8 @@ class Program {
     std::function<void()> show_report;
     // Shows the display settings window; the desktop layer sets it.
     std::function<void()> show_settings;
+    // Shows a material library window; without it the library model is shown alone.
+    std::function<void(MaterialKind)> show_library;
     // Closes and loads again the input form and the analysis window, as confirmed
     // display settings require: every field back to its start state.
     void reload_windows();
@@ -73,6 +78,7 @@ class Program {
     Form1 form;
     ProjectCommands project;
     ReportWindow report;
+    LibraryWindow steel_library, concrete_library;
 
   private:
     std::function<void()> command(std::string_view name);

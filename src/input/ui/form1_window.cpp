@@ -312,6 +312,12 @@ QWidget* Form1Window::property_column(const char* frame_name, const char* list_f
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(count, 1);
     layout->addWidget(frame, 1);
+    // A library window hides these frames while it is open; the others stay in place.
+    for (QWidget* part : {files, frame}) {
+        QSizePolicy policy = part->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        part->setSizePolicy(policy);
+    }
     return pair;
 }
 

@@ -20,6 +20,7 @@
 #include "shell/ui/lock_keys.h"
 #include "report/report_source.h"
 #include "report/ui/report_window_view.h"
+#include "materials/ui/library_window_view.h"
 #include "shell/ui/settings_window_view.h"
 #include "shell/ui/window_printer.h"
 
@@ -64,6 +65,14 @@ MainWindow::MainWindow(Program& program, WindowServices services, QWidget* paren
         if (child == form_window_) program_.form.Form_Activate();
         refresh();
     });
+    steel_view_ = new LibraryWindowView(program_.steel_library, after);
+    steel_view_->place_in(area_);
+    concrete_view_ = new LibraryWindowView(program_.concrete_library, after);
+    concrete_view_->place_in(area_);
+    program_.show_library = [this](MaterialKind kind) {
+        library_view(kind)->open();
+        refresh();
+    };
     printer_ = std::make_unique<WindowPrinter>(*results_, this);
     program_.printer = printer_.get();
     program_.show_report = [this] { show_report(); };
@@ -89,6 +98,7 @@ MainWindow::~MainWindow() {
     program_.printer = nullptr;
     program_.show_report = nullptr;
     program_.show_settings = nullptr;
+    program_.show_library = nullptr;
     program_.project.close_report = nullptr;
 }
 
@@ -251,6 +261,8 @@ void MainWindow::refresh() {
     form3_->refresh();
     form1_->refresh();
     results_->refresh();
+    steel_view_->refresh();
+    concrete_view_->refresh();
     setWindowTitle(QString::fromStdString(program_.title_bar()) + "[*]");
     setWindowModified(program_.modified());
     for (const auto& [name, action] : actions_) action->setEnabled(program_.menu_enabled(name));

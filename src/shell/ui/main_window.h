@@ -22,6 +22,7 @@ class QMenu;
 namespace norvexa {
 
 class AnalysisWindowView;
+class LibraryWindowView;
 class Form1Window;
 class ReportWindowView;
 class WindowPrinter;
@@ -55,6 +56,9 @@ class MainWindow : public QMainWindow {
     Form1Window* input_form() const { return form1_; }
     Form3Window* title_strip() const { return form3_; }
     QMdiSubWindow* analysis_window() const { return analysis_; }
+    LibraryWindowView* library_view(MaterialKind kind) const {
+        return kind == MaterialKind::steel ? steel_view_ : concrete_view_;
+    }
     // The display settings window while it is open; nullptr otherwise.
     QMdiSubWindow* settings_window() const { return settings_child_; }
     AnalysisWindowView* analysis_view() const { return results_; }
@@ -97,6 +101,8 @@ class MainWindow : public QMainWindow {
     QPointer<QMdiSubWindow> report_child_;
     ReportWindowView* report_view_ = nullptr;
     std::unique_ptr<Colori> settings_;
+    LibraryWindowView* steel_view_;
+    LibraryWindowView* concrete_view_;
     QPointer<QMdiSubWindow> settings_child_;
     unsigned long shown_revision_ = 0;
     bool closing_ = false;
