@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/manual_install.h"
 #include "report/report_source.h"
 #include "report/report_text.h"
 #include "shell/print_dress.h"
@@ -22,6 +23,13 @@ Program::Program(Prompter& prompter, FileChooser& files, const TextMeasure& meas
     };
     form.hooks.Relazione = [this] {
         if (show_report) Relazione();
+    };
+    help_window.shipped_manual = bundled_manual_path().value_or(std::filesystem::path{});
+    form.hooks.guidanon = [this] {
+        if (show_help) show_help(false);
+    };
+    form.hooks.kalk = [this] {
+        if (starter) kalk(*starter, prompter_);
     };
     form.hooks.show_steel_library = [this] { open_library(MaterialKind::steel); };
     form.hooks.show_concrete_library = [this] { open_library(MaterialKind::concrete); };
@@ -44,6 +52,11 @@ std::function<void()> Program::command(std::string_view name) {
     if (name == "Relazione" && show_report) return [this] { Relazione(); };
     if (name == "color" && show_settings) return [this] { show_settings(); };
     if (name == "acc") return [this] { open_library(MaterialKind::steel); };
+    if (name == "sov" && show_help) return [this] { show_help(false); };
+    if (name == "guida" && show_help) return [this] { show_help(true); };
+    if (name == "dm96" && show_standards) return [this] { show_standards(); };
+    if (name == "info" && show_information) return [this] { show_information(); };
+    if (name == "calcolatrice" && starter) return [this] { kalk(*starter, prompter_); };
     if (name == "cls") return [this] { open_library(MaterialKind::concrete); };
     return {};
 }
@@ -121,7 +134,8 @@ void Program::Relazione() {
 
 unsigned long Program::revision() const {
     return form.revision() + title.revision + project.revision + analysis.revision + steel_library.revision() +
-           concrete_library.revision();
+           concrete_library.revision() + help_window.revision + standards.revision + information.revision +
+           help.revision();
 }
 
 }  // namespace norvexa

@@ -12,6 +12,10 @@
 #include "input/form1.h"
 #include "input/form3.h"
 #include "materials/library_window.h"
+#include "shell/calculator.h"
+#include "shell/help_window.h"
+#include "shell/info_window.h"
+#include "shell/standards_window.h"
 #include "project/project_commands.h"
 #include "report/report_window.h"
 #include "shell/analysis_printer.h"
@@ -66,6 +70,12 @@ class Program {
     std::function<void()> show_settings;
     // Shows a material library window; without it the library model is shown alone.
     std::function<void(MaterialKind)> show_library;
+    // The help window over the analysis window (false) or beside the input form (true),
+    // the standards and the information windows; the desktop layer sets them.
+    std::function<void(bool beside)> show_help;
+    std::function<void()> show_standards, show_information;
+    // Starts the desktop's calculator; the calculator stays disabled while it is unset.
+    ProgramStarter* starter = nullptr;
     // Closes and loads again the input form and the analysis window, as confirmed
     // display settings require: every field back to its start state.
     void reload_windows();
@@ -73,6 +83,9 @@ class Program {
     FileDialog pdf_dialog{"", "PDF (*.pdf)|*.pdf"};
 
     HelpLine help;
+    HelpWindow help_window{help};
+    StandardsWindow standards;
+    InfoWindow information;
     Form3 title;
     AnalysisWindow analysis;
     Form1 form;

@@ -19,6 +19,7 @@ DesktopProgram::DesktopProgram(std::optional<std::filesystem::path> project, Dia
       report_files_(dialogs.files ? *dialogs.files : report_dialogs_),
       viewer_(dialogs.viewer ? *dialogs.viewer : desktop_viewer_),
       colours_(dialogs.colours ? *dialogs.colours : colour_dialogs_),
+      starter_(dialogs.starter ? *dialogs.starter : program_starter_),
       measure_(QApplication::font()),
       program_(prompter_, files_, measure_),
       splash_(new SplashWindow) {
@@ -39,7 +40,7 @@ void DesktopProgram::attiva() {
     if (screen_too_small(width, height))
         prompter_.ask({small_screen_message, Icon::information, Buttons::ok, program_title});
 
-    main_ = std::make_unique<MainWindow>(program_, WindowServices{prompter_, report_files_, viewer_, colours_});
+    main_ = std::make_unique<MainWindow>(program_, WindowServices{prompter_, report_files_, viewer_, colours_, starter_});
     message_boxes_.set_parent(main_.get());
     file_dialogs_.set_parent(main_.get());
     report_dialogs_.set_parent(main_.get());

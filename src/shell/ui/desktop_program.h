@@ -12,6 +12,7 @@
 #include "common/ui/font_measure.h"
 #include "common/ui/message_box.h"
 #include "report/ui/desktop_viewer.h"
+#include "shell/ui/calculator_starter.h"
 #include "shell/program.h"
 
 namespace norvexa {
@@ -28,6 +29,7 @@ struct DesktopDialogs {
     FileChooser* files = nullptr;  // every file dialog
     OutsideViewer* viewer = nullptr;
     ColourChooser* colours = nullptr;
+    ProgramStarter* starter = nullptr;
 };
 
 // The desktop program from start to end: the splash, the screen check, the main window
@@ -58,11 +60,13 @@ class DesktopProgram : public QObject {
     DialogFileChooser report_dialogs_{nullptr, "relazione:", OverwriteQuestion::dialog};
     DesktopViewer desktop_viewer_;
     ColourDialogChooser colour_dialogs_;
+    QtProgramStarter program_starter_;
     Prompter& prompter_;
     FileChooser& files_;
     FileChooser& report_files_;
     OutsideViewer& viewer_;
     ColourChooser& colours_;
+    ProgramStarter& starter_;
     FontTextMeasure measure_;
     Program program_;
     SplashWindow* splash_;

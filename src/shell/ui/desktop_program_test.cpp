@@ -22,10 +22,12 @@
 #include "input/ui/form3_window.h"
 #include "materials/material_files.h"
 #include "scratch_folder.h"
+#include "shell/main_menu.h"
 #include "shell/startup.h"
 #include "shell/ui/folder_window.h"
 #include "shell/ui/main_window.h"
 #include "report/ui/report_window_view.h"
+#include "shell/ui/help_window_view.h"
 #include "shell/ui/splash_window.h"
 
 namespace norvexa {
@@ -42,7 +44,7 @@ class Desktop : public testing::Test {
     // Starts the program as its splash's last tick does; a small screen's notice is
     // answered by the script.
     DesktopProgram& start(std::optional<std::filesystem::path> project = std::nullopt) {
-        program_.emplace(std::move(project), DesktopProgram::Dialogs{&prompter, &files});
+        program_.emplace(std::move(project), DesktopProgram::Dialogs{&prompter, &files, &viewer, nullptr, &starter});
         program_->end = [this] { ++ended; };
         program_->attiva();
         if (QWidget* window = program_->main_window(); window && window->isVisible()) {
@@ -69,6 +71,8 @@ class Desktop : public testing::Test {
     ScratchHome home;
     ScriptedPrompter prompter;
     ScriptedFileChooser files;
+    RecordingViewer viewer;
+    RecordingStarter starter;
     int ended = 0;
 
   private:
@@ -99,17 +103,20 @@ TEST_F(Desktop, StartsWithItsWindowsInPlaceAndTheTitleSelected) {
     EXPECT_EQ(window.windowTitle(), "Senzanome.nvx[*]");  // the modified mark is the desktop's, not the name's
 }
 
-TEST_F(Desktop, MenusCarryTheirAccessLettersShortcutsAndLaterWindowsAreDisabled) {
+TEST_F(Desktop, MenusCarryTheirAccessLettersAndShortcutsAndAllWork) {
     make_library();
     start();
     MainWindow& window = main_window();
     EXPECT_EQ(window.menu_action("nuovo")->shortcut(), QKeySequence("Ctrl+N"));
     EXPECT_EQ(window.menu_action("sconnome")->text(), "Sal&va con nome");
     EXPECT_EQ(window.menu_action("Relazione")->shortcut(), QKeySequence("F5"));
-    for (const char* later : {"calcolatrice", "sov", "dm96", "info"})
-        EXPECT_FALSE(window.menu_action(later)->isEnabled()) << later;
-    for (const char* now : {"nuovo", "apri", "sav", "sconnome", "printis", "pdf", "Relazione", "color", "cls", "acc", "e"})
-        EXPECT_TRUE(window.menu_action(now)->isEnabled()) << now;
+    std::vector<std::string> commands;
+    for (const Menu& menu : main_menu()) {
+        if (!menu.name.empty()) commands.push_back(menu.name);
+        for (const MenuItem& item : menu.items)
+            if (!item.name.empty()) commands.push_back(item.name);
+    }
+    for (const std::string& name : commands) EXPECT_TRUE(window.menu_action(name)->isEnabled()) << name;
 }
 
 TEST_F(Desktop, MissingLibraryShowsTheFolderWindowInstead) {
@@ -288,6 +295,30 @@ TEST_F(Desktop, SettingsWindowConfirmsReloadingTheFormAndClosesWhenLeft) {
     window.area()->setActiveSubWindow(window.analysis_window());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window.settings_window(), nullptr);
+}
+
+TEST_F(Desktop, HelpLineReachesTheHelpWindowWhichF1Opens) {
+    make_library();
+    start();
+    MainWindow& window = main_window();
+    model().form.pointer_over("Command1");
+    QTest::keyClick(window.title_strip()->title_field()->lineEdit(), Qt::Key_F1);
+    ASSERT_TRUE(window.help_view()->isVisible());
+    auto* line = window.help_view()->findChild<QLineEdit*>("lh");
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->text(), "Clikkare solo dopo aver inserito tutti i dati richiesti");
+    model().form.pointer_over("sl1");
+    EXPECT_EQ(line->text().left(20), "Questo slider permet");
+}
+
+TEST_F(Desktop, CalculatorStartsOrSaysItIsMissing) {
+    make_library();
+    start();
+    const ScopedVariable no_path("PATH", "");
+    main_window().menu_action("calcolatrice")->trigger();
+    EXPECT_TRUE(starter.started.empty());
+    EXPECT_EQ(messages_but_the_screen_notice().back(),
+              (Message{"Calcolatrice non disponibile", Icon::critical, Buttons::ok, "Attenzione"}));
 }
 
 TEST_F(Desktop, SplashClickStartsTheProgramAtOnce) {

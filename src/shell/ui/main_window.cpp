@@ -21,7 +21,10 @@
 #include "report/report_source.h"
 #include "report/ui/report_window_view.h"
 #include "materials/ui/library_window_view.h"
+#include "shell/ui/help_window_view.h"
+#include "shell/ui/info_window_view.h"
 #include "shell/ui/settings_window_view.h"
+#include "shell/ui/standards_window_view.h"
 #include "shell/ui/window_printer.h"
 
 namespace norvexa {
@@ -73,6 +76,18 @@ MainWindow::MainWindow(Program& program, WindowServices services, QWidget* paren
         library_view(kind)->open();
         refresh();
     };
+    // The help window stands beside the main window, made hidden at start so that the
+    // help line is there whenever it opens.
+    help_view_ = new HelpWindowView(program_.help_window, after, this);
+    program_.help.on_change = [this] { help_view_->refresh(); };
+    program_.show_help = [this](bool beside) {
+        if (beside) help_view_->guida(*this, *form_window_, *analysis_);
+        else help_view_->guidanon(*this, *analysis_);
+        refresh();
+    };
+    program_.show_standards = [this] { show_standards(); };
+    program_.show_information = [this] { show_information(); };
+    program_.starter = &services_.starter;
     printer_ = std::make_unique<WindowPrinter>(*results_, this);
     program_.printer = printer_.get();
     program_.show_report = [this] { show_report(); };
@@ -99,6 +114,11 @@ MainWindow::~MainWindow() {
     program_.show_report = nullptr;
     program_.show_settings = nullptr;
     program_.show_library = nullptr;
+    program_.show_help = nullptr;
+    program_.show_standards = nullptr;
+    program_.show_information = nullptr;
+    program_.starter = nullptr;
+    program_.help.on_change = nullptr;
     program_.project.close_report = nullptr;
 }
 
@@ -139,6 +159,27 @@ void MainWindow::show_report() {
     }
     report_child_->show();
     area_->setActiveSubWindow(report_child_);
+}
+
+void MainWindow::show_standards() {
+    if (!standards_child_) {
+        standards_view_ = new StandardsWindowView(program_.standards, services_.viewer, services_.prompter,
+                                                  [this] { refresh(); });
+        standards_child_ = add_child(area_, standards_view_);
+        standards_child_->resize(standards_child_->sizeHint());
+    }
+    standards_view_->open();
+    refresh();
+}
+
+void MainWindow::show_information() {
+    if (!info_child_) {
+        info_view_ = new InfoWindowView(program_.information, [this] { refresh(); });
+        info_child_ = add_child(area_, info_view_);
+        info_child_->resize(info_child_->sizeHint());
+    }
+    info_view_->open();
+    refresh();
 }
 
 void MainWindow::close_report() {
@@ -263,6 +304,9 @@ void MainWindow::refresh() {
     results_->refresh();
     steel_view_->refresh();
     concrete_view_->refresh();
+    help_view_->refresh();
+    if (standards_view_) standards_view_->refresh();
+    if (info_view_) info_view_->refresh();
     setWindowTitle(QString::fromStdString(program_.title_bar()) + "[*]");
     setWindowModified(program_.modified());
     for (const auto& [name, action] : actions_) action->setEnabled(program_.menu_enabled(name));

@@ -22,6 +22,9 @@ class QMenu;
 namespace norvexa {
 
 class AnalysisWindowView;
+class HelpWindowView;
+class InfoWindowView;
+class StandardsWindowView;
 class LibraryWindowView;
 class Form1Window;
 class ReportWindowView;
@@ -34,6 +37,7 @@ struct WindowServices {
     FileChooser& report_files;  // the report window's save dialog
     OutsideViewer& viewer;      // the report's outside viewers
     ColourChooser& colours;     // the settings window's colour dialog
+    ProgramStarter& starter;    // starts the desktop's calculator
 };
 
 // The main window: the menus of the program, the child windows in an MDI area, the
@@ -56,6 +60,7 @@ class MainWindow : public QMainWindow {
     Form1Window* input_form() const { return form1_; }
     Form3Window* title_strip() const { return form3_; }
     QMdiSubWindow* analysis_window() const { return analysis_; }
+    HelpWindowView* help_view() const { return help_view_; }
     LibraryWindowView* library_view(MaterialKind kind) const {
         return kind == MaterialKind::steel ? steel_view_ : concrete_view_;
     }
@@ -83,6 +88,8 @@ class MainWindow : public QMainWindow {
     void show_report();
     void close_report();
     void show_settings();
+    void show_standards();
+    void show_information();
 
     Program& program_;
     WindowServices services_;
@@ -101,6 +108,11 @@ class MainWindow : public QMainWindow {
     QPointer<QMdiSubWindow> report_child_;
     ReportWindowView* report_view_ = nullptr;
     std::unique_ptr<Colori> settings_;
+    HelpWindowView* help_view_;
+    StandardsWindowView* standards_view_ = nullptr;
+    QPointer<QMdiSubWindow> standards_child_;
+    InfoWindowView* info_view_ = nullptr;
+    QPointer<QMdiSubWindow> info_child_;
     LibraryWindowView* steel_view_;
     LibraryWindowView* concrete_view_;
     QPointer<QMdiSubWindow> settings_child_;

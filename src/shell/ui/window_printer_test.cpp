@@ -74,7 +74,8 @@ class PaperOutput : public testing::Test {
     Program program{prompter, files, measure};
     RecordingViewer viewer;
     NoColours colours;
-    MainWindow window{program, {prompter, files, viewer, colours}};
+    RecordingStarter starter;
+    MainWindow window{program, {prompter, files, viewer, colours, starter}};
 };
 
 TEST_F(PaperOutput, PrintingLeavesTheWindowAsItWasAlsoAfterACancelledDialog) {

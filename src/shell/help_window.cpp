@@ -1,0 +1,104 @@
+#include "shell/help_window.h"
+
+#include "common/manual_install.h"
+#include "common/program_folder.h"
+
+namespace norvexa {
+namespace {
+
+RtfDocument built_in_text() {
+    RtfDocument document;
+    document.rtf = document.intact = true;
+    RtfRun run;
+    run.text = HelpWindow::missing_manual_text;
+    RtfParagraph paragraph;
+    paragraph.runs.push_back(std::move(run));
+    document.paragraphs.push_back(std::move(paragraph));
+    return document;
+}
+
+}  // namespace
+
+HelpWindow::HelpWindow(HelpLine& line) : RichTextBox1(built_in_text()), line_(line) {
+    Label1.text = "Manuale norvexa";
+    Command2.text = "Chiudi";
+    ch.text = "Chiudi guida";
+    if (line_.text().empty()) line_.set(lh_start_text);
+}
+
+void HelpWindow::Form_Load(int analysis_left, int analysis_top) {
+    if (loaded) return;
+    loaded = true;
+    place = {analysis_left, analysis_top, design_width, tallest};
+    RichTextBox1 = built_in_text();
+    manual_loaded = false;
+    ++manual_revision;
+    ++revision;
+}
+
+void HelpWindow::show_at_top(const MainWindowPlace& main) {
+    place.top = main.place.top;
+    place.height = main.place.height < tallest ? main.place.height : tallest;
+    visible = true;
+    ++revision;
+}
+
+void HelpWindow::guida(MainWindowPlace& main, int input_form_width, int analysis_left, int analysis_top) {
+    Form_Load(analysis_left, analysis_top);
+    if (main.state != WindowState::normal) {
+        main.state = WindowState::normal;
+        main.place = main.normal_place;
+    }
+    if (main.place.width > narrowed_main_width) main.place.width = narrowed_main_width;
+    place.left = main.place.left + input_form_width + gap;
+    show_at_top(main);
+    load_manual();
+}
+
+void HelpWindow::guidanon(const MainWindowPlace& main, int analysis_left, int analysis_top) {
+    Form_Load(analysis_left, analysis_top);
+    show_at_top(main);
+    load_manual();
+}
+
+void HelpWindow::load_manual() {
+    if (!shipped_manual.empty()) install_manual(shipped_manual, manual_file());
+    const auto bytes = read_small_file(manual_file());
+    if (!bytes) return;
+    RtfDocument manual = read_rtf(*bytes);
+    if (!manual.rtf) return;
+    RichTextBox1 = std::move(manual);
+    manual_loaded = true;
+    ++manual_revision;
+    ++revision;
+}
+
+void HelpWindow::Form_MouseMove() {
+    // Every small move of the pointer comes here: only a real change is news for the views.
+    if (line_.text() == lh_start_text) return;
+    line_.set(lh_start_text);
+    ++revision;
+}
+
+void HelpWindow::RichTextBox1_MouseMove() { Form_MouseMove(); }
+
+void HelpWindow::lh_GotFocus() {
+    focus = "Command2";
+    ++revision;
+}
+
+void HelpWindow::RichTextBox1_GotFocus() { lh_GotFocus(); }
+
+void HelpWindow::unload() {
+    loaded = false;
+    visible = false;
+    RichTextBox1 = built_in_text();
+    manual_loaded = false;
+    ++manual_revision;
+    ++revision;
+}
+
+void HelpWindow::Command2_Click() { unload(); }
+void HelpWindow::ch_Click() { unload(); }
+
+}  // namespace norvexa

@@ -1,0 +1,29 @@
+#include "shell/info_window.h"
+
+#include <gtest/gtest.h>
+
+namespace norvexa {
+namespace {
+
+TEST(InfoWindow, ShowsItsCaptionsAndClosesOnOkOrLosingActivation) {
+    InfoWindow window;
+    EXPECT_EQ(window.caption, "NORVEXA rel 0.1");
+    EXPECT_EQ(window.Label1.text, "NORVEXA rel 1.0");
+    EXPECT_EQ(window.Label2.text, "SOFTWARE PER LA VERIFICA DI SEZIONI IN C.A. AGLI STATI LIMITE ULTIMI");
+    EXPECT_EQ(window.Label3.text, "Ideazione, progettazione e realizzazione a cura di");
+    EXPECT_EQ(window.Label5.text, "Per informazioni, commenti o segnalazione di errori:");
+    EXPECT_EQ(window.Command2.text, "OK");
+    for (const Control* block : {&window.Label4, &window.Label6, &window.Label7}) EXPECT_FALSE(block->text.empty());
+
+    window.show();
+    EXPECT_TRUE(window.visible);
+    window.Command2_Click();
+    EXPECT_FALSE(window.visible);
+    window.show();
+    window.Form_Deactivate();
+    EXPECT_FALSE(window.visible);
+    EXPECT_FALSE(window.loaded);
+}
+
+}  // namespace
+}  // namespace norvexa

@@ -1,0 +1,214 @@
+#include "shell/ui/help_window_view.h"
+
+#include <algorithm>
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "common/ui/twips.h"
+#include "shell/ui/help_rich_text.h"
+
+namespace norvexa {
+namespace {
+
+QString qstring(const std::string& text) { return QString::fromStdString(text); }
+
+WindowPlace in_twips(const QRect& rect) {
+    return {to_twips(rect.x()), to_twips(rect.y()), to_twips(rect.width()), to_twips(rect.height())};
+}
+
+// A child window's outer top-left corner on the screen; a window's own for a top-level one.
+QPoint screen_top_left(const QWidget& window) {
+    return window.parentWidget() && !window.isWindow() ? window.parentWidget()->mapToGlobal(window.pos())
+                                                       : window.pos();
+}
+
+MainWindowPlace main_place(const QWidget& main) {
+    MainWindowPlace place;
+    place.place = in_twips(main.frameGeometry());
+    // The frame around the client area, to carry the restored client rectangle to outer edges.
+    const QRect frame = main.frameGeometry(), client = main.geometry();
+    const QRect normal = main.normalGeometry().isValid() ? main.normalGeometry() : client;
+    place.normal_place = in_twips(normal.adjusted(frame.left() - client.left(), frame.top() - client.top(),
+                                                  frame.right() - client.right(), frame.bottom() - client.bottom()));
+    place.state = main.isMaximized()   ? WindowState::maximised
+                  : main.isMinimized() ? WindowState::minimised
+                                       : WindowState::normal;
+    return place;
+}
+
+}  // namespace
+
+HelpWindowView::HelpWindowView(HelpWindow& model, std::function<void()> after, QWidget* parent)
+    : QWidget(parent, Qt::Window), model_(model), after_(std::move(after)) {
+    setObjectName("help");
+    setWindowTitle(qstring(model_.caption));
+    setMouseTracking(true);
+
+    menu_bar_ = new QMenuBar(this);
+    QMenu* menu = menu_bar_->addMenu(qstring(model_.menu_caption));
+    menu->setObjectName("guida");
+    QAction* ch = menu->addAction(qstring(model_.ch.text));
+    ch->setObjectName("ch");
+    connect(ch, &QAction::triggered, this, [this] {
+        model_.ch_Click();
+        handled();
+    });
+
+    heading_ = new QLabel(qstring(model_.Label1.text));
+    heading_->setObjectName("Label1");
+    QFont heading_font = heading_->font();
+    heading_font.setFamilies({"Times New Roman", "Liberation Serif", "serif"});
+    heading_font.setBold(true);
+    heading_font.setPointSizeF(heading_font.pointSizeF() * 1.5);
+    heading_->setFont(heading_font);
+
+    manual_ = new QTextEdit;
+    manual_->setObjectName("RichTextBox1");
+    manual_->setReadOnly(true);
+    manual_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Read, never typed into: any focus it gets moves on to "Chiudi".
+    manual_->setFocusPolicy(Qt::NoFocus);
+    manual_->installEventFilter(this);
+    manual_->viewport()->setMouseTracking(true);
+    manual_->viewport()->installEventFilter(this);
+
+    lh_ = new QLineEdit;
+    lh_->setObjectName("lh");
+    lh_->setReadOnly(true);
+    lh_->setFocusPolicy(Qt::NoFocus);
+    lh_->installEventFilter(this);
+
+    close_ = new QPushButton(qstring(model_.Command2.text));
+    close_->setObjectName("Command2");
+    connect(close_, &QPushButton::clicked, this, [this] {
+        model_.Command2_Click();
+        handled();
+    });
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(lh_, 1);
+    bottom->addWidget(close_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menu_bar_);
+    layout->addWidget(heading_);
+    layout->addWidget(manual_, 1);
+    layout->addLayout(bottom);
+    fill_text_document(*manual_->document(), model_.RichTextBox1);
+    manual_shown_ = model_.manual_revision;
+    refresh();
+}
+
+void HelpWindowView::guida(QWidget& main_window, const QWidget& input_window, const QWidget& analysis_window) {
+    MainWindowPlace main = main_place(main_window);
+    const QPoint analysis = screen_top_left(analysis_window);
+    model_.guida(main, to_twips(input_window.width()), to_twips(analysis.x()), to_twips(analysis.y()));
+    place_shown_ = {};  // placed anew even where the user had moved it
+    if (main_window.isMaximized() || main_window.isMinimized()) main_window.showNormal();
+    const int frame_width = main_window.frameGeometry().width() - main_window.width();
+    const int width = to_pixels(main.place.width) - frame_width;
+    if (width < main_window.width()) main_window.resize(width, main_window.height());
+    handled();
+    bring_to_front();
+}
+
+void HelpWindowView::guidanon(const QWidget& main_window, const QWidget& analysis_window) {
+    const QPoint analysis = screen_top_left(analysis_window);
+    model_.guidanon(main_place(main_window), to_twips(analysis.x()), to_twips(analysis.y()));
+    place_shown_ = {};
+    handled();
+    bring_to_front();
+}
+
+void HelpWindowView::bring_to_front() {
+    if (!isVisible()) return;
+    raise();
+    activateWindow();
+}
+
+void HelpWindowView::handled() {
+    refresh();
+    if (after_) after_();
+}
+
+void HelpWindowView::refresh() {
+    const QString line = qstring(model_.lh());
+    if (lh_->text() != line) {
+        lh_->setText(line);
+        lh_->setCursorPosition(0);
+    }
+    if (manual_shown_ != model_.manual_revision) {
+        manual_shown_ = model_.manual_revision;
+        fill_text_document(*manual_->document(), model_.RichTextBox1);
+        manual_->moveCursor(QTextCursor::Start);  // a manual (re)loaded opens at its beginning
+    }
+    if (model_.visible) {
+        if (!(place_shown_ == model_.place) || !isVisible()) {
+            place_shown_ = model_.place;
+            apply_place();
+            if (!isVisible()) {
+                show();
+                apply_place();  // the window's frame is known once it shows
+            }
+        }
+    } else if (isVisible()) {
+        hide();
+    }
+    if (!model_.focus.empty()) {
+        model_.focus.clear();
+        close_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// The model's place is the outer edges, frame included, as the main window's is.
+void HelpWindowView::apply_place() {
+    const QSize frame = frameGeometry().size() - size();
+    move(to_pixels(model_.place.left), to_pixels(model_.place.top));
+    resize(std::max(1, to_pixels(model_.place.width) - frame.width()),
+           std::max(1, to_pixels(model_.place.height) - frame.height()));
+}
+
+bool HelpWindowView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == lh_) {
+            model_.lh_GotFocus();
+            handled();
+        } else if (watched == manual_) {
+            model_.RichTextBox1_GotFocus();
+            handled();
+        }
+    } else if (event->type() == QEvent::MouseMove && watched == manual_->viewport()) {
+        model_.RichTextBox1_MouseMove();
+        handled();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void HelpWindowView::mouseMoveEvent(QMouseEvent* event) {
+    // Only the bare background: the other controls have no pointer help of their own.
+    if (!childAt(event->position().toPoint())) {
+        model_.Form_MouseMove();
+        handled();
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void HelpWindowView::closeEvent(QCloseEvent* event) {
+    if (model_.visible) {
+        model_.Command2_Click();
+        refresh();
+        if (after_) after_();
+    }
+    event->accept();
+}
+
+}  // namespace norvexa
