@@ -134,15 +134,14 @@ std::string from_windows1252(std::string_view bytes) {
     return out;
 }
 
-std::optional<std::vector<std::string>> read_lines(const std::filesystem::path& path) {
-    // Opened without blocking and checked on the open descriptor itself: a FIFO or a
-    // device would otherwise wait for a writer or never end.
+std::optional<std::string> read_small_file(const std::filesystem::path& path, std::size_t max_bytes) {
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) return std::nullopt;
     struct stat status {};
+    bool failed = ::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
+                  static_cast<unsigned long long>(status.st_size) > max_bytes;
     std::string bytes;
-    bool failed = ::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode);
-    char buffer[4096];
+    char buffer[8192];
     while (!failed) {
         const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
         if (count < 0 && errno == EINTR) continue;
@@ -151,10 +150,17 @@ std::optional<std::vector<std::string>> read_lines(const std::filesystem::path& 
             break;
         }
         bytes.append(buffer, static_cast<std::size_t>(count));
+        failed = bytes.size() > max_bytes;  // the file may grow while it is read
     }
     ::close(descriptor);
     if (failed) return std::nullopt;
-    return split_lines(bytes);
+    return bytes;
+}
+
+std::optional<std::vector<std::string>> read_lines(const std::filesystem::path& path) {
+    const auto bytes = read_small_file(path, largest_line_file_bytes);
+    if (!bytes) return std::nullopt;
+    return split_lines(*bytes);
 }
 
 bool write_file(const std::filesystem::path& target, std::string_view bytes) {

@@ -22,10 +22,19 @@ std::optional<char> windows1252_byte(char32_t code_point);
 // cut short) yields nullopt and advances one byte.
 std::optional<char32_t> next_code_point(std::string_view text, std::size_t& i);
 
+// The bytes of a regular file (a symbolic link is followed) of at most max_bytes; nullopt
+// when it is missing, unreadable, larger, or no regular file. The file is opened without
+// blocking and checked on the open descriptor, so a FIFO or a device is never waited on.
+std::optional<std::string> read_small_file(const std::filesystem::path& path, std::size_t max_bytes);
+
+// The largest line file read: projects, materials and settings are a few hundred bytes.
+inline constexpr std::size_t largest_line_file_bytes = 16 * 1024 * 1024;
+
 // Reads a single-byte line file: Windows-1252 on disk, UTF-8 returned; lines end with
 // CR LF or a lone LF, and a last line without an ending still counts. nullopt when the
-// file cannot be opened or read (missing, no permission) or is not a regular file (a
-// folder, a FIFO, a device), which is never waited on.
+// file cannot be opened or read (missing, no permission), is larger than
+// largest_line_file_bytes, or is not a regular file (a folder, a FIFO, a device), which
+// is never waited on.
 std::optional<std::vector<std::string>> read_lines(const std::filesystem::path& path);
 
 // The file that a chain of symbolic links ends at, followed even when that file does

@@ -1,10 +1,6 @@
 #include "common/manual_install.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
 
 #include "common/line_file.h"
 #include "common/program_folder.h"
@@ -24,30 +20,6 @@ bool begins_as_rich_text(std::string_view text) {
 }
 
 }  // namespace
-
-std::optional<std::string> read_small_file(const std::filesystem::path& path, std::size_t max_bytes) {
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0) return std::nullopt;
-    struct stat status {};
-    bool failed = ::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
-                  static_cast<unsigned long long>(status.st_size) > max_bytes;
-    std::string bytes;
-    char buffer[8192];
-    while (!failed) {
-        const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
-        if (count < 0 && errno == EINTR) continue;
-        if (count <= 0) {
-            failed = count < 0;
-            break;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(count));
-        // The file may grow while it is read.
-        failed = bytes.size() > max_bytes;
-    }
-    ::close(descriptor);
-    if (failed) return std::nullopt;
-    return bytes;
-}
 
 std::vector<std::filesystem::path> shipped_manual_candidates(const std::filesystem::path& executable) {
     std::vector<std::filesystem::path> candidates;
@@ -86,7 +58,7 @@ ManualInstall install_manual_text(std::string_view text, const std::filesystem::
 
 ManualInstall install_manual(const std::filesystem::path& shipped, const std::filesystem::path& target) {
     if (shipped.empty()) return ManualInstall::nothing_shipped;
-    const auto text = read_small_file(shipped);
+    const auto text = read_small_file(shipped, largest_manual_bytes);
     if (!text) return ManualInstall::nothing_shipped;
     return install_manual_text(*text, target);
 }

@@ -7,16 +7,12 @@
 #include <string_view>
 #include <vector>
 
+#include "common/line_file.h"
+
 namespace norvexa {
 
 // The largest manual read: a rich-text manual of a few hundred pages stays far below.
 inline constexpr std::size_t largest_manual_bytes = 16 * 1024 * 1024;
-
-// The bytes of a regular file (a symbolic link is followed) of at most max_bytes; nullopt
-// when it is missing, unreadable, larger, or no regular file. A FIFO or a device is
-// never waited on.
-std::optional<std::string> read_small_file(const std::filesystem::path& path,
-                                           std::size_t max_bytes = largest_manual_bytes);
 
 // Where the manual shipped with the program may lie, most specific first: the share
 // folder beside the executable's folder (<prefix>/bin/norvexa ->

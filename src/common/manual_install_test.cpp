@@ -16,7 +16,7 @@ void write(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::string contents(const fs::path& path) { return read_small_file(path).value_or("<unreadable>"); }
+std::string contents(const fs::path& path) { return read_small_file(path, largest_manual_bytes).value_or("<unreadable>"); }
 
 constexpr const char* shipped_text = "{\\rtf1\\ansi Manuale\\par}";
 
@@ -81,8 +81,8 @@ TEST(ManualInstall, ReadsOnlySmallRegularFiles) {
     write(file, std::string(100, 'x'));
     EXPECT_EQ(read_small_file(file, 100), std::string(100, 'x'));
     EXPECT_EQ(read_small_file(file, 99), std::nullopt);
-    EXPECT_EQ(read_small_file(scratch.path()), std::nullopt);
-    EXPECT_EQ(read_small_file(scratch.path() / "missing"), std::nullopt);
+    EXPECT_EQ(read_small_file(scratch.path(), 100), std::nullopt);
+    EXPECT_EQ(read_small_file(scratch.path() / "missing", 100), std::nullopt);
 }
 
 TEST(ManualInstall, TheShippedCopyIsLookedForBesideTheProgramFirst) {

@@ -63,7 +63,7 @@ void HelpWindow::guidanon(const MainWindowPlace& main, int analysis_left, int an
 
 void HelpWindow::load_manual() {
     if (!shipped_manual.empty()) install_manual(shipped_manual, manual_file());
-    const auto bytes = read_small_file(manual_file());
+    const auto bytes = read_small_file(manual_file(), largest_manual_bytes);
     if (!bytes) return;
     RtfDocument manual = read_rtf(*bytes);
     if (!manual.rtf) return;

@@ -168,7 +168,7 @@ TEST(HelpWindow, NeitherTheHelpLineNorTheManualKeepsTheFocus) {
 }
 
 TEST(HelpWindow, TheShippedManualIsWholeAndExplainsEveryMessage) {
-    const auto bytes = read_small_file(source_manual());
+    const auto bytes = read_small_file(source_manual(), largest_manual_bytes);
     ASSERT_TRUE(bytes) << source_manual();
     for (const unsigned char c : *bytes) ASSERT_LT(c, 0x80) << "the manual is plain ASCII with escapes";
     const RtfDocument manual = read_rtf(*bytes);
