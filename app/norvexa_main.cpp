@@ -4,6 +4,7 @@
 #include <optional>
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Norvexa");
     QApplication::setApplicationDisplayName("Norvexa");
+    QApplication::setDesktopFileName("norvexa");
+    QApplication::setWindowIcon(QIcon(":/icons/norvexa.png"));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     // Standard buttons and dialogs in Italian ("Sì", "No", "Annulla").
     QTranslator translator;

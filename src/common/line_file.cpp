@@ -61,7 +61,9 @@ bool write_new_file(const std::filesystem::path& path, std::string_view bytes) {
     // "x" refuses an existing file, so a temporary name never clobbers another file.
     std::FILE* file = std::fopen(path.c_str(), "wbx");
     if (!file) return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    // On disk before the rename, so that a power loss leaves the old file or the whole new one.
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
+                         std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
     const bool closed = std::fclose(file) == 0;
     if (written && closed) return true;
     std::error_code ignored;
@@ -170,7 +172,15 @@ bool write_file(const std::filesystem::path& target, std::string_view bytes) {
     const auto temporary = temporary_beside(path);
     if (!write_new_file(temporary, bytes)) return false;
     std::filesystem::rename(temporary, path, error);
-    if (!error) return true;
+    if (!error) {
+        // The rename itself lives in the folder; make it durable too.
+        const auto folder = path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
+        if (const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); descriptor >= 0) {
+            ::fsync(descriptor);
+            ::close(descriptor);
+        }
+        return true;
+    }
     std::filesystem::remove(temporary, error);
     return false;
 }
