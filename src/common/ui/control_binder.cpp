@@ -105,9 +105,15 @@ QIcon tool_icon(const std::string& tip) {
 
 ControlBinder::ControlBinder(ControlEvents events, QObject* parent) : QObject(parent), events_(std::move(events)) {}
 
+ControlBinder::~ControlBinder() {
+    for (const QPointer<QWidget>& widget : made_)
+        if (widget && !widget->parentWidget()) delete widget.data();
+}
+
 QWidget* ControlBinder::bind(const std::string& name, Control& control, const ControlInfo& info) {
     Bound& bound = bound_.emplace(name, Bound{name, &control, info, nullptr}).first->second;
     bound.widget = make(bound);
+    made_.emplace_back(bound.widget);
     bound.widget->setObjectName(qt(name));
     bound.widget->installEventFilter(this);
     names_.emplace(bound.widget, name);

@@ -4,12 +4,14 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 #include "common/control.h"
 
-class QWidget;
 
 namespace norvexa {
 
@@ -37,6 +39,8 @@ struct ControlEvents {
 class ControlBinder : public QObject {
   public:
     explicit ControlBinder(ControlEvents events, QObject* parent = nullptr);
+    // Deletes the widgets no window took in (a panel only colours its frame).
+    ~ControlBinder() override;
 
     // The widget of a control of that kind (a tool bar's number is its name's last digit).
     QWidget* bind(const std::string& name, Control& control, const ControlInfo& info);
@@ -75,6 +79,7 @@ class ControlBinder : public QObject {
     ControlEvents events_;
     std::map<std::string, Bound, std::less<>> bound_;
     std::map<const QObject*, std::string> names_;  // every widget and inner editor to its control
+    std::vector<QPointer<QWidget>> made_;           // every widget made, to find the unplaced ones
     bool busy_ = false;
 };
 
