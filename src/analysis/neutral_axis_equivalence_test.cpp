@@ -100,8 +100,8 @@ void expect_equal_runs(const FieldMap& form, int index, int* concrete_side = nul
     if (steel_side) *steel_side += fast.captions[4] == "Label30 Rottura lato Acciaio";
 }
 
-void random_sections(int count, unsigned seed) {
-    std::mt19937 rng(seed);
+void random_sections(int count, unsigned first_state) {
+    std::mt19937 rng(first_state);
     int concrete_side = 0, steel_side = 0;
     for (int i = 0; i < count; ++i) {
         expect_equal_runs(random_section(rng, i), i, &concrete_side, &steel_side);

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "common/manual_install.h"
 #include "report/report_source.h"
 #include "report/report_text.h"
 #include "shell/print_dress.h"
@@ -24,7 +23,6 @@ Program::Program(Prompter& prompter, FileChooser& files, const TextMeasure& meas
     form.hooks.Relazione = [this] {
         if (show_report) Relazione();
     };
-    help_window.shipped_manual = bundled_manual_path().value_or(std::filesystem::path{});
     form.hooks.guidanon = [this] {
         if (show_help) show_help(false);
     };

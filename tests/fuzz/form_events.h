@@ -1,7 +1,7 @@
 #pragma once
 
 // The byte form of a sequence of input-form events, read by the input form's fuzz target
-// and written by the seed corpus writer. Each event is:
+// and written by the writer of the starting inputs. Each event is:
 //   kind byte (modulo the kinds), control byte (modulo the number of controls, two bytes
 //   big-endian when there are more than 256), then by kind:
 //   type, enter: a length byte (modulo 25) and that many bytes of text;

@@ -19,10 +19,7 @@ constexpr int most_events = 200;
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    using namespace norvexa;
-    fuzz::home();
-    fuzz::expect(write_material(reference_material(MaterialKind::steel)), "cannot write the steel");
-    fuzz::expect(write_material(reference_material(MaterialKind::concrete)), "cannot write the concrete");
+    norvexa::fuzz::home_with_library();
     return 0;
 }
 

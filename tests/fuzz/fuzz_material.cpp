@@ -1,5 +1,5 @@
 // The material reader: the input is a material file of either kind. Each reading is
-// then loaded into the input form over the 30 x 50 worked example, beside the other
+// then loaded into the input form over the 30 x 50 example section, beside the other
 // kind's reference material, and calculated.
 #include <cstddef>
 #include <cstdint>
@@ -13,7 +13,7 @@ namespace {
 
 constexpr const char* fuzz_name = "fuzz";
 
-// The worked example's section: 30 x 50 cm, 9,42 cm² at 46 cm, 100 kNm, 100 kN,
+// The example section: 30 x 50 cm, 9,42 cm² at 46 cm, 100 kNm, 100 kN,
 // stirrups of two arms, 8 mm every 10 cm.
 void enter_example(norvexa::Form1& form) {
     for (const auto& [name, text] :
@@ -27,10 +27,7 @@ void enter_example(norvexa::Form1& form) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    using namespace norvexa;
-    fuzz::home();
-    fuzz::expect(write_material(reference_material(MaterialKind::steel)), "cannot write the steel");
-    fuzz::expect(write_material(reference_material(MaterialKind::concrete)), "cannot write the concrete");
+    norvexa::fuzz::home_with_library();
     return 0;
 }
 

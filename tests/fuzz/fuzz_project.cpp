@@ -18,10 +18,7 @@ std::filesystem::path project_path() { return norvexa::fuzz::home().path() / "pr
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    using namespace norvexa;
-    fuzz::home();
-    fuzz::expect(write_material(reference_material(MaterialKind::steel)), "cannot write the steel");
-    fuzz::expect(write_material(reference_material(MaterialKind::concrete)), "cannot write the concrete");
+    norvexa::fuzz::home_with_library();
     return 0;
 }
 

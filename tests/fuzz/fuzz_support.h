@@ -13,6 +13,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "materials/material_files.h"
 #include "scratch_folder.h"
 
 namespace norvexa::fuzz {
@@ -79,5 +80,13 @@ class ByteStream {
     std::size_t size_;
     std::size_t position_ = 0;
 };
+
+// The scratch program folder with the two reference materials in its library: what a
+// target that opens projects or calculates needs before its first input.
+inline void home_with_library() {
+    home();
+    expect(write_material(reference_material(MaterialKind::steel)), "cannot write the steel");
+    expect(write_material(reference_material(MaterialKind::concrete)), "cannot write the concrete");
+}
 
 }  // namespace norvexa::fuzz

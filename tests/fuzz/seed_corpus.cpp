@@ -1,4 +1,4 @@
-// Writes the fuzz targets' seed corpus from the worked examples, with the program's own
+// Writes the fuzz targets' starting inputs from the example sections, with the program's own
 // writers: `fuzz_seed_corpus FOLDER` fills FOLDER/<target>/ (the corpus kept in
 // tests/fuzz/corpus was made so).
 #include <cstdio>
@@ -25,7 +25,7 @@ namespace {
 using namespace norvexa;
 using Fields = std::vector<std::pair<const char*, const char*>>;
 
-// The 30 x 50 worked example, and a T section with a second layer.
+// The 30 x 50 example section, and a T section with a second layer.
 const Fields rectangle{{"tb", "30"}, {"th", "50"}, {"ta1", "9,42"}, {"td1", "46"}, {"TMS", "100"},
                        {"TVS", "100"}, {"nbr", "2"}, {"dst", "8"}, {"passo", "10"}};
 const Fields tee{{"tb", "60"}, {"th", "15"}, {"tb2", "30"}, {"th2", "45"}, {"ta1", "9,42"}, {"td1", "55"},

@@ -12,6 +12,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 
+#include "common/manual_install.h"
 #include "common/ui/twips.h"
 #include "input/ui/form1_window.h"
 #include "drawing/ui/analysis_window_view.h"
@@ -78,6 +79,8 @@ MainWindow::MainWindow(Program& program, WindowServices services, QWidget* paren
     };
     // The help window stands beside the main window, made hidden at start so that the
     // help line is there whenever it opens.
+    // Only the desktop program shows the manual, so only it looks for the shipped copy.
+    program_.help_window.shipped_manual = bundled_manual_path().value_or(std::filesystem::path{});
     help_view_ = new HelpWindowView(program_.help_window, after, this);
     program_.help.on_change = [this] { help_view_->refresh(); };
     program_.show_help = [this](bool beside) {
