@@ -2,9 +2,6 @@
 
 #include <array>
 #include <cerrno>
-#include <cstdio>
-#include <random>
-#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -48,45 +45,7 @@ std::vector<std::string> split_lines(std::string_view bytes) {
     return lines;
 }
 
-// A name no other writer picks: the target's name, a random number, in the same folder
-// so that the rename stays on one file system.
-std::filesystem::path temporary_beside(const std::filesystem::path& path) {
-    static std::mt19937_64 random{std::random_device{}()};
-    auto name = "." + path.filename().string() + "." + std::to_string(random()) + ".tmp";
-    return path.parent_path() / name;
-}
-
-// Creates the file and writes the bytes; on failure removes what it created.
-bool write_new_file(const std::filesystem::path& path, std::string_view bytes) {
-    // "x" refuses an existing file, so a temporary name never clobbers another file.
-    std::FILE* file = std::fopen(path.c_str(), "wbx");
-    if (!file) return false;
-    // On disk before the rename, so that a power loss leaves the old file or the whole new one.
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                         std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
-    const bool closed = std::fclose(file) == 0;
-    if (written && closed) return true;
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
-    return false;
-}
-
 }  // namespace
-
-std::filesystem::path link_target(std::filesystem::path path, std::error_code& error) {
-    constexpr int most_links = 40;
-    for (int links = 0; std::filesystem::is_symlink(path, error); ++links) {
-        if (links == most_links) {
-            error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
-            return {};
-        }
-        const auto next = std::filesystem::read_symlink(path, error);
-        if (error) return {};
-        path = path.parent_path() / next;  // an absolute link replaces the whole path
-    }
-    error.clear();  // a missing file is no error here
-    return path;
-}
 
 std::optional<char> windows1252_byte(char32_t code_point) {
     if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF)) return static_cast<char>(code_point);
@@ -163,26 +122,6 @@ std::optional<std::vector<std::string>> read_lines(const std::filesystem::path& 
     const auto bytes = read_small_file(path, largest_line_file_bytes);
     if (!bytes) return std::nullopt;
     return split_lines(*bytes);
-}
-
-bool write_file(const std::filesystem::path& target, std::string_view bytes) {
-    std::error_code error;
-    const auto path = link_target(target, error);
-    if (error) return false;
-    const auto temporary = temporary_beside(path);
-    if (!write_new_file(temporary, bytes)) return false;
-    std::filesystem::rename(temporary, path, error);
-    if (!error) {
-        // The rename itself lives in the folder; make it durable too.
-        const auto folder = path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
-        if (const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); descriptor >= 0) {
-            ::fsync(descriptor);
-            ::close(descriptor);
-        }
-        return true;
-    }
-    std::filesystem::remove(temporary, error);
-    return false;
 }
 
 bool write_lines(const std::filesystem::path& path, const std::vector<std::string>& lines) {

@@ -4,8 +4,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
+
+#include "common/file_replacement.h"
 
 namespace norvexa {
 
@@ -36,16 +37,6 @@ inline constexpr std::size_t largest_line_file_bytes = 16 * 1024 * 1024;
 // largest_line_file_bytes, or is not a regular file (a folder, a FIFO, a device), which
 // is never waited on.
 std::optional<std::vector<std::string>> read_lines(const std::filesystem::path& path);
-
-// The file that a chain of symbolic links ends at, followed even when that file does
-// not exist yet; the path itself when it is no link. error is set only when a link
-// cannot be read or the chain is too long.
-std::filesystem::path link_target(std::filesystem::path path, std::error_code& error);
-
-// Writes the bytes to a temporary file in the same folder and renames it over the
-// target, so a failed write leaves any previous file as it was. A symbolic link is
-// written through to the file it names. Returns false on failure.
-bool write_file(const std::filesystem::path& path, std::string_view bytes);
 
 // Writes the lines, each followed by CR LF, in Windows-1252, through write_file.
 bool write_lines(const std::filesystem::path& path, const std::vector<std::string>& lines);

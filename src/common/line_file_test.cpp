@@ -77,28 +77,6 @@ TEST(LineFile, ReadFailsWhenNothingCanBeRead) {
     EXPECT_FALSE(read_lines(fifo).has_value());
 }
 
-TEST(LineFile, WritesThroughSymbolicLinks) {
-    const ScratchFolder folder;
-    const auto target = folder.path() / "target.nvx", link = folder.path() / "link.nvx";
-    put_bytes(target, "old\r\n");
-    std::filesystem::create_symlink("target.nvx", link);
-    ASSERT_TRUE(write_lines(link, {"new"}));
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(file_bytes(target), "new\r\n");
-
-    // A link whose file does not exist yet makes that file.
-    const auto dangling = folder.path() / "dangling";
-    std::filesystem::create_symlink(folder.path() / "made", dangling);
-    ASSERT_TRUE(write_lines(dangling, {"x"}));
-    EXPECT_TRUE(std::filesystem::is_symlink(dangling));
-    EXPECT_EQ(file_bytes(folder.path() / "made"), "x\r\n");
-
-    const auto loop = folder.path() / "loop";
-    std::filesystem::create_symlink("loop", loop);
-    EXPECT_FALSE(write_lines(loop, {"x"}));
-    EXPECT_TRUE(std::filesystem::is_symlink(loop));
-}
-
 TEST(LineFile, WritesCrLfAfterEveryLineInWindows1252) {
     const ScratchFolder folder;
     const auto path = folder.path() / "out.txt";
@@ -108,24 +86,6 @@ TEST(LineFile, WritesCrLfAfterEveryLineInWindows1252) {
     EXPECT_EQ(read_lines(path), (std::vector<std::string>{"Ø 16", "90°", "", "é €", "?"}));
     ASSERT_TRUE(write_lines(path, {}));
     EXPECT_EQ(file_bytes(path), "");
-}
-
-TEST(LineFile, FailedWriteLeavesThePreviousFileAndNoTemporary) {
-    const ScratchFolder folder;
-    EXPECT_FALSE(write_lines(folder.path() / "no such folder" / "file", {"x"}));
-
-    const auto old_file = folder.path() / "project";
-    put_bytes(old_file, "old\r\n");
-    EXPECT_FALSE(write_lines(old_file / "inside", {"x"}));  // a file is no folder
-
-    const auto directory = folder.path() / "taken";
-    std::filesystem::create_directories(directory / "content");
-    EXPECT_FALSE(write_lines(directory, {"x"}));
-    EXPECT_TRUE(std::filesystem::is_directory(directory / "content"));
-
-    EXPECT_EQ(file_bytes(old_file), "old\r\n");
-    const auto entries = std::distance(std::filesystem::directory_iterator(folder.path()), {});
-    EXPECT_EQ(entries, 2);  // "project" and "taken" only
 }
 
 }  // namespace

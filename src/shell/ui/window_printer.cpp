@@ -1,5 +1,6 @@
 #include "shell/ui/window_printer.h"
 
+#include <QBuffer>
 #include <QLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -7,6 +8,7 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 
+#include "common/file_replacement.h"
 #include "drawing/ui/analysis_window_view.h"
 
 namespace norvexa {
@@ -52,7 +54,16 @@ bool WindowPrinter::print_window() {
 }
 
 bool WindowPrinter::export_pdf(const std::string& path, const std::vector<std::string>& report_lines) {
-    QPdfWriter writer(QString::fromStdString(path));
+    // Made in memory and written in one replacement, so a failure keeps any older file whole.
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    if (!paint_pdf(buffer, report_lines)) return false;
+    return write_file(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+}
+
+bool WindowPrinter::paint_pdf(QIODevice& device, const std::vector<std::string>& report_lines) {
+    QPdfWriter writer(&device);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     writer.setResolution(300);

@@ -6,6 +6,7 @@
 
 #include "shell/analysis_printer.h"
 
+class QIODevice;
 class QPainter;
 class QWidget;
 
@@ -31,6 +32,8 @@ class WindowPrinter : public AnalysisPrinter {
   private:
     // The window's inner frame (board and results) scaled to fit the area, undistorted.
     void paint_window(QPainter& painter, const QRectF& area);
+    // The window on page 1, then the report's lines, as a PDF into the device.
+    bool paint_pdf(QIODevice& device, const std::vector<std::string>& report_lines);
 
     AnalysisWindowView& view_;
     QWidget* parent_;

@@ -3,7 +3,10 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
+
+#include <sys/stat.h>
 
 #include <QApplication>
 
@@ -108,6 +111,23 @@ TEST_F(PaperOutput, ExportedPdfHoldsTheWindowThenTheWholeReport) {
     for (const char* line : {"R E L A Z I O N E", "Asse neutro: x=cm 11,15", "Taglio verificato"})
         EXPECT_NE(report.find(line), std::string::npos) << line;
     EXPECT_FALSE(program.analysis.board.sf.visible);
+}
+
+TEST_F(PaperOutput, ExportOverAnOlderPdfReplacesTheFileALinkNames) {
+    calculate();
+    const auto archive = home.path() / "archivio.pdf", link = home.path() / "trave.pdf";
+    std::ofstream(archive) << "older";
+    ASSERT_EQ(::chmod(archive.c_str(), 0640), 0);
+    std::filesystem::create_symlink(archive, link);
+    files.answer_next(link.string());
+    prompter.answer_next(Answer::yes);  // "Sovrascrivere il file ...?"
+    program.esporta_pdf();
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(std::filesystem::status(archive).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
+    EXPECT_NE(pdf_text(archive).find("Flessione verificata"), std::string::npos);
 }
 
 }  // namespace

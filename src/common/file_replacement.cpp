@@ -1,0 +1,98 @@
+#include "common/file_replacement.h"
+
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace norvexa {
+namespace {
+
+// A name no other writer picks: the target's name, a random number, in the same folder
+// so that the rename stays on one file system.
+std::filesystem::path temporary_beside(const std::filesystem::path& path) {
+    static std::mt19937_64 random{std::random_device{}()};
+    auto name = "." + path.filename().string() + "." + std::to_string(random()) + ".tmp";
+    return path.parent_path() / name;
+}
+
+// Creates the file with the permissions of the file it will replace, if there is one,
+// and writes the bytes; on failure removes what it created.
+bool write_new_file(const std::filesystem::path& path, const std::filesystem::path& target, std::string_view bytes) {
+    // "x" refuses an existing file, so a temporary name never clobbers another file.
+    std::FILE* file = std::fopen(path.c_str(), "wbx");
+    if (!file) return false;
+    struct stat old {};
+    const bool kept = ::stat(target.c_str(), &old) != 0 || ::fchmod(::fileno(file), old.st_mode & 07777) == 0;
+    // On disk before the rename, so that a power loss leaves the old file or the whole new one.
+    const bool written = kept && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
+                         std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
+    const bool closed = std::fclose(file) == 0;
+    if (written && closed) return true;
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+    return false;
+}
+
+}  // namespace
+
+std::filesystem::path link_target(std::filesystem::path path, std::error_code& error) {
+    constexpr int most_links = 40;
+    for (int links = 0; std::filesystem::is_symlink(path, error); ++links) {
+        if (links == most_links) {
+            error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+            return {};
+        }
+        const auto next = std::filesystem::read_symlink(path, error);
+        if (error) return {};
+        path = path.parent_path() / next;  // an absolute link replaces the whole path
+    }
+    error.clear();  // a missing file is no error here
+    return path;
+}
+
+std::optional<FileReplacement> FileReplacement::write(const std::filesystem::path& path, std::string_view bytes) {
+    std::error_code error;
+    auto target = link_target(path, error);
+    if (error) return std::nullopt;
+    // A file the user may not write stays as it is, as it would if written in place.
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) return std::nullopt;
+    auto temporary = temporary_beside(target);
+    if (!write_new_file(temporary, target, bytes)) return std::nullopt;
+    return FileReplacement(std::move(temporary), std::move(target));
+}
+
+bool FileReplacement::commit() {
+    std::error_code error;
+    std::filesystem::rename(temporary_, target_, error);
+    if (error) return false;  // the destructor removes the temporary file
+    temporary_.clear();
+    // The rename itself lives in the folder; make it durable too.
+    const auto folder = target_.parent_path().empty() ? std::filesystem::path(".") : target_.parent_path();
+    if (const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); descriptor >= 0) {
+        ::fsync(descriptor);
+        ::close(descriptor);
+    }
+    return true;
+}
+
+FileReplacement::FileReplacement(FileReplacement&& other) noexcept
+    : temporary_(std::move(other.temporary_)), target_(std::move(other.target_)) {
+    other.temporary_.clear();
+}
+
+FileReplacement::~FileReplacement() {
+    if (temporary_.empty()) return;
+    std::error_code ignored;
+    std::filesystem::remove(temporary_, ignored);
+}
+
+bool write_file(const std::filesystem::path& path, std::string_view bytes) {
+    auto replacement = FileReplacement::write(path, bytes);
+    return replacement && replacement->commit();
+}
+
+}  // namespace norvexa

@@ -1,0 +1,158 @@
+#include "common/file_replacement.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "scratch_folder.h"
+
+namespace norvexa {
+namespace {
+
+std::string file_bytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void put_bytes(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::vector<std::string> names_in(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+mode_t permissions_of(const std::filesystem::path& path) {
+    struct stat status {};
+    ::stat(path.c_str(), &status);
+    return status.st_mode & 07777;
+}
+
+TEST(FileReplacement, ProgramStoppedBeforeTheRenameLeavesTheOldFile) {
+    const ScratchFolder folder;
+    const auto project = folder.path() / "trave.nvx";
+    put_bytes(project, "old\r\n");
+    // A child process writes the new file and dies at once, as a crash or a power loss
+    // between the write and the rename would leave it.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const auto replacement = FileReplacement::write(project, "new\r\n");
+        ::_exit(replacement ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    EXPECT_EQ(file_bytes(project), "old\r\n");
+    const auto names = names_in(folder.path());
+    ASSERT_EQ(names.size(), 2u);  // the project and the whole new content beside it
+    EXPECT_EQ(names[1], "trave.nvx");
+    EXPECT_EQ(file_bytes(folder.path() / names[0]), "new\r\n");
+}
+
+TEST(FileReplacement, DroppedWithoutCommitRemovesItsTemporaryFile) {
+    const ScratchFolder folder;
+    const auto project = folder.path() / "trave.nvx";
+    put_bytes(project, "old\r\n");
+    {
+        auto replacement = FileReplacement::write(project, "new\r\n");
+        ASSERT_TRUE(replacement);
+        EXPECT_EQ(file_bytes(replacement->temporary()), "new\r\n");
+        EXPECT_EQ(file_bytes(project), "old\r\n");
+        const FileReplacement moved = std::move(*replacement);
+    }
+    EXPECT_EQ(names_in(folder.path()), std::vector<std::string>{"trave.nvx"});
+    EXPECT_EQ(file_bytes(project), "old\r\n");
+}
+
+TEST(FileReplacement, KeepsTheReplacedFilesPermissions) {
+    const ScratchFolder folder;
+    for (const mode_t mode : {0600, 0640, 0755}) {
+        const auto path = folder.path() / ("file" + std::to_string(mode));
+        put_bytes(path, "old");
+        ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        ASSERT_TRUE(write_file(path, "new"));
+        EXPECT_EQ(file_bytes(path), "new");
+        EXPECT_EQ(permissions_of(path), mode) << std::oct << mode;
+    }
+    // A new file gets what the process's mask leaves of read and write for all.
+    const mode_t mask = ::umask(022);
+    ASSERT_TRUE(write_file(folder.path() / "new", "x"));
+    ::umask(mask);
+    EXPECT_EQ(permissions_of(folder.path() / "new"), 0644);
+}
+
+TEST(FileReplacement, LeavesAFileTheUserMayNotWrite) {
+    const ScratchFolder folder;
+    const auto path = folder.path() / "protetto.nvx";
+    put_bytes(path, "old");
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    ASSERT_EQ(::chmod(folder.path().c_str(), 0777), 0);  // the folder would let a rename through
+    // Root may write anything, so the write runs as an ordinary user.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+        ::_exit(write_file(path, "new") ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(file_bytes(path), "old");
+    EXPECT_EQ(names_in(folder.path()), std::vector<std::string>{"protetto.nvx"});
+}
+
+TEST(FileReplacement, WritesThroughSymbolicLinks) {
+    const ScratchFolder folder;
+    const auto target = folder.path() / "target.nvx", link = folder.path() / "link.nvx";
+    put_bytes(target, "old\r\n");
+    std::filesystem::create_symlink("target.nvx", link);
+    ASSERT_TRUE(write_file(link, "new\r\n"));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(file_bytes(target), "new\r\n");
+
+    // A link whose file does not exist yet makes that file.
+    const auto dangling = folder.path() / "dangling";
+    std::filesystem::create_symlink(folder.path() / "made", dangling);
+    ASSERT_TRUE(write_file(dangling, "x\r\n"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+    EXPECT_EQ(file_bytes(folder.path() / "made"), "x\r\n");
+
+    const auto loop = folder.path() / "loop";
+    std::filesystem::create_symlink("loop", loop);
+    EXPECT_FALSE(write_file(loop, "x"));
+    EXPECT_TRUE(std::filesystem::is_symlink(loop));
+}
+
+TEST(FileReplacement, FailedWriteLeavesThePreviousFileAndNoTemporary) {
+    const ScratchFolder folder;
+    EXPECT_FALSE(write_file(folder.path() / "no such folder" / "file", "x"));
+
+    const auto old_file = folder.path() / "project";
+    put_bytes(old_file, "old\r\n");
+    EXPECT_FALSE(write_file(old_file / "inside", "x"));  // a file is no folder
+
+    const auto directory = folder.path() / "taken";
+    std::filesystem::create_directories(directory / "content");
+    EXPECT_FALSE(write_file(directory, "x"));
+    EXPECT_TRUE(std::filesystem::is_directory(directory / "content"));
+
+    EXPECT_EQ(file_bytes(old_file), "old\r\n");
+    const auto entries = std::distance(std::filesystem::directory_iterator(folder.path()), {});
+    EXPECT_EQ(entries, 2);  // "project" and "taken" only
+}
+
+}  // namespace
+}  // namespace norvexa
