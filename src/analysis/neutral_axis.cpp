@@ -126,6 +126,7 @@ SearchOutcome find_neutral_axis(const AnalysisInput& in, double strip, float tol
     if (accepts(0)) return {0.5f, dm};
     // Later sweeps take trials while the counter 0, 1, 2, ... stays within d.
     if (!(dm >= 0)) throw ArithmeticFault("a sweep without trials never ends");
+    if (dm > deepest_swept_depth) throw ArithmeticFault("effective depth beyond the sweep's reach");
     const auto trials = static_cast<std::size_t>(std::floor(dm)) + 1;
     sums.resize(trials, {unknown, unknown});
     for (std::size_t j = 0; j < trials; ++j) {

@@ -34,6 +34,10 @@ double rounded_sum(double concrete, const Trial& trial);
 std::array<double, 4> rounded_steel(const Trial& trial);
 double rounded_sum(double concrete, const std::array<double, 4>& steel);
 
+// The deepest effective depth a search sweeps, mm: 10 km, far beyond the 32 767 cm the
+// input form lets a section be, and small enough for the sweep's trial count.
+inline constexpr float deepest_swept_depth = 1e7f;
+
 struct SearchOutcome {
     float trial = 0;  // accepted trial depth, mm
     float dm = 0;     // effective depth, mm
@@ -43,8 +47,10 @@ struct SearchOutcome {
 // growing by `tolerance` N on every trial. Each trial's force sum is computed once and
 // the sweeps are replayed on the stored sums, which accepts exactly the trial that
 // repeating the sweeps would. A trial's concrete force comes from the running sums of a
-// StripTable, and from its strips one by one only when that cannot fix the rounded sum. Throws ArithmeticFault on an arithmetic fault, when the
-// tolerance stops growing, and when the strip height or tolerance is not positive.
+// StripTable, and from its strips one by one only when that cannot fix the rounded sum.
+// Throws ArithmeticFault on an arithmetic fault, when the tolerance stops growing, when
+// the strip height or tolerance is not positive, and when d is beyond
+// deepest_swept_depth (a sweep holds one trial per mm of d).
 SearchOutcome find_neutral_axis(const AnalysisInput& in, double strip, float tolerance);
 
 using NeutralAxisSearch = SearchOutcome (*)(const AnalysisInput&, double, float);

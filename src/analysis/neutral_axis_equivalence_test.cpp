@@ -1,10 +1,12 @@
-// The neutral-axis search against the procedure as written (literal_search.h).
+// The neutral-axis search against the procedure as written (literal_search.h), and its reach.
 #include <cmath>
 #include <random>
 
 #include <gtest/gtest.h>
 
 #include "analysis/field_map.h"
+#include "analysis/neutral_axis.h"
+#include "common/arithmetic_fault.h"
 #include "common/numbers.h"
 #include "literal_search.h"
 
@@ -145,6 +147,23 @@ TEST(NeutralAxisEquivalence, ExtremeToleranceAndStripSettings) {
         const Outcome fast = run(form, find_neutral_axis);
         EXPECT_EQ(fast.captions, run(form, literal_search).captions) << k.strip << " " << k.tolerance;
         EXPECT_TRUE(fast.messages.empty()) << k.strip << " " << k.tolerance;
+    }
+}
+
+
+TEST(NeutralAxisSearch, RefusesAnEffectiveDepthBeyondItsReach) {
+    AnalysisInput in;  // the 30 x 50 example in mm, its layer pushed down
+    in.fcd = 14.17f;
+    in.fsd = 373.9f;
+    in.epsyd = 0.001816f;
+    in.modelasticoacc = 206000;
+    in.bestxsud = 0.259f;
+    in.a = {942, 0, 0, 0};
+    in.b = 300;
+    for (const float depth : {std::nextafter(deepest_swept_depth, 1e38f), 3e38f, INFINITY}) {
+        in.D = {depth, 0, 0, 0};
+        in.h = depth;
+        EXPECT_THROW(find_neutral_axis(in, 1, 1), ArithmeticFault) << depth;
     }
 }
 

@@ -32,6 +32,7 @@ std::uint64_t Tolerance::grow_while_at_most(double bound) {
             const double increment = static_cast<double>(once) - value_;
             const double again = static_cast<double>(once + step_) - once;
             const double limit = std::fmin(bound, top - step_ - spacing);
+            // At most 2^23: the distance to the binade's top over at least one spacing.
             const double jumps = increment > 0 ? std::floor((limit - value_) / increment) : 0;
             if (increment == again && jumps >= 1) {
                 value_ = static_cast<float>(value_ + jumps * increment);

@@ -1,5 +1,7 @@
 #include "drawing/analysis_window.h"
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "analysis/field_map.h"
@@ -53,6 +55,10 @@ TEST_F(AnalysisWindowTest, ReadOutInWholeCentimetresFromTheSectionCorner) {
     EXPECT_EQ(window.board.Label28.text, "X=  10 , Y=  5");
     point_at(-2.2, 60);
     EXPECT_EQ(window.board.Label28.text, "X= -2 , Y=  60");
+    window.TAVOLA_MouseMove(0, 0, 3e38f, -INFINITY);
+    EXPECT_EQ(window.board.Label28.text, "X=  1000000000 , Y= -1000000000");
+    window.TAVOLA_MouseMove(0, 0, NAN, NAN);
+    EXPECT_EQ(window.board.Label28.text, "X=  0 , Y=  0");
     window.FRAMEZ_MouseMove();
     EXPECT_EQ(window.board.Label28.text, "(X=0,Y=0)");
 }

@@ -1,8 +1,9 @@
 #include "drawing/pointer_readout.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
-#include "common/arithmetic_fault.h"
 #include "common/numbers.h"
 
 namespace norvexa {
@@ -10,9 +11,12 @@ namespace {
 
 constexpr float reach = 50;
 
-// A whole number with a blank in place of the plus sign: " 10", "-3".
+// A whole number with a blank in place of the plus sign: " 10", "-3". A reading beyond a
+// billion cm, which no board reaches, shows that bound.
 std::string signed_text(double value) {
-    const long long whole = static_cast<long long>(round_to(value, 0));
+    constexpr double farthest = 1e9;
+    const double rounded = std::isnan(value) ? 0 : round_to(std::clamp(value, -farthest, farthest), 0);
+    const long long whole = static_cast<long long>(rounded);
     return whole < 0 ? std::to_string(whole) : " " + std::to_string(whole);
 }
 
@@ -21,12 +25,12 @@ std::string signed_text(double value) {
 void pointer_over_board(Board& b, float x, float y) {
     if (b.scala != 0) {
         const float scale = b.scala;
-        const double across = single(x / scale - b.corpo1.left / scale);
-        const double down = single(y / scale - b.corpo1.top / scale);
+        const float across = x / scale - b.corpo1.left / scale;
+        const float down = y / scale - b.corpo1.top / scale;
         b.Label28.text = "X= " + signed_text(across) + " , " + "Y= " + signed_text(down);
     }
 
-    const double pointer = round_to(y, 0);
+    const double pointer = std::isfinite(y) ? round_to(y, 0) : y;  // an endless y reaches no list
     const auto circles = b.circles();
     const auto lists = b.bar_lists();
     for (int i = 0; i < 4; ++i) {
