@@ -19,6 +19,14 @@ execute_process(COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/data/changelog
                 OUTPUT_FILE ${CMAKE_BINARY_DIR}/changelog.gz)
 install(FILES ${CMAKE_BINARY_DIR}/changelog.gz ${CMAKE_SOURCE_DIR}/data/copyright DESTINATION ${norvexa_doc})
 
+foreach(page norvexa.1 norvexa-verify.1)
+  execute_process(COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/data/man/${page} OUTPUT_FILE ${CMAKE_BINARY_DIR}/${page}.gz)
+  install(FILES ${CMAKE_BINARY_DIR}/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+# Compressed when configuring, so an edit of any of them configures again.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/changelog
+             ${CMAKE_SOURCE_DIR}/data/man/norvexa.1 ${CMAKE_SOURCE_DIR}/data/man/norvexa-verify.1)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME norvexa)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
