@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <random>
 #include <stdexcept>
@@ -55,6 +57,18 @@ class ScratchFolder {
   private:
     std::filesystem::path path_;
 };
+
+// The bytes of a file; empty when it cannot be read.
+inline std::string file_bytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Writes the file with exactly these bytes, making its folder first.
+inline void put_bytes(const std::filesystem::path& path, const std::string& bytes) {
+    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
 
 // A scratch folder made the program folder (NORVEXA_HOME) for its lifetime.
 class ScratchHome {

@@ -1,7 +1,6 @@
 #include "common/file_replacement.h"
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -16,15 +15,6 @@
 
 namespace norvexa {
 namespace {
-
-std::string file_bytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void put_bytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 std::vector<std::string> names_in(const std::filesystem::path& folder) {
     std::vector<std::string> names;

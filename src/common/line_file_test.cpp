@@ -1,8 +1,5 @@
 #include "common/line_file.h"
 
-#include <fstream>
-#include <iterator>
-
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -11,15 +8,6 @@
 
 namespace norvexa {
 namespace {
-
-std::string file_bytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void put_bytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 TEST(Windows1252, ConvertsBothWays) {
     struct Case { const char* utf8; const char* bytes; } cases[] = {

@@ -1,6 +1,5 @@
 #include "common/manual_install.h"
 
-#include <fstream>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -12,10 +11,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void write(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 std::string contents(const fs::path& path) { return read_small_file(path, largest_manual_bytes).value_or("<unreadable>"); }
 
 constexpr const char* shipped_text = "{\\rtf1\\ansi Manuale\\par}";
@@ -23,19 +18,19 @@ constexpr const char* shipped_text = "{\\rtf1\\ansi Manuale\\par}";
 TEST(ManualInstall, CopiesTheShippedManualOnlyWhereNoneIs) {
     ScratchFolder scratch;
     const fs::path shipped = scratch.path() / "shipped.rtf";
-    write(shipped, shipped_text);
+    put_bytes(shipped, shipped_text);
 
     const fs::path fresh = scratch.path() / "new" / "folder" / "manuale.rtf";
     EXPECT_EQ(install_manual(shipped, fresh), ManualInstall::installed);
     EXPECT_EQ(contents(fresh), shipped_text);
 
     const fs::path own = scratch.path() / "own.rtf";
-    write(own, "{\\rtf1 la mia copia}");
+    put_bytes(own, "{\\rtf1 la mia copia}");
     EXPECT_EQ(install_manual(shipped, own), ManualInstall::already_there);
     EXPECT_EQ(contents(own), "{\\rtf1 la mia copia}");
 
     const fs::path empty = scratch.path() / "empty.rtf";
-    write(empty, "");
+    put_bytes(empty, "");
     EXPECT_EQ(install_manual(shipped, empty), ManualInstall::already_there);
     EXPECT_EQ(contents(empty), "");
 
@@ -49,7 +44,7 @@ TEST(ManualInstall, NothingIsInstalledFromABadShippedCopy) {
     ScratchFolder scratch;
     const fs::path target = scratch.path() / "manuale.rtf";
     const fs::path html = scratch.path() / "manual.html";
-    write(html, "<html>manuale</html>");
+    put_bytes(html, "<html>manuale</html>");
     const fs::path fifo = scratch.path() / "fifo.rtf";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const struct {
@@ -71,14 +66,14 @@ TEST(ManualInstall, NothingIsInstalledFromABadShippedCopy) {
 
 TEST(ManualInstall, AFolderThatCannotBeMadeFails) {
     ScratchFolder scratch;
-    write(scratch.path() / "file", "x");
+    put_bytes(scratch.path() / "file", "x");
     EXPECT_EQ(install_manual_text(shipped_text, scratch.path() / "file" / "manuale.rtf"), ManualInstall::failed);
 }
 
 TEST(ManualInstall, ReadsOnlySmallRegularFiles) {
     ScratchFolder scratch;
     const fs::path file = scratch.path() / "f";
-    write(file, std::string(100, 'x'));
+    put_bytes(file, std::string(100, 'x'));
     EXPECT_EQ(read_small_file(file, 100), std::string(100, 'x'));
     EXPECT_EQ(read_small_file(file, 99), std::nullopt);
     EXPECT_EQ(read_small_file(scratch.path(), 100), std::nullopt);
@@ -94,8 +89,8 @@ TEST(ManualInstall, TheShippedCopyIsLookedForBesideTheProgramFirst) {
 
     ScratchFolder scratch;
     fs::create_directories(scratch.path() / "a" / "manuale.rtf");  // a folder of that name does not count
-    write(scratch.path() / "b.rtf", shipped_text);
-    write(scratch.path() / "c.rtf", shipped_text);
+    put_bytes(scratch.path() / "b.rtf", shipped_text);
+    put_bytes(scratch.path() / "c.rtf", shipped_text);
     EXPECT_EQ(first_existing_file({scratch.path() / "missing.rtf", scratch.path() / "a" / "manuale.rtf",
                                    scratch.path() / "b.rtf", scratch.path() / "c.rtf"}),
               scratch.path() / "b.rtf");

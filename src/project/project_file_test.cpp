@@ -1,7 +1,5 @@
 #include "project/project_file.h"
 
-#include <fstream>
-#include <iterator>
 #include <map>
 
 #include <gtest/gtest.h>
@@ -17,11 +15,6 @@ std::map<std::string, Control> snapshot(const Form1& form) {
     std::map<std::string, Control> all;
     for (const auto& [name, control] : form.controls()) all.emplace(name, *control);
     return all;
-}
-
-std::string bytes_of(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 class ProjectFile : public testing::Test, public ProjectSession {
@@ -63,7 +56,7 @@ TEST_F(ProjectFile, WritesTheFiftyOneLinesInTheirOrderAndForm) {
                                         "15", "30", "45", "N° 1 Strati barre", "9,42", "", "", "", "55", "", "", "",
                                         "2", "8", "10", " 1 ", "100,5", "0", " 7 ", " 10 ", "3", "", "", "20"};
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + head.size()), head);
-    EXPECT_EQ(bytes_of(file("trave.nvx")).substr(0, 20), "file N O R V E X A\r\n");
+    EXPECT_EQ(file_bytes(file("trave.nvx")).substr(0, 20), "file N O R V E X A\r\n");
 }
 
 // Every control, not only the stored ones, looks the same after a save, a new project
@@ -182,13 +175,13 @@ TEST_F(ProjectFile, FailureSaysWhichLineOrFileFailed) {
 
 TEST_F(ProjectFile, MaterialsComeFromTheLibraryAtOpening) {
     const auto path = save();
-    const auto stored = bytes_of(path);
+    const auto stored = file_bytes(path);
     Materiale concrete = reference_material(MaterialKind::concrete);
     concrete.fields[7] = "0,3";
     ASSERT_TRUE(write_material(concrete));
     EXPECT_TRUE(commands.open_project(path));
     EXPECT_EQ(form.con[8].text, "0,3");
-    EXPECT_EQ(bytes_of(path), stored);
+    EXPECT_EQ(file_bytes(path), stored);
 
     ASSERT_TRUE(delete_material(MaterialKind::steel, "Feb 44 K"));
     EXPECT_FALSE(commands.open_project(path));
@@ -199,9 +192,7 @@ TEST_F(ProjectFile, MaterialsComeFromTheLibraryAtOpening) {
 TEST_F(ProjectFile, OpeningDiscardsTheAnalysisAndTheReport) {
     int reports_closed = 0;
     commands.close_report = [&] { ++reports_closed; };
-    for (auto [name, text] : Fields{{"tb", "30"}, {"th", "50"}, {"ta1", "9,42"}, {"td1", "46"}, {"TMS", "100"},
-                                    {"TVS", "100"}, {"nbr", "2"}, {"dst", "8"}, {"passo", "10"}})
-        enter(name, text);
+    enter_worked_example(form);
     form.Command1_Click();
     ASSERT_EQ(analysis.results.lx.text, "11,15");
     EXPECT_TRUE(commands.open_project(save()));

@@ -15,11 +15,6 @@
 namespace norvexa {
 namespace {
 
-std::string bytes_of(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 class ReportWindowTest : public testing::Test {
   protected:
     ReportWindowTest() { input.a[0] = 942, input.D[0] = 460; }
@@ -40,7 +35,7 @@ TEST_F(ReportWindowTest, WritesBothFilesAndShowsTheTextFileInTheBox) {
     EXPECT_TRUE(prompter.shown.empty());
     EXPECT_TRUE(window.Frame1.enabled);
 
-    const auto text = bytes_of(home.path() / "nuova" / "relazionetemp.txt");
+    const auto text = file_bytes(home.path() / "nuova" / "relazionetemp.txt");
     EXPECT_TRUE(text.starts_with("\r\n\r\nTrave ?\r\n\r\n---"));
     EXPECT_NE(text.find("\r\nAs1: n\xB0" "2\xD8" "16; d1=cm 46\r\n"), std::string::npos);
     EXPECT_TRUE(text.ends_with("assistenza@norvexa.it    \r\n"));
@@ -49,7 +44,7 @@ TEST_F(ReportWindowTest, WritesBothFilesAndShowsTheTextFileInTheBox) {
     EXPECT_NE(window.rtxt.text.find("\nAs1: n°2Ø16; d1=cm 46\n"), std::string::npos);
     EXPECT_TRUE(window.rtxt.text.ends_with("\nPer informazioni: assistenza@norvexa.it    "));
 
-    const auto rich = bytes_of(home.path() / "nuova" / "relazionetempword.rtf");
+    const auto rich = file_bytes(home.path() / "nuova" / "relazionetempword.rtf");
     EXPECT_TRUE(rich.starts_with("{\\rtf1"));
     EXPECT_NE(rich.find("\\par\r\nAs1: n\\'b02\\'d816; d1=cm 46\\par\r\n"), std::string::npos);
 }
@@ -93,13 +88,13 @@ TEST_F(ReportWindowTest, LoadingPlacesTheWindowAndWritesTheReport) {
 
 TEST_F(ReportWindowTest, SavingWritesTheRichTextOfTheReportWhateverTheExtension) {
     calculus();
-    const auto rich = bytes_of(report_rich_text_file());
+    const auto rich = file_bytes(report_rich_text_file());
     ASSERT_TRUE(rich.starts_with("{\\rtf"));
     for (const char* name : {"relazione.rtf", "relazione.txt", "senza estensione"}) {
         const auto chosen = (home.path() / name).string();
         files.answer_next(chosen);
         window.salvaz(files, prompter);
-        EXPECT_EQ(bytes_of(chosen), rich) << name;
+        EXPECT_EQ(file_bytes(chosen), rich) << name;
     }
     EXPECT_TRUE(prompter.shown.empty());
 }
@@ -153,7 +148,7 @@ TEST_F(ReportWindowTest, AfterAFailedReportTheEmptyBoxIsWhatIsSaved) {
     const auto chosen = (home.path() / "vuota.rtf").string();
     files.answer_next(chosen);
     window.salvaz(files, prompter);
-    const auto saved = bytes_of(chosen);
+    const auto saved = file_bytes(chosen);
     EXPECT_TRUE(saved.starts_with("{\\rtf"));
     EXPECT_EQ(saved.find("Trave"), std::string::npos);
 }

@@ -1,7 +1,5 @@
 #include "shell/help_window.h"
 
-#include <fstream>
-
 #include <gtest/gtest.h>
 
 #include "common/manual_install.h"
@@ -12,11 +10,6 @@ namespace norvexa {
 namespace {
 
 namespace fs = std::filesystem;
-
-void write(const fs::path& path, const std::string& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 // The manual as it ships, beside this test in the source tree.
 fs::path source_manual() { return fs::path(__FILE__).parent_path().parent_path() / "report" / "manual" / "manuale.rtf"; }
@@ -107,11 +100,11 @@ TEST(HelpWindow, LoadsTheManualOfTheProgramFolderOrKeepsTheBuiltInText) {
     EXPECT_EQ(help.RichTextBox1.texts(), built_in);
     EXPECT_FALSE(help.manual_loaded);
 
-    write(manual_file(), "Manuale in testo semplice");
+    put_bytes(manual_file(), "Manuale in testo semplice");
     help.guidanon(main, 0, 0);
     EXPECT_EQ(help.RichTextBox1.texts(), built_in);
 
-    write(manual_file(), "{\\rtf1\\ansi {\\b Introduzione}\\par Norvexa verifica\\par}");
+    put_bytes(manual_file(), "{\\rtf1\\ansi {\\b Introduzione}\\par Norvexa verifica\\par}");
     const unsigned long before = help.manual_revision;
     help.guida(main, 7000, 0, 0);
     EXPECT_EQ(help.RichTextBox1.texts(), (std::vector<std::string>{"Introduzione", "Norvexa verifica"}));
@@ -130,7 +123,7 @@ TEST(HelpWindow, InstallsTheShippedManualButNeverOverAUsersCopy) {
     ScratchHome home;
     ScratchFolder shipping;
     const fs::path shipped = shipping.path() / "manuale.rtf";
-    write(shipped, "{\\rtf1 Manuale distribuito\\par}");
+    put_bytes(shipped, "{\\rtf1 Manuale distribuito\\par}");
     HelpLine line;
     HelpWindow help(line);
     help.shipped_manual = shipped;
@@ -138,7 +131,7 @@ TEST(HelpWindow, InstallsTheShippedManualButNeverOverAUsersCopy) {
     EXPECT_EQ(help.RichTextBox1.texts(), std::vector<std::string>{"Manuale distribuito"});
     EXPECT_TRUE(fs::exists(manual_file()));
 
-    write(manual_file(), "{\\rtf1 Manuale con le mie note\\par}");
+    put_bytes(manual_file(), "{\\rtf1 Manuale con le mie note\\par}");
     help.guidanon(main_window(0, 0, 10000, 12000), 0, 0);
     EXPECT_EQ(help.RichTextBox1.texts(), std::vector<std::string>{"Manuale con le mie note"});
 }

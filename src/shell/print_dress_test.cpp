@@ -37,9 +37,7 @@ class Printing : public testing::Test, public ProjectSession {
   protected:
     Printing() { program.printer = &printer; }
     void calculate_two_layers() {
-        for (const auto& [name, text] : {std::pair{"tb", "30"}, {"th", "50"}, {"ta1", "9,42"}, {"td1", "46"},
-                                         {"TMS", "100"}, {"TVS", "100"}, {"nbr", "2"}, {"dst", "8"}, {"passo", "10"}})
-            enter(name, text);
+        enter_worked_example(form);
         form.choose("strati", "N° 2 Strati barre");
         enter("ta2", "4,02");
         enter("td2", "4");

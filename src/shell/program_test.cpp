@@ -64,9 +64,7 @@ TEST_F(ProgramTest, ExitAsksWhenChangedAndQuitsUnlessCancelled) {
 }
 
 TEST_F(ProgramTest, CalculateRunsTheAnalysisAndLeavesTheBusyLabelHidden) {
-    for (const auto& [name, text] : {std::pair{"tb", "30"}, {"th", "50"}, {"ta1", "9,42"}, {"td1", "46"},
-                                     {"TMS", "100"}, {"TVS", "100"}, {"nbr", "2"}, {"dst", "8"}, {"passo", "10"}})
-        enter(name, text);
+    enter_worked_example(form);
     program.calculate();
     EXPECT_EQ(analysis.results.vf.text, "Flessione verificata");
     EXPECT_FALSE(analysis.board.sf.visible);

@@ -13,17 +13,6 @@ namespace {
 
 constexpr const char* fuzz_name = "fuzz";
 
-// The example section: 30 x 50 cm, 9,42 cm² at 46 cm, 100 kNm, 100 kN,
-// stirrups of two arms, 8 mm every 10 cm.
-void enter_example(norvexa::Form1& form) {
-    for (const auto& [name, text] :
-         {std::pair{"tb", "30"}, {"th", "50"}, {"ta1", "9,42"}, {"td1", "46"}, {"TMS", "100"}, {"TVS", "100"},
-          {"nbr", "2"}, {"dst", "8"}, {"passo", "10"}}) {
-        form.type(name, text);
-        form.leave(name);
-    }
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -41,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     ScriptedProgram p;
     p.form.Form_Load();
-    enter_example(p.form);
+    enter_worked_example(p.form);
     p.form.choose("File1", fuzz_name);
     p.form.choose("File2", reference_material(MaterialKind::concrete).nome);
     p.form.Command1_Click();

@@ -25,6 +25,7 @@
 #include "common/ui/window_test_support.h"
 #include "input/ui/form1_window.h"
 #include "scratch_folder.h"
+#include "scripted_program.h"
 #include "shell/program.h"
 
 namespace norvexa {
@@ -115,17 +116,6 @@ class LibraryWindowDesktop : public testing::Test {
         QTest::keyClick(field, Qt::Key_Delete);
         QTest::keyClicks(field, QString::fromStdString(text));
     }
-    void enter(const char* name, const std::string& text) {
-        form.type(name, text);
-        form.leave(name);
-    }
-    // A beam whose moment uses fyd, Es and the strains of the steel and fcd* of the
-    // concrete, and whose shear uses fck, fcd and τRd.
-    void enter_beam() {
-        for (const auto& [name, text] : {std::pair{"tb", "30"}, {"th", "50"}, {"ta1", "9,42"}, {"td1", "46"},
-                                         {"TMS", "100"}, {"TVS", "100"}, {"nbr", "2"}, {"dst", "8"}, {"passo", "10"}})
-            enter(name, text);
-    }
 
     ScratchHome home;
     BoxPrompter prompter;
@@ -144,7 +134,7 @@ class LibraryWindowDesktop : public testing::Test {
 };
 
 TEST_F(LibraryWindowDesktop, ANewSteelSavedAndLoadedIsTheOneTheNextCalculationUses) {
-    enter_beam();
+    enter_worked_example(form);  // its moment uses fyd, Es and the strains of the steel
     program.calculate();
     ASSERT_EQ(program.analysis.input.NOMEACC, "Feb 44 K");
     const std::string reference_moment = program.analysis.results.lm.text;
@@ -199,7 +189,7 @@ TEST_F(LibraryWindowDesktop, ANewSteelSavedAndLoadedIsTheOneTheNextCalculationUs
 }
 
 TEST_F(LibraryWindowDesktop, ANewConcreteSavedAndLoadedIsTheOneTheNextCalculationUses) {
-    enter_beam();
+    enter_worked_example(form);  // its moment uses fcd*, its shear fck, fcd and τRd
     concrete_view->open();
     ASSERT_TRUE(concrete.is_open());
     EXPECT_EQ(concrete_view->objectName(), "selcls");

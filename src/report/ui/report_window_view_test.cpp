@@ -1,8 +1,6 @@
 #include "report/ui/report_window_view.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 #include <QApplication>
@@ -32,18 +30,11 @@
 namespace norvexa {
 namespace {
 
-std::string bytes_of(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // The report window of a program that has run the 30 x 50 example, loaded and shown.
 class ReportView : public testing::Test, public ProjectSession {
   protected:
     ReportView() {
-        for (const auto& [name, text] : {std::pair{"tb", "30"}, {"th", "50"}, {"ta1", "9,42"}, {"td1", "46"},
-                                         {"TMS", "100"}, {"TVS", "100"}, {"nbr", "2"}, {"dst", "8"}, {"passo", "10"}})
-            enter(name, text);
+        enter_worked_example(form);
         form.Command1_Click();
         report.Form_Load(source(), prompter);
         view = std::make_unique<ReportWindowView>(
@@ -144,7 +135,7 @@ TEST_F(ReportView, AggiornaWritesTheReportAgainFromTheProgramAsItIsNow) {
     EXPECT_EQ(shown().split('\n')[2], "Trave aggiornata");
     EXPECT_EQ(refreshes, 1);
     EXPECT_EQ(down->value(), scrolled);
-    EXPECT_NE(bytes_of(report_text_file()).find("Trave aggiornata"), std::string::npos);
+    EXPECT_NE(file_bytes(report_text_file()).find("Trave aggiornata"), std::string::npos);
 
     title.type_title("Trave dal menu");
     menu_item("aggiorna")->trigger();
@@ -161,10 +152,10 @@ TEST_F(ReportView, SalvaSavesTheRichTextWhereTheUserChooses) {
     menu_item("salva")->trigger();
     ASSERT_EQ(report_files.shown.size(), 2u);
     EXPECT_EQ(report_files.shown[0].dialog.filter, "Rich Text Format (*.rtf)|*.rtf|File di testo (*.txt)|*.txt");
-    const std::string rich = bytes_of(report_rich_text_file());
+    const std::string rich = file_bytes(report_rich_text_file());
     EXPECT_TRUE(rich.starts_with("{\\rtf"));
-    EXPECT_EQ(bytes_of(by_button), rich);
-    EXPECT_EQ(bytes_of(by_menu), rich);
+    EXPECT_EQ(file_bytes(by_button), rich);
+    EXPECT_EQ(file_bytes(by_menu), rich);
 
     const auto nowhere = (home.path() / "manca" / "r.rtf").string();
     report_files.answer_next(nowhere);

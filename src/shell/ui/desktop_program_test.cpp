@@ -22,6 +22,7 @@
 #include "input/ui/form3_window.h"
 #include "materials/material_files.h"
 #include "scratch_folder.h"
+#include "scripted_program.h"
 #include "shell/main_menu.h"
 #include "shell/startup.h"
 #include "shell/ui/folder_window.h"
@@ -252,11 +253,7 @@ TEST_F(Desktop, ReportOpensOnlyAfterACalculationAndClosesWithANewProject) {
                        "Attenzione"}));
     EXPECT_EQ(window.report_view(), nullptr);
 
-    for (const auto& [name, text] : {std::pair{"tb", "30"}, {"th", "50"}, {"ta1", "9,42"}, {"td1", "46"},
-                                     {"TMS", "100"}, {"TVS", "100"}, {"nbr", "2"}, {"dst", "8"}, {"passo", "10"}}) {
-        model().form.type(name, text);
-        model().form.leave(name);
-    }
+    enter_worked_example(model().form);
     model().calculate();
     QTest::keyClick(window.title_strip()->title_field()->lineEdit(), Qt::Key_F5);
     ASSERT_NE(window.report_view(), nullptr);

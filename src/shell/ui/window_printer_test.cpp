@@ -16,6 +16,7 @@
 #include "common/ui/font_measure.h"
 #include "materials/material_files.h"
 #include "scratch_folder.h"
+#include "scripted_program.h"
 #include "shell/ui/main_window.h"
 
 namespace norvexa {
@@ -51,12 +52,7 @@ class PaperOutput : public testing::Test {
         window.load();
     }
     void calculate() {
-        Form1& form = program.form;
-        for (const auto& [name, text] : {std::pair{"tb", "30"}, {"th", "50"}, {"ta1", "9,42"}, {"td1", "46"},
-                                         {"TMS", "100"}, {"TVS", "100"}, {"nbr", "2"}, {"dst", "8"}, {"passo", "10"}}) {
-            form.type(name, text);
-            form.leave(name);
-        }
+        enter_worked_example(program.form);
         program.calculate();
         window.refresh();
         ASSERT_EQ(program.analysis.results.lx.text, "11,15");
