@@ -19,20 +19,6 @@ constexpr std::array<char32_t, 32> high_controls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-// Windows-1252 reaches no further than U+2122, so three bytes are enough.
-void append_utf8(std::string& out, char32_t code_point) {
-    if (code_point < 0x80) {
-        out += static_cast<char>(code_point);
-    } else if (code_point < 0x800) {
-        out += static_cast<char>(0xC0 | (code_point >> 6));
-        out += static_cast<char>(0x80 | (code_point & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code_point >> 12));
-        out += static_cast<char>(0x80 | ((code_point >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code_point & 0x3F));
-    }
-}
-
 std::vector<std::string> split_lines(std::string_view bytes) {
     std::vector<std::string> lines;
     while (!bytes.empty()) {
@@ -46,6 +32,29 @@ std::vector<std::string> split_lines(std::string_view bytes) {
 }
 
 }  // namespace
+
+void append_utf8(std::string& out, char32_t code_point) {
+    if (code_point >= 0xD800 && code_point <= 0xDFFF) code_point = 0xFFFD;
+    if (code_point < 0x80) {
+        out += static_cast<char>(code_point);
+    } else if (code_point < 0x800) {
+        out += static_cast<char>(0xC0 | (code_point >> 6));
+        out += static_cast<char>(0x80 | (code_point & 0x3F));
+    } else if (code_point < 0x10000) {
+        out += static_cast<char>(0xE0 | (code_point >> 12));
+        out += static_cast<char>(0x80 | ((code_point >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code_point & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code_point >> 18));
+        out += static_cast<char>(0x80 | ((code_point >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code_point >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code_point & 0x3F));
+    }
+}
+
+char32_t windows1252_code_point(unsigned char byte) {
+    return byte >= 0x80 && byte < 0xA0 ? high_controls[byte - 0x80] : byte;
+}
 
 std::optional<char> windows1252_byte(char32_t code_point) {
     if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF)) return static_cast<char>(code_point);
@@ -90,7 +99,7 @@ std::string from_windows1252(std::string_view bytes) {
     out.reserve(bytes.size());
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        append_utf8(out, byte >= 0x80 && byte < 0xA0 ? high_controls[byte - 0x80] : byte);
+        append_utf8(out, windows1252_code_point(byte));
     }
     return out;
 }

@@ -15,6 +15,12 @@ namespace norvexa {
 std::string to_windows1252(std::string_view utf8);
 std::string from_windows1252(std::string_view bytes);
 
+// Appends the code point as UTF-8; a surrogate, which UTF-8 cannot hold, becomes U+FFFD.
+void append_utf8(std::string& out, char32_t code_point);
+
+// The code point of a Windows-1252 byte.
+char32_t windows1252_code_point(unsigned char byte);
+
 // The Windows-1252 byte of a code point; nullopt when Windows-1252 cannot hold it.
 std::optional<char> windows1252_byte(char32_t code_point);
 

@@ -19,6 +19,16 @@ bool begins_as_rich_text(std::string_view text) {
     return start != std::string_view::npos && text.substr(start, 5) == "{\\rtf";
 }
 
+// Why no manual may be written to the target; nullopt when one may. A link, even a
+// broken one, is the user's and stays.
+std::optional<ManualInstall> occupied(const std::filesystem::path& target) {
+    std::error_code error;
+    const auto type = std::filesystem::symlink_status(target, error).type();
+    if (type == std::filesystem::file_type::none) return ManualInstall::failed;  // not even looked at
+    if (type != std::filesystem::file_type::not_found) return ManualInstall::already_there;
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::vector<std::filesystem::path> shipped_manual_candidates(const std::filesystem::path& executable) {
@@ -46,11 +56,7 @@ std::optional<std::filesystem::path> bundled_manual_path() {
 }
 
 ManualInstall install_manual_text(std::string_view text, const std::filesystem::path& target) {
-    std::error_code error;
-    // symlink_status: a link, even a broken one, is the user's and stays.
-    const auto type = std::filesystem::symlink_status(target, error).type();
-    if (type == std::filesystem::file_type::none) return ManualInstall::failed;  // not even looked at
-    if (type != std::filesystem::file_type::not_found) return ManualInstall::already_there;
+    if (const auto reason = occupied(target)) return *reason;
     if (!begins_as_rich_text(text)) return ManualInstall::nothing_shipped;
     make_folder(target.parent_path());
     return write_file(target, text) ? ManualInstall::installed : ManualInstall::failed;
@@ -58,6 +64,8 @@ ManualInstall install_manual_text(std::string_view text, const std::filesystem::
 
 ManualInstall install_manual(const std::filesystem::path& shipped, const std::filesystem::path& target) {
     if (shipped.empty()) return ManualInstall::nothing_shipped;
+    // The shipped copy is read only when it will be written: the help window asks every time it opens.
+    if (const auto reason = occupied(target)) return *reason;
     const auto text = read_small_file(shipped, largest_manual_bytes);
     if (!text) return ManualInstall::nothing_shipped;
     return install_manual_text(*text, target);

@@ -12,8 +12,15 @@
 namespace norvexa {
 namespace {
 
-// The report as loaded back from its text file; nullopt when a file fails.
-std::optional<std::vector<std::string>> write_report_files(const ReportData& data) {
+// The report's two files as written: the lines loaded back from the text file and the
+// rich text made of them.
+struct ReportFiles {
+    std::vector<std::string> lines;
+    std::string rich_text;
+};
+
+// Writes both files; nullopt when one fails.
+std::optional<ReportFiles> write_report_files(const ReportData& data) {
     std::vector<std::string> report;
     // A size beyond every printable number fails the report as a file would.
     try {
@@ -24,8 +31,10 @@ std::optional<std::vector<std::string>> write_report_files(const ReportData& dat
     make_folder(program_folder());
     if (!write_lines(report_text_file(), report)) return std::nullopt;
     auto lines = read_lines(report_text_file());
-    if (!lines || !write_file(report_rich_text_file(), rtf_document(*lines))) return std::nullopt;
-    return lines;
+    if (!lines) return std::nullopt;
+    std::string rich_text = rtf_document(*lines);
+    if (!write_file(report_rich_text_file(), rich_text)) return std::nullopt;
+    return ReportFiles{std::move(*lines), std::move(rich_text)};
 }
 
 std::string joined(const std::vector<std::string>& lines) {
@@ -55,9 +64,9 @@ void ReportWindow::Form_Load(const ReportData& data, Prompter& prompter) {
 
 void ReportWindow::CALCULUS(const ReportData& data, Prompter& prompter) {
     Frame1.enabled = true;
-    if (const auto lines = write_report_files(data)) {
-        rtxt.text = joined(*lines);
-        rich_text_ = rtf_document(*lines);
+    if (auto files = write_report_files(data)) {
+        rtxt.text = joined(files->lines);
+        rich_text_ = std::move(files->rich_text);
         return;
     }
     prompter.ask({"Problemi di connessione con microsoft word o notepad. Per aggiornare/visualizzare la relazione "

@@ -86,25 +86,6 @@ const std::unordered_map<std::string_view, WordAction>& words() {
     return table;
 }
 
-void append_utf8(std::string& out, char32_t c) {
-    if (c >= 0xD800 && c <= 0xDFFF) c = replacement;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 int hex_value(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -378,15 +359,14 @@ class Reader {
 
     void byte(unsigned char b) {
         if (b < 0x20 && b != '\t') return;
-        const std::string utf8 = from_windows1252(std::string_view(reinterpret_cast<const char*>(&b), 1));
+        const char32_t code = windows1252_code_point(b);
         if (format_.destination == Destination::font_table) {
             if (b == ';') finish_font();
-            else if (font_open_) font_name_ += utf8;
+            else if (font_open_) append_utf8(font_name_, code);
             return;
         }
         if (format_.destination != Destination::text) return;
-        std::size_t i = 0;
-        text(next_code_point(utf8, i).value_or(replacement));
+        text(code);
     }
 
     void flush_surrogate() {

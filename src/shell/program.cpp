@@ -17,20 +17,13 @@ Program::Program(Prompter& prompter, FileChooser& files, const TextMeasure& meas
       concrete_library(MaterialKind::concrete, form, prompter),
       prompter_(prompter),
       files_(files) {
-    form.hooks.stampa = [this] {
-        if (printer) stampa();
-    };
-    form.hooks.Relazione = [this] {
-        if (show_report) Relazione();
-    };
-    form.hooks.guidanon = [this] {
-        if (show_help) show_help(false);
-    };
-    form.hooks.kalk = [this] {
-        if (starter) kalk(*starter, prompter_);
-    };
-    form.hooks.show_steel_library = [this] { open_library(MaterialKind::steel); };
-    form.hooks.show_concrete_library = [this] { open_library(MaterialKind::concrete); };
+    // The input form's buttons run the menu commands of the same name.
+    form.hooks.stampa = [this] { run_menu("printis"); };
+    form.hooks.Relazione = [this] { run_menu("Relazione"); };
+    form.hooks.guidanon = [this] { run_menu("sov"); };
+    form.hooks.kalk = [this] { run_menu("calcolatrice"); };
+    form.hooks.show_steel_library = [this] { run_menu("acc"); };
+    form.hooks.show_concrete_library = [this] { run_menu("cls"); };
 }
 
 Form1::Load Program::load(Form1::MissingFolders missing, int input_form_width) {
@@ -82,21 +75,21 @@ void Program::calculate() {
     form.Command1_Click();
 }
 
-bool Program::refuse_before_calculation() {
+bool Program::refuse_before_calculation(const char* message) {
     if (!analysis.results.lx.text.empty()) return false;
-    prompter_.ask({print_refused_message, Icon::warning, Buttons::ok, "Attenzione"});
+    prompter_.ask({message, Icon::warning, Buttons::ok, "Attenzione"});
     return true;
 }
 
 void Program::stampa() {
-    if (refuse_before_calculation() || !printer->choose_printer()) return;
+    if (refuse_before_calculation(print_refused_message) || !printer->choose_printer()) return;
     const PrintDress dress(analysis, title.Text1.text);
     // A failed print ends the command silently; the dress comes off either way.
     printer->print_window();
 }
 
 void Program::esporta_pdf() {
-    if (refuse_before_calculation()) return;
+    if (refuse_before_calculation(print_refused_message)) return;
     const auto chosen = files_.choose_save(pdf_dialog);
     if (!chosen || chosen->empty()) return;
     pdf_dialog.file_name = *chosen;
@@ -122,11 +115,7 @@ void Program::reload_windows() {
 }
 
 void Program::Relazione() {
-    if (analysis.results.lx.text.empty()) {
-        prompter_.ask({"Prima di visualizzare la relazione è necessario eseguire il calcolo", Icon::warning,
-                       Buttons::ok, "Attenzione"});
-        return;
-    }
+    if (refuse_before_calculation("Prima di visualizzare la relazione è necessario eseguire il calcolo")) return;
     show_report();
 }
 

@@ -95,7 +95,8 @@ class Program {
 
   private:
     std::function<void()> command(std::string_view name);
-    bool refuse_before_calculation();
+    // Tells the user the message and returns true while there are no results to use.
+    bool refuse_before_calculation(const char* message);
 
     Prompter& prompter_;
     FileChooser& files_;

@@ -46,10 +46,6 @@ class ControlBinder : public QObject {
     QWidget* bind(const std::string& name, Control& control, const ControlInfo& info);
     // The widget bound to the name; nullptr when none.
     QWidget* widget(std::string_view name) const;
-    template <typename Widget>
-    Widget* widget_as(std::string_view name) const {
-        return qobject_cast<Widget*>(widget(name));
-    }
     // Shows a label as a value box: sunken, filled with its control's colour.
     void show_as_value(std::string_view name);
     // Shows every control's state in its widget.

@@ -10,9 +10,8 @@
 
 namespace norvexa {
 
-AnalysisWindowView::AnalysisWindowView(AnalysisWindow& model, const QFont& label_font, std::function<void()> after,
-                                       QWidget* parent)
-    : QWidget(parent), model_(model), after_(std::move(after)) {
+AnalysisWindowView::AnalysisWindowView(AnalysisWindow& model, const QFont& label_font, QWidget* parent)
+    : QWidget(parent), model_(model) {
     setObjectName("formsez");
     setWindowTitle("Analisi sezione");
     setAutoFillBackground(true);  // Frame6: the band around the inner frame
@@ -22,7 +21,7 @@ AnalysisWindowView::AnalysisWindowView(AnalysisWindow& model, const QFont& label
     inner_->setMouseTracking(true);
     inner_->installEventFilter(this);
     board_ = new BoardView(model_, label_font);
-    board_->after = after_;
+    board_->after = [this] { board_->refresh(); };
     panel_ = new ResultPanel(model_);
     panel_->setMouseTracking(true);
     panel_->installEventFilter(this);
@@ -52,7 +51,7 @@ void AnalysisWindowView::refresh() {
 bool AnalysisWindowView::eventFilter(QObject* watched, QEvent* event) {
     if ((watched == inner_ || watched == panel_) && event->type() == QEvent::MouseMove) {
         model_.FRAMEZ_MouseMove();
-        if (after_) after_();
+        board_->refresh();
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include <QWidget>
 
 #include "drawing/analysis_window.h"
@@ -17,8 +15,9 @@ class ResultPanel;
 class AnalysisWindowView : public QWidget {
   public:
     // after: called once a pointer move has reached the model, to refresh every window.
-    AnalysisWindowView(AnalysisWindow& model, const QFont& label_font, std::function<void()> after,
-                       QWidget* parent = nullptr);
+    // The pointer changes only the board (its read-out and bar lists), so the window
+    // redraws its board after a pointer move, not the whole program.
+    AnalysisWindowView(AnalysisWindow& model, const QFont& label_font, QWidget* parent = nullptr);
 
     void refresh();
     BoardView* board() const { return board_; }
@@ -31,7 +30,6 @@ class AnalysisWindowView : public QWidget {
 
   private:
     AnalysisWindow& model_;
-    std::function<void()> after_;
     QWidget* inner_;
     BoardView* board_;
     ResultPanel* panel_;

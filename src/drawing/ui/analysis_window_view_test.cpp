@@ -40,7 +40,7 @@ class AnalysisView : public testing::Test {
 
     ScratchHome home;
     AnalysisWindow model;
-    AnalysisWindowView view{model, QApplication::font(), nullptr};
+    AnalysisWindowView view{model, QApplication::font()};
 };
 
 TEST_F(AnalysisView, TheWorkedRectangleSitsWhereTheModelPutsIt) {

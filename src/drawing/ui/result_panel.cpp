@@ -90,7 +90,6 @@ QWidget* ResultPanel::layer_row(int k) {
     line->setContentsMargins(0, 0, 0, 0);
     QFrame* dot = swatch(8);
     set_colour(dot, QPalette::Window, to_qcolor(layer_colours[k]));
-    layer_dots_.push_back(dot);
     QLabel* name = caption("", true);
     name->setObjectName(QString("Label%1").arg(k + 5));
     layer_captions_.push_back(name);

@@ -38,7 +38,6 @@ class ResultPanel : public QWidget {
     AnalysisWindow& model_;
     std::map<std::string, Shown> values_;
     std::vector<QWidget*> layer_rows_;
-    std::vector<QFrame*> layer_dots_;
     std::vector<QLabel*> layer_captions_;
     QWidget* concrete_ = nullptr;
     QFrame* swatch_ = nullptr;

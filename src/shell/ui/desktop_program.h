@@ -51,7 +51,6 @@ class DesktopProgram : public QObject {
     std::function<void()> end;
     SplashWindow* splash() const { return splash_; }
     MainWindow* main_window() const { return main_.get(); }
-    FolderCreationWindow* folder_window() const { return folders_; }
 
   private:
     std::optional<std::filesystem::path> project_;

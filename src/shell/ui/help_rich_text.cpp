@@ -8,10 +8,12 @@
 #include <QTextDocument>
 #include <QTextTable>
 
+#include "common/ui/twips.h"
+
 namespace norvexa {
 namespace {
 
-constexpr double twips_per_pixel = 15.0;
+double pixels(int twips) { return twips / static_cast<double>(twips_per_pixel); }
 
 QTextCharFormat char_format(const RtfRun& run) {
     QTextCharFormat format;
@@ -31,14 +33,14 @@ QTextBlockFormat block_format(const RtfParagraph& paragraph) {
         case RtfAlignment::right: format.setAlignment(Qt::AlignRight); break;
         case RtfAlignment::justified: format.setAlignment(Qt::AlignJustify); break;
     }
-    format.setLeftMargin(std::max(0, paragraph.left_indent) / twips_per_pixel);
+    format.setLeftMargin(pixels(std::max(0, paragraph.left_indent)));
     // A hanging indent's tab lands on the indent, as word processors do: a bullet then its
     // text. Qt measures tab positions from where the first line starts.
     if (paragraph.first_line_indent < 0 && paragraph.left_indent > 0)
-        format.setTabPositions({QTextOption::Tab(-paragraph.first_line_indent / twips_per_pixel, QTextOption::LeftTab)});
-    format.setTextIndent(paragraph.first_line_indent / twips_per_pixel);
-    format.setTopMargin(paragraph.space_before / twips_per_pixel);
-    format.setBottomMargin(paragraph.space_after / twips_per_pixel);
+        format.setTabPositions({QTextOption::Tab(pixels(-paragraph.first_line_indent), QTextOption::LeftTab)});
+    format.setTextIndent(pixels(paragraph.first_line_indent));
+    format.setTopMargin(pixels(paragraph.space_before));
+    format.setBottomMargin(pixels(paragraph.space_after));
     return format;
 }
 

@@ -53,7 +53,7 @@ MainWindow::MainWindow(Program& program, WindowServices services, QWidget* paren
     const auto after = [this] { refresh(); };
     form3_ = new Form3Window(program_.title, after);
     form1_ = new Form1Window(program_.form, after);
-    results_ = new AnalysisWindowView(program_.analysis, QApplication::font(), after);
+    results_ = new AnalysisWindowView(program_.analysis, QApplication::font());
     // Tab leaves the project title for the input form's first field.
     form3_->set_next_in_tab_order(form1_->control("rett"));
     title_window_ = add_child(area_, form3_, Qt::FramelessWindowHint);

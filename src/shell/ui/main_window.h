@@ -66,7 +66,6 @@ class MainWindow : public QMainWindow {
     }
     // The display settings window while it is open; nullptr otherwise.
     QMdiSubWindow* settings_window() const { return settings_child_; }
-    AnalysisWindowView* analysis_view() const { return results_; }
     WindowPrinter& printer() const { return *printer_; }
     // The report window's view while it is open; nullptr otherwise.
     ReportWindowView* report_view() const { return report_view_; }
