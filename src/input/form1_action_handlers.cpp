@@ -84,9 +84,7 @@ void Form1::File_Click(MaterialKind kind) {
     salvaconnome = true;
     const std::string& name = (kind == MaterialKind::steel ? File1 : File2).text;
     if (!take_material(kind, name))
-        prompter_.ask({"Impossibile leggere il materiale " + name + ": il file manca o ha meno di " +
-                           std::to_string(field_count(kind)) + " righe",
-                       Icon::critical, Buttons::ok, "Errore"});
+        prompter_.ask({unreadable_material_text(kind, name), Icon::critical, Buttons::ok, "Errore"});
 }
 
 bool Form1::take_material(MaterialKind kind, const std::string& name) {
@@ -97,9 +95,8 @@ bool Form1::take_material(MaterialKind kind, const std::string& name) {
 }
 
 void Form1::show_material(const Materiale& material) {
-    Control* labels = material.kind == MaterialKind::steel ? stl.data() : con.data();
-    labels[0].text = material.nome;
-    for (std::size_t i = 0; i < material.fields.size(); ++i) labels[i + 1].text = material.fields[i];
+    if (material.kind == MaterialKind::steel) show_material_in(stl, material);
+    else show_material_in(con, material);
 }
 
 void Form1::File_LostFocus(MaterialKind kind) {

@@ -254,9 +254,7 @@ bool LibraryWindow::read_into_fields(const std::string& material) {
     const MaterialRead read = read_material(kind_, material);
     if (read.error != MaterialError::none) {
         cbc.enabled = false;
-        prompter_.ask({"Impossibile leggere il materiale " + material + ": il file manca o ha meno di " +
-                           std::to_string(field_count(kind_)) + " righe",
-                       Icon::critical, Buttons::ok, "Errore"});
+        prompter_.ask({unreadable_material_text(kind_, material), Icon::critical, Buttons::ok, "Errore"});
         return false;
     }
     show_material(read.material);
@@ -264,10 +262,7 @@ bool LibraryWindow::read_into_fields(const std::string& material) {
     return true;
 }
 
-void LibraryWindow::show_material(const Materiale& material) {
-    ss[0].text = material.nome;
-    for (std::size_t i = 0; i < material.fields.size(); ++i) ss[i + 1].text = material.fields[i];
-}
+void LibraryWindow::show_material(const Materiale& material) { show_material_in(ss, material); }
 
 void LibraryWindow::clear_fields() {
     for (Control& field : ss) field.text.clear();

@@ -80,4 +80,14 @@ std::vector<std::string> list_materials(MaterialKind kind) {
     return names;
 }
 
+std::string unreadable_material_text(MaterialKind kind, const std::string& name) {
+    return "Impossibile leggere il materiale " + name + ": il file manca o ha meno di " +
+           std::to_string(field_count(kind)) + " righe";
+}
+
+void show_material_in(std::span<Control> controls, const Materiale& material) {
+    controls[0].text = material.nome;
+    for (std::size_t i = 0; i < material.fields.size(); ++i) controls[i + 1].text = material.fields[i];
+}
+
 }  // namespace norvexa

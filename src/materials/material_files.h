@@ -1,8 +1,11 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
+
+#include "common/control.h"
 
 namespace norvexa {
 
@@ -49,5 +52,10 @@ bool write_material(const Materiale& material);
 bool delete_material(MaterialKind kind, const std::string& name);
 // The names of all regular files in the kind's folder, sorted; empty when the folder is missing.
 std::vector<std::string> list_materials(MaterialKind kind);
+
+// What the user is told when a chosen material cannot be read.
+std::string unreadable_material_text(MaterialKind kind, const std::string& name);
+// Puts the material's name, then its fields in file order, into the controls' texts.
+void show_material_in(std::span<Control> controls, const Materiale& material);
 
 }  // namespace norvexa

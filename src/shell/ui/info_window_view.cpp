@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/ui/standards_activation_watch.h"
+#include "shell/ui/activation_watch.h"
 
 namespace norvexa {
 namespace {

@@ -8,6 +8,7 @@ namespace norvexa {
 // (only an X11 display does).
 struct LockKeys {
     std::optional<bool> num, caps;
+    bool operator==(const LockKeys&) const = default;
 };
 
 LockKeys read_lock_keys();

@@ -64,8 +64,6 @@ MainWindow::MainWindow(Program& program, WindowServices services, QWidget* paren
     connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* child) {
         // No child at all means the main window itself lost the focus, to a dialog say.
         if (!child) return;
-        // The settings window closes, without saving, once another window is active.
-        if (settings_child_ && child != settings_child_ && settings_) settings_->Form_Deactivate();
         if (child == form_window_) program_.form.Form_Activate();
         refresh();
     });
@@ -250,7 +248,10 @@ void MainWindow::build_status_bar() {
 }
 
 void MainWindow::show_lock_keys() {
+    // Asked at every key; the labels change only when a lock does.
     const LockKeys locks = read_lock_keys();
+    if (shown_locks_ && *shown_locks_ == locks) return;
+    shown_locks_ = locks;
     auto show = [](QLabel* label, std::optional<bool> on) {
         // Lit while the lock is on; plain where the platform does not tell.
         label->setEnabled(!on || *on);

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <QMainWindow>
@@ -11,6 +12,7 @@
 #include "common/colour_chooser.h"
 #include "common/outside_viewer.h"
 #include "shell/settings_window.h"
+#include "shell/ui/lock_keys.h"
 #include "shell/program.h"
 
 class QAction;
@@ -116,6 +118,7 @@ class MainWindow : public QMainWindow {
     LibraryWindowView* concrete_view_;
     QPointer<QMdiSubWindow> settings_child_;
     unsigned long shown_revision_ = 0;
+    std::optional<LockKeys> shown_locks_;
     bool closing_ = false;
 };
 

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/ui/activation_watch.h"
+
 namespace norvexa {
 
 SettingsWindowView::SettingsWindowView(Colori& model, std::function<void()> after, QWidget* parent)
@@ -19,6 +21,8 @@ SettingsWindowView::SettingsWindowView(Colori& model, std::function<void()> afte
     events.click = [this](std::string_view name) { return model_.click(name); };
     events.after = std::move(after);
     binder_ = new ControlBinder(std::move(events), this);
+    // The window closes, without saving, once another window is active.
+    new ActivationWatch(this, nullptr, [this] { model_.Form_Deactivate(); });
     for (const auto& [name, control] : model_.controls()) binder_->bind(name, *control, model_.info(name));
     for (int i = 0; i < 4; ++i) binder_->show_as_value("Label1_" + std::to_string(i));
 

@@ -14,7 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "shell/ui/standards_activation_watch.h"
+#include "shell/ui/activation_watch.h"
 
 namespace norvexa {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/ui/standards_activation_watch.h"
+#include "shell/ui/activation_watch.h"
 
 #include <QEvent>
 #include <QMdiArea>
