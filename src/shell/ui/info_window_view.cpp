@@ -2,10 +2,7 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QHideEvent>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -30,7 +27,8 @@ QLabel* label(const char* name, const Control& control, double scale = 1.0, bool
 }  // namespace
 
 InfoWindowView::InfoWindowView(InfoWindow& model, std::function<void()> after, QWidget* parent)
-    : QWidget(parent), model_(model), after_(std::move(after)) {
+    : ModelChildView([this] { return model_.visible; }, [this] { model_.Command2_Click(); }, std::move(after), parent),
+      model_(model) {
     setObjectName("INFOrmazioni");
     setWindowTitle(QString::fromStdString(model_.caption));
 
@@ -81,39 +79,16 @@ InfoWindowView::InfoWindowView(InfoWindow& model, std::function<void()> after, Q
     });
 }
 
-QWidget* InfoWindowView::window_frame() {
-    if (auto* child = qobject_cast<QMdiSubWindow*>(parentWidget())) return child;
-    return this;
-}
-
 void InfoWindowView::open() {
     model_.show();
-    // Closing the MDI child closed the view inside it too: both show again.
-    show();
-    QWidget* frame = window_frame();
-    frame->show();
-    if (auto* child = qobject_cast<QMdiSubWindow*>(frame); child && child->mdiArea())
-        child->mdiArea()->setActiveSubWindow(child);
-    ok_->setFocus(Qt::OtherFocusReason);
-    if (after_) after_();
+    show_frame(ok_);
 }
 
-void InfoWindowView::refresh() {
-    if (!model_.visible && window_frame()->isVisible()) window_frame()->close();
-}
+void InfoWindowView::refresh() { close_when_unloaded(); }
 
 void InfoWindowView::handled() {
     refresh();
-    if (after_) after_();
-}
-
-void InfoWindowView::hideEvent(QHideEvent* event) {
-    // A minimised main window hides its children spontaneously; that closes nothing.
-    if (!event->spontaneous() && model_.visible) {
-        model_.Command2_Click();
-        if (after_) after_();
-    }
-    QWidget::hideEvent(event);
+    after();
 }
 
 }  // namespace norvexa

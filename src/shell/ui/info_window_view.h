@@ -2,9 +2,8 @@
 
 #include <functional>
 
-#include <QWidget>
-
 #include "shell/info_window.h"
+#include "shell/ui/model_child_view.h"
 
 class QPushButton;
 
@@ -13,7 +12,7 @@ namespace norvexa {
 // The information window, shown in an MDI child: the program's name, purpose, credits,
 // contact and terms of use, and "OK". It closes its MDI child when the model unloads,
 // which "OK" and another child's activation do.
-class InfoWindowView : public QWidget {
+class InfoWindowView : public ModelChildView {
   public:
     // after: called once the model has handled an event, to refresh every window.
     InfoWindowView(InfoWindow& model, std::function<void()> after, QWidget* parent = nullptr);
@@ -25,16 +24,10 @@ class InfoWindowView : public QWidget {
 
     QPushButton* ok_button() const { return ok_; }
 
-  protected:
-    // The MDI child's close box unloads the model like "OK".
-    void hideEvent(QHideEvent* event) override;
-
   private:
     void handled();
-    QWidget* window_frame();
 
     InfoWindow& model_;
-    std::function<void()> after_;
     QPushButton* ok_;
 };
 

@@ -1,14 +1,11 @@
 #include "shell/ui/standards_window_view.h"
 
 #include <QEvent>
-#include <QHideEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -25,7 +22,10 @@ QString qstring(const std::string& text) { return QString::fromStdString(text); 
 
 StandardsWindowView::StandardsWindowView(StandardsWindow& model, OutsideViewer& viewer, Prompter& prompter,
                                          std::function<void()> after, QWidget* parent)
-    : QWidget(parent), model_(model), viewer_(viewer), prompter_(prompter), after_(std::move(after)) {
+    : ModelChildView([this] { return model_.visible; }, [this] { model_.Command2_Click(); }, std::move(after), parent),
+      model_(model),
+      viewer_(viewer),
+      prompter_(prompter) {
     setObjectName("NORMATIVA");
     setWindowTitle(qstring(model_.caption));
     const QIcon document_icon =
@@ -80,24 +80,10 @@ StandardsWindowView::StandardsWindowView(StandardsWindow& model, OutsideViewer& 
     refresh();
 }
 
-QWidget* StandardsWindowView::window_frame() {
-    if (auto* child = qobject_cast<QMdiSubWindow*>(parentWidget())) return child;
-    return this;
-}
-
 void StandardsWindowView::open() {
     model_.show();
     refresh();
-    // Closing the MDI child closed the view inside it too: both show again.
-    show();
-    QWidget* frame = window_frame();
-    frame->show();
-    if (auto* child = qobject_cast<QMdiSubWindow*>(frame); child && child->mdiArea())
-        child->mdiArea()->setActiveSubWindow(child);
-    // The focus inside the window: the area makes active again the child holding it when
-    // the program comes back to the front.
-    close_->setFocus(Qt::OtherFocusReason);
-    if (after_) after_();
+    show_frame(close_);
 }
 
 void StandardsWindowView::refresh() {
@@ -105,12 +91,12 @@ void StandardsWindowView::refresh() {
         icons_[i]->setEnabled(model_.OLE[i].enabled);
         icons_[i]->setToolTip(qstring(model_.OLE_tip[i]));
     }
-    if (!model_.visible && window_frame()->isVisible()) window_frame()->close();
+    close_when_unloaded();
 }
 
 void StandardsWindowView::handled() {
     refresh();
-    if (after_) after_();
+    after();
 }
 
 void StandardsWindowView::activate_icon(std::size_t index) {
@@ -134,15 +120,6 @@ bool StandardsWindowView::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void StandardsWindowView::hideEvent(QHideEvent* event) {
-    // A minimised main window hides its children spontaneously; that closes nothing.
-    if (!event->spontaneous() && model_.visible) {
-        model_.Command2_Click();
-        if (after_) after_();
-    }
-    QWidget::hideEvent(event);
 }
 
 }  // namespace norvexa

@@ -3,11 +3,10 @@
 #include <array>
 #include <functional>
 
-#include <QWidget>
-
 #include "common/outside_viewer.h"
 #include "common/prompter.h"
 #include "shell/standards_window.h"
+#include "shell/ui/model_child_view.h"
 
 class QGroupBox;
 class QPushButton;
@@ -18,7 +17,7 @@ namespace norvexa {
 // The standards window, shown in an MDI child: the two framed groups of document icons
 // and "Chiudi". A double click (or Enter) on an icon opens its document in the viewer.
 // It closes its MDI child when the model unloads, which another child's activation does.
-class StandardsWindowView : public QWidget {
+class StandardsWindowView : public ModelChildView {
   public:
     // after: called once the model has handled an event, to refresh every window.
     StandardsWindowView(StandardsWindow& model, OutsideViewer& viewer, Prompter& prompter,
@@ -34,19 +33,14 @@ class StandardsWindowView : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // The MDI child's close box unloads the model like "Chiudi".
-    void hideEvent(QHideEvent* event) override;
 
   private:
     void handled();
     void activate_icon(std::size_t index);
-    // The MDI child holding the view, or the view itself.
-    QWidget* window_frame();
 
     StandardsWindow& model_;
     OutsideViewer& viewer_;
     Prompter& prompter_;
-    std::function<void()> after_;
     std::array<QToolButton*, 5> icons_{};
     QPushButton* close_;
 };
