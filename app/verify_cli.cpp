@@ -36,11 +36,21 @@ bool holds_value(ControlKind kind) {
            kind == ControlKind::tab_panel;
 }
 
-// The strip height the slider can set, 0,1 to 4 mm. A text that is no number is left to
-// the run, which refuses it with its own message.
-bool strip_height_in_range(const std::string& text) {
-    const auto height = locale_double(text);
-    return !height || (*height >= 0.1 && *height <= 4);
+// A slider's read-out given as a caption: a value the slider cannot set would let the
+// search run with a strip height or a tolerance the form never offers. The value is
+// read as the run reads it: the strip height as a locale number (a text that is no
+// number is left to the run, which refuses it with its own message), the tolerance as
+// its leading number.
+std::string read_out_problem(const Form1& form, const std::string& name, const std::string& text) {
+    const bool strip = name == "rettang";
+    if (!strip && name != "toller") return {};
+    const ControlInfo& slider = form.info(strip ? "sl1" : "sl2");
+    const double positions_per_unit = strip ? 10 : 1;
+    const double lowest = slider.minimum / positions_per_unit, highest = slider.maximum / positions_per_unit;
+    const std::optional<double> value = strip ? locale_double(text) : std::optional(leading_number(text));
+    if (!value || (*value >= lowest && *value <= highest)) return {};
+    return std::string(strip ? "altezza della striscia" : "tolleranza") + " fuori dall'intervallo del cursore (da " +
+           to_text(lowest) + " a " + to_text(highest) + (strip ? " mm" : "") + "): " + text;
 }
 
 // Sends one NAME=TEXT to the form as the user would; an error text when it cannot.
@@ -56,8 +66,7 @@ std::string apply(Form1& form, Form3& title, const std::string& arg) {
     if (!form.usable(name)) return "controllo disabilitato o nascosto: " + name;
     const ControlKind kind = form.info(name).kind;
     if (kind == ControlKind::label) {
-        if (name == "rettang" && !strip_height_in_range(text))
-            return "altezza della striscia fuori dall'intervallo del cursore (da 0,1 a 4 mm): " + text;
+        if (std::string problem = read_out_problem(form, name, text); !problem.empty()) return problem;
         control->text = text;
         return {};
     }
@@ -226,10 +235,7 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
 
     if (refused) return exit_message;
-    const AnalysisResults& results = analysis.results;
-    const bool bending = results.vf.text == "Flessione verificata";
-    const bool shear = form.Check5.value == 0 || results.lvtaglio.text == "Taglio verificato";
-    return bending && shear ? exit_holds : exit_fails;
+    return analysis.results.shows_a_failure() ? exit_fails : exit_holds;
 }
 
 }  // namespace norvexa

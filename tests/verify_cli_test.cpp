@@ -82,10 +82,20 @@ TEST(NorvexaVerify, ARefusedRunReportsItsMessageBox) {
 }
 
 TEST(NorvexaVerify, ExitStatusSaysWhetherTheVerificationsHold) {
-    EXPECT_EQ(verify(example + " TMS=200").status, 1);
-    EXPECT_EQ(verify(example + " TVS=300").status, 1);
-    EXPECT_EQ(verify(example + " TMS=200 Check5=0").status, 1);
-    EXPECT_EQ(verify(example + " TVS=300 Check5=0").status, 0);
+    const struct {
+        const char* fields;
+        int status;
+    } cases[] = {
+        {" TMS=200", 1},
+        {" TVS=300", 1},
+        {" TMS=200 Check5=0", 1},
+        {" TVS=300 Check5=0", 0},
+        // Shear holds, but the struts fail; then the stirrup spacing is beyond its largest.
+        {" TVS=600 nbr=6 dst=16 passo=5", 1},
+        {" TVS=400 nbr=6 dst=16 passo=15", 1},
+        {" TVS=400 nbr=6 dst=16 passo=13", 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(verify(example + c.fields).status, c.status) << c.fields;
 }
 
 TEST(NorvexaVerify, UsageErrors) {
@@ -110,15 +120,33 @@ TEST(NorvexaVerify, RefusesWhatWouldFreezeOrWrapAround) {
         EXPECT_EQ(verify("Check5=0 tb=30 th=50 ta1=9,42 td1=46 rettang=" + std::string(strip)).status, 64) << strip;
     EXPECT_EQ(verify("Check5=0 tb=30 th=50 ta1=9,42 td1=46 TMS=100 rettang=0,1").status, 0);
     EXPECT_EQ(verify("Check5=0 tb=30 th=50 ta1=9,42 td1=46 TMS=100 rettang=4").status, 0);
+    // A tolerance beyond the slider would pass a failing section (Mrd 146,1 < 150).
+    for (const char* tolerance : {"1e38", "21", "0", "abc"})
+        EXPECT_EQ(verify(example + " TMS=150 toller=" + tolerance).status, 64) << tolerance;
+    EXPECT_EQ(verify(example + " TMS=150 toller=20").status, 1);
 }
 
 TEST(NorvexaVerify, HugeAreasAreRefusedNotCrashed) {
-    const Result bars = verify("n1a1=1 f1a1=1e160", true);
-    EXPECT_EQ(bars.status, 2);
-    EXPECT_NE(bars.out.find("Attenzione: Errore di sintassi: 1e160\n"), std::string::npos) << bars.out;
-    const Result stirrups = verify("nbr=2 dst=1e200 passo=10", true);
-    EXPECT_EQ(stirrups.status, 2);
-    EXPECT_NE(stirrups.out.find("Attenzione: Errore di sintassi: 10\n"), std::string::npos) << stirrups.out;
+    // The field whose value makes the area too large is the one refused and emptied,
+    // whichever was typed last.
+    const struct {
+        const char* fields;
+        const char* refused;
+        const char* kept;
+    } cases[] = {
+        {"n1a1=1 f1a1=1e160", "1e160", "\"n1a1\": \"1\""},
+        {"n1a1=1e160 f1a1=8", "1e160", "\"f1a1\": \"8\""},
+        {"nbr=2 dst=1e200 passo=10", "1e200", "\"passo\": \"10\""},
+        {"nbr=1e30 dst=8 passo=10", "1e30", "\"passo\": \"10\""},
+        {"nbr=2 dst=8 passo=1e-300", "1e-300", "\"dst\": \"8\""},
+    };
+    for (const auto& c : cases) {
+        const Result r = verify("--json " + std::string(c.fields), true);
+        EXPECT_EQ(r.status, 2) << c.fields;
+        EXPECT_NE(r.out.find("Attenzione: Errore di sintassi: " + std::string(c.refused) + "\n"), std::string::npos)
+            << c.fields << "\n" << r.out;
+        EXPECT_NE(r.out.find(c.kept), std::string::npos) << c.fields;
+    }
 }
 
 TEST(NorvexaVerify, JsonReplacesInvalidUtf8) {

@@ -13,6 +13,19 @@ namespace {
 
 std::string field(const char* stem, int layer) { return stem + std::to_string(layer + 1); }
 
+// A strength, a strain or a modulus that is not positive would turn the formulas'
+// signs and pass a failing section; it is refused as an unreadable value is.
+float positive(float value) {
+    if (!(value > 0)) throw ArithmeticFault("material value not positive");
+    return value;
+}
+
+// The concrete values only the shear reads: refused when not positive, while a text
+// that is no number is left to the shear, which stops on it with its own message.
+void check_positive_if_number(const std::string& text) {
+    if (const auto value = locale_single(text)) positive(*value);
+}
+
 }  // namespace
 
 SectionAnalysis::SectionAnalysis(FieldSource& form, Prompter& prompter, AnalysisInput& input,
@@ -36,15 +49,19 @@ void SectionAnalysis::variabili() {
 SectionAnalysis::Outcome SectionAnalysis::read_materials() {
     try {
         group_ = "Calcestruzzo";
-        in_.fcd = single_of(form_.text("con7"));
+        in_.fcd = positive(single_of(form_.text("con7")));
         group_ = "Acciaio";
-        in_.fsd = single_of(form_.text("stl4"));
-        in_.epsyd = single(single_of(form_.text("stl6")) / 1000.0);
+        in_.fsd = positive(single_of(form_.text("stl4")));
+        in_.epsyd = positive(single(single_of(form_.text("stl6")) / 1000.0));
         group_ = "Calcestruzzo";
-        const float ecu = single(single_of(form_.text("con8")) / 1000.0);
+        const float ecu = positive(single(single_of(form_.text("con8")) / 1000.0));
         group_ = "Acciaio";
-        const float esu = single(single_of(form_.text("stl7")) / 1000.0);
-        in_.modelasticoacc = single_of(form_.text("stl5"));
+        const float esu = positive(single(single_of(form_.text("stl7")) / 1000.0));
+        in_.modelasticoacc = positive(single_of(form_.text("stl5")));
+        if (form_.value("Check5") == 1) {
+            group_ = "Calcestruzzo";
+            for (const char* value : {"con3", "con5", "con9"}) check_positive_if_number(form_.text(value));
+        }
         out_.xsud = 0;
         out_.dm = 0;
         const float ratio = single(divide(ecu, esu));
@@ -98,8 +115,10 @@ SectionAnalysis::Outcome SectionAnalysis::read_and_check_section() {
         }
     }
 
+    const bool tee = form_.value("t") == 1;
+    // A rectangle's web sizes take no part in the analysis, nor in the depth check.
     int height = whole16(double_of(form_.text("th")));
-    if (!form_.text("th2").empty()) height = whole16(height + whole16(double_of(form_.text("th2"))));
+    if (tee && !form_.text("th2").empty()) height = whole16(height + whole16(double_of(form_.text("th2"))));
     for (int i = 0; i < 4; ++i) {
         const std::string depth = form_.text(field("td", i));
         if (!depth.empty() && height < whole16(double_of(depth))) {
@@ -112,9 +131,10 @@ SectionAnalysis::Outcome SectionAnalysis::read_and_check_section() {
     group_ = "Geometria sezione";
     in_.b = single_of(form_.text("tb"));
     in_.h = single_of(form_.text("th"));
-    const bool tee = form_.value("t") == 1;
     in_.b2 = tee ? single_of(form_.text("tb2")) : 0;
     in_.h2 = tee ? single_of(form_.text("th2")) : 0;
+    // Only a project file or a pasted text can bring a size of 0 or below; typing refuses it.
+    if (!(in_.b > 0 && in_.h > 0) || (tee && !(in_.b2 > 0 && in_.h2 > 0))) return refuse();
 
     in_.numerobraccia = form_.text("nbr");
     in_.diametrostaffe = form_.text("dst");

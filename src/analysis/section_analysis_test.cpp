@@ -182,6 +182,12 @@ TEST(SectionAnalysis, EveryMessagePath) {
         {"con8", "x", "Controllare i dati Calcestruzzo", "Errore", false},
         {"stl7", "0", "Controllare i dati Acciaio", "Errore", false},
         {"stl5", "", "Controllare i dati Acciaio", "Errore", false},
+        {"con7", "-13,28", "Controllare i dati Calcestruzzo", "Errore", false},
+        {"stl4", "-373,9", "Controllare i dati Acciaio", "Errore", false},
+        {"stl5", "0", "Controllare i dati Acciaio", "Errore", false},
+        {"con8", "-3,5", "Controllare i dati Calcestruzzo", "Errore", false},
+        {"con3", "-25", "Controllare i dati Calcestruzzo", "Errore", false},
+        {"con9", "0", "Controllare i dati Calcestruzzo", "Errore", false},
         {"td1", "", "Controllare dati Armature Longitudinali", "Attenzione", true},
         {"ta1", "", "Controllare dati Armature Longitudinali", "Attenzione", true},
         {"ta1", "abc", "Controllare dati Armature Longitudinali", "Attenzione", true},
@@ -196,6 +202,7 @@ TEST(SectionAnalysis, EveryMessagePath) {
         {"th", "", moment, "Attenzione", true},  // the height check converts under the last group
         {"td1", "50,6", "Controllare i dati: d1 > H trave", "Attenzione", false},
         {"tb", "", "Controllare dati Geometria sezione", "Attenzione", true},
+        {"tb", "-30", "Controllare dati Geometria sezione", "Attenzione", true},
         {"td1", "0", "Controllare dati (no found)", "Attenzione", true},
         {"toller", "0", "Controllare dati (no found)", "Attenzione", true},
         {"rettang", "0", "Controllare dati (no found)", "Attenzione", true},
@@ -243,6 +250,20 @@ TEST(SectionAnalysis, DepthMayExceedTheHeightByLessThanHalfACentimetre) {
     Verification second = example();
     second.set("strati", "N° 2 Strati barre").set("ta2", "2").set("td2", "51").go();
     EXPECT_EQ(second.message(), "Controllare i dati: d2 > H trave");
+}
+
+TEST(SectionAnalysis, OnlyATeeSectionsWebCountsInTheDepthCheck) {
+    Verification rectangle = example();
+    rectangle.set("th2", "32000").set("td1", "32000").go();
+    EXPECT_EQ(rectangle.message(), "Controllare i dati: d1 > H trave");
+
+    Verification tee = example();
+    tee.form.set_value("t", 1);
+    tee.form.set_value("rett", 0);
+    tee.set("tb2", "20").set("th2", "30").set("td1", "76").go();
+    EXPECT_TRUE(tee.prompter.shown.empty()) << tee.message();
+    tee.set("tb2", "-20").go();
+    EXPECT_EQ(tee.message(), "Controllare dati Geometria sezione");
 }
 
 TEST(SectionAnalysis, FailureBeforeTheSearchLeavesThePreviousResults) {

@@ -92,7 +92,7 @@ class Form1 : public FieldSource {
     void Toolbar_ButtonClick(int bar, int button);
     void strati_Click();
     void bar_Change(Control& field);       // a count or diameter field
-    void bar_Chosen(Control& field, int layer, int group);  // a count or diameter chosen or left
+    void bar_Chosen(int layer, int group);  // a count or diameter chosen or left
     void ta_Change(int layer);
     void ta_KeyDown(int layer);
     void td_Change(int layer);

@@ -14,7 +14,10 @@ void Form1::stirrup_Change(Control& field) {
         set_text(field, "");
         return;
     }
-    if (!update_stirrup_area()) refuse(field);
+    if (update_stirrup_area()) return;
+    // The field whose value makes the area too large is refused, not the one just typed.
+    Control* factors[] = {&nbr, &dst, &passo};
+    refuse(*factors[overflowing_factor({{nbr.text, 1}, {dst.text, 2}, {passo.text, -1}})]);
 }
 
 bool Form1::update_stirrup_area() {

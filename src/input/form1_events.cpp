@@ -26,7 +26,7 @@ void Form1::bind_handlers() {
         for (int g = 0; g < 3; ++g) {
             for (Control* field : {&n[k][g], &f[k][g]}) {
                 on_change_[field] = [this, field] { bar_Change(*field); };
-                on_choose_[field] = on_validate_[field] = [this, field, k, g] { bar_Chosen(*field, k, g); };
+                on_choose_[field] = on_validate_[field] = [this, k, g] { bar_Chosen(k, g); };
             }
         }
     }

@@ -91,12 +91,16 @@ void Form1::clear_bar_list(int layer) {
 
 void Form1::bar_Change(Control& field) { entry_accepted(field); }
 
-void Form1::bar_Chosen(Control& field, int layer, int group) {
+void Form1::bar_Chosen(int layer, int group) {
     // The first page recomputes only the group that changed, the others all three.
     const bool shown = layer == 0 ? show_group_area(0, group) : show_group_areas(layer);
-    // The area is refused like a text that is not a number; the emptied field then
-    // gives an empty group area on its next choice.
-    if (!shown) refuse(field);
+    // An area too large is refused like a text that is not a number, in the count or the
+    // diameter that makes it so; the emptied field then gives an empty group area.
+    for (int g = 0; g < 3 && !shown; ++g) {
+        Control &count = n[layer][g], &diameter = f[layer][g];
+        if (!group_area_text(count.text, diameter.text))
+            refuse(overflowing_factor({{count.text, 1}, {diameter.text, 2}}) == 0 ? count : diameter);
+    }
     const std::string sum = layer_total_text({groupArea[layer][0].text, groupArea[layer][1].text, groupArea[layer][2].text});
     total[layer].text = sum;
     set_text(ta[layer], sum);

@@ -82,6 +82,17 @@ std::optional<std::string> stirrup_area_text(const std::string& arms, const std:
     return shown_area(100 / *s * *nb * 3.1415 * (d / 2) * (d / 2));
 }
 
+std::size_t overflowing_factor(std::initializer_list<std::pair<const std::string&, int>> factors) {
+    std::size_t largest = 0, index = 0;
+    double largest_weight = -INFINITY;
+    for (const auto& [text, power] : factors) {
+        const double weight = power * std::log10(std::fabs(locale_double(text).value_or(1)));
+        if (weight > largest_weight) largest_weight = weight, largest = index;
+        ++index;
+    }
+    return largest;
+}
+
 std::string action_on_leaving(const std::string& text) {
     if (text.find(',') != std::string::npos)
         if (const auto value = locale_double(text)) return to_text(*value);

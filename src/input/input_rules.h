@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/colour.h"
@@ -54,6 +56,11 @@ std::string layer_total_text(const std::array<std::string, 3>& group_areas);
 // nullopt when the area is beyond largest_shown_area.
 std::optional<std::string> stirrup_area_text(const std::string& arms, const std::string& diameter_mm,
                                              const std::string& spacing_cm);
+
+// Of the number texts whose product is an area no label can show, the index of the one
+// that drives it there: the largest in magnitude once raised to its power in the area
+// (a spacing, which divides, by being small). Each text comes with that power.
+std::size_t overflowing_factor(std::initializer_list<std::pair<const std::string&, int>> factors);
 
 // The text a design action takes when its field is left: a text with a comma that
 // reads as a locale number keeps its value ("150,75", "1.000,5" -> "1000,5"); any other
