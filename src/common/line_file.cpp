@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdio>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -92,6 +93,23 @@ std::string to_windows1252(std::string_view utf8) {
         out += code_point ? windows1252_byte(*code_point).value_or('?') : '?';
     }
     return out;
+}
+
+std::optional<char32_t> first_unstorable(std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto code_point = next_code_point(utf8, i);
+        if (!code_point) return U'\uFFFD';
+        if (!windows1252_byte(*code_point)) return code_point;
+    }
+    return std::nullopt;
+}
+
+std::string quoted_character(char32_t code_point) {
+    std::string text = "«";
+    append_utf8(text, code_point);
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(code_point));
+    return text + "» (" + code + ")";
 }
 
 std::string from_windows1252(std::string_view bytes) {

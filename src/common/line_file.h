@@ -15,6 +15,13 @@ namespace norvexa {
 std::string to_windows1252(std::string_view utf8);
 std::string from_windows1252(std::string_view bytes);
 
+// The first character of the text that Windows-1252 cannot hold (U+FFFD for bytes that
+// are no UTF-8), which a line file would store as '?'; nullopt when there is none.
+std::optional<char32_t> first_unstorable(std::string_view utf8);
+
+// How a message names a character: in guillemets, with its code: «γ» (U+03B3).
+std::string quoted_character(char32_t code_point);
+
 // Appends the code point as UTF-8; a surrogate, which UTF-8 cannot hold, becomes U+FFFD.
 void append_utf8(std::string& out, char32_t code_point);
 

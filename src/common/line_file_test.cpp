@@ -36,6 +36,26 @@ TEST(Windows1252, WritesQuestionMarksForWhatItCannotHold) {
     for (const auto& c : cases) EXPECT_EQ(to_windows1252(c.utf8), c.bytes) << c.bytes;
 }
 
+TEST(Windows1252, FindsTheFirstCharacterItCannotHold) {
+    const struct {
+        const char* text;
+        std::optional<char32_t> unstorable;
+        const char* quoted;
+    } cases[] = {
+        {"Trave 30x50 àèé €", std::nullopt, ""},
+        {"Trave Ω漢", U'Ω', "«Ω» (U+03A9)"},
+        {"B450C γs", U'γ', "«γ» (U+03B3)"},
+        {"a\xff b", U'\uFFFD', "«\uFFFD» (U+FFFD)"},
+        {"x 😀", U'\U0001F600', "«😀» (U+1F600)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(first_unstorable(c.text), c.unstorable) << c.text;
+        if (c.unstorable) {
+            EXPECT_EQ(quoted_character(*c.unstorable), c.quoted) << c.text;
+        }
+    }
+}
+
 TEST(LineFile, SplitsOnCrLfAndLoneLf) {
     const ScratchFolder folder;
     const auto path = folder.path() / "lines";

@@ -86,7 +86,9 @@ void Form1::Command1_MouseUp() {
 void Form1::File_Click(MaterialKind kind) {
     salvaconnome = true;
     const std::string& name = (kind == MaterialKind::steel ? File1 : File2).text;
-    if (!take_material(kind, name))
+    if (const std::string problem = unstorable_name_text(name); !problem.empty())
+        prompter_.ask({problem, Icon::warning, Buttons::ok, "Attenzione"});
+    else if (!take_material(kind, name))
         prompter_.ask({unreadable_material_text(kind, name), Icon::critical, Buttons::ok, "Errore"});
 }
 

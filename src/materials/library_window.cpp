@@ -272,6 +272,10 @@ void LibraryWindow::carica() {
     // Only a material read from its file (or just written to it) is handed over, so the
     // input form never names a material the library does not hold.
     if (!cbc.enabled || mode_ != Mode::browse || ss[0].text.empty()) return;
+    if (const std::string problem = unstorable_name_text(ss[0].text); !problem.empty()) {
+        prompter_.ask({problem, Icon::warning, Buttons::ok, "Attenzione"});
+        return;
+    }
     Control* labels = form_labels();
     for (std::size_t i = 0; i < ss.size(); ++i) labels[i].text = ss[i].text;
     // The project now uses another material: the exit and new-project questions must ask.
@@ -311,6 +315,11 @@ void LibraryWindow::Salva_Click() {
 
 bool LibraryWindow::salva() {
     ++revision_;
+    // Refused before anything is written, the typing kept for the name to be mended.
+    if (const std::string problem = unstorable_name_text(ss[0].text); !problem.empty()) {
+        prompter_.ask({problem, Icon::warning, Buttons::ok, "Attenzione"});
+        return false;
+    }
     Materiale material{kind_, ss[0].text, {}};
     for (std::size_t i = 1; i < ss.size(); ++i) material.fields.push_back(ss[i].text);
     const bool written = write_material(material);

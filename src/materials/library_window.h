@@ -65,7 +65,9 @@ class LibraryWindow {
 
     // Writes the fields to the file folder + name and returns to browse mode; on failure
     // (a name that would leave the folder included) the write-error message first, the
-    // typing kept in the fields, and "Carica" left disabled. True when written.
+    // typing kept in the fields, and "Carica" left disabled. A name that a project could
+    // not store is refused with its message before anything is written, the window still
+    // creating or editing. True when written.
     bool salva();
 
     // Named access to every control; nullptr for an unknown name.

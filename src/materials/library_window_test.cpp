@@ -458,6 +458,45 @@ TEST_F(LibraryWindowModel, UnreadableMaterialsAreReportedAndNotOffered) {
     }
 }
 
+TEST_F(LibraryWindowModel, NamesAProjectCannotStoreAreRefusedWhereMadeAndWherePicked) {
+    for (MaterialKind kind : kinds) {
+        SCOPED_TRACE(label(kind));
+        const std::string greek = kind == MaterialKind::steel ? "B450C γs" : "C 30-37 Ω";
+        const Message refusal{"Il nome del materiale " + greek + " contiene il carattere " +
+                                  (kind == MaterialKind::steel ? "«γ» (U+03B3)" : "«Ω» (U+03A9)") +
+                                  ", che un file di progetto non può contenere.",
+                              Icon::warning, Buttons::ok, "Attenzione"};
+        LibraryWindow& w = opened(kind);
+        const auto before = list_materials(kind);
+        w.Toolbar2_ButtonClick(2);
+        Texts typed = with_name(other_material(kind));
+        typed[0] = greek;
+        type_all(w, typed);
+        prompter.shown.clear();
+        ASSERT_TRUE(w.click(salva_name(kind)));
+        EXPECT_EQ(prompter.shown, std::vector<Message>{refusal});
+        EXPECT_EQ(w.mode(), LibraryWindow::Mode::create);
+        EXPECT_EQ(fields(w), typed);
+        EXPECT_EQ(list_materials(kind), before);
+        w.Form_Deactivate();
+
+        // Such a file put there by other means is shown, but neither window hands it on.
+        std::filesystem::copy_file(material_folder(kind) / other_material(kind).nome, material_folder(kind) / greek);
+        const Texts labels_before = form_labels(kind);
+        opened(kind);
+        ASSERT_TRUE(w.choose(list_name(kind), greek));
+        EXPECT_EQ(fields(w), typed);
+        prompter.shown.clear();
+        ASSERT_TRUE(w.double_click(list_name(kind)));
+        EXPECT_EQ(prompter.shown, std::vector<Message>{refusal});
+        EXPECT_TRUE(w.is_open());
+        w.Form_Deactivate();
+        ASSERT_TRUE(form.choose(kind == MaterialKind::steel ? "File1" : "File2", greek));
+        EXPECT_EQ(prompter.shown, (std::vector<Message>{refusal, refusal}));
+        EXPECT_EQ(form_labels(kind), labels_before);
+    }
+}
+
 TEST_F(LibraryWindowModel, RegistryNamesEveryControlOnce) {
     for (MaterialKind kind : kinds) {
         SCOPED_TRACE(label(kind));

@@ -55,7 +55,9 @@ MaterialRead read_material(MaterialKind kind, const std::string& name) {
 }
 
 bool write_material(const Materiale& material) {
-    if (!is_valid_name(material.nome) || material.fields.size() != field_count(material.kind)) return false;
+    if (!is_valid_name(material.nome) || !unstorable_name_text(material.nome).empty() ||
+        material.fields.size() != field_count(material.kind))
+        return false;
     const auto folder = material_folder(material.kind);
     make_folder(folder);  // a fresh program folder has no material folders yet
     return write_lines(folder / material.nome, material.fields);
@@ -78,6 +80,13 @@ std::vector<std::string> list_materials(MaterialKind kind) {
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+std::string unstorable_name_text(const std::string& name) {
+    const auto character = first_unstorable(name);
+    if (!character) return {};
+    return "Il nome del materiale " + name + " contiene il carattere " + quoted_character(*character) +
+           ", che un file di progetto non può contenere.";
 }
 
 std::string unreadable_material_text(MaterialKind kind, const std::string& name) {

@@ -44,14 +44,20 @@ struct MaterialRead {
 // missing too), unreadable when it exists but cannot be read.
 MaterialRead read_material(MaterialKind kind, const std::string& name);
 // Writes the six (eight) lines to folder + nome, replacing any file of that name and
-// creating the kind's folder when missing. Returns false when the name is invalid, the
-// field count is not six (eight), or the write fails (any previous file is then kept).
+// creating the kind's folder when missing. Returns false when the name is invalid or
+// cannot be stored in a project, the field count is not six (eight), or the write fails
+// (any previous file is then kept).
 bool write_material(const Materiale& material);
 // Removes the regular file folder + name; false when the name is invalid or no such file
 // could be removed.
 bool delete_material(MaterialKind kind, const std::string& name);
 // The names of all regular files in the kind's folder, sorted; empty when the folder is missing.
 std::vector<std::string> list_materials(MaterialKind kind);
+
+// Why a material of that name cannot go into a project: a project file stores the name
+// in Windows-1252, and a character it cannot hold would make the project name another
+// material. Empty when the name can be stored.
+std::string unstorable_name_text(const std::string& name);
 
 // What the user is told when a chosen material cannot be read.
 std::string unreadable_material_text(MaterialKind kind, const std::string& name);

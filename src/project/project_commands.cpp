@@ -84,7 +84,14 @@ bool ProjectCommands::ESCI() {
 }
 
 bool ProjectCommands::write_project(const std::filesystem::path& path) {
-    if (!write_lines(path, project_lines(form_, title_))) {
+    const std::vector<std::string> lines = project_lines(form_, title_);
+    if (const auto unstorable = first_unstorable_character(lines)) {
+        const Message question{unstorable->field + " contiene il carattere " + quoted_character(unstorable->character) +
+                                   ", che il file di progetto non può contenere: sarà salvato come «?». Salvare comunque?",
+                               Icon::warning, Buttons::yes_no, "Attenzione"};
+        if (prompter_.ask(question) != Answer::yes) return false;
+    }
+    if (!write_lines(path, lines)) {
         show_invalid_file();
         return false;
     }

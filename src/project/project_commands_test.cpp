@@ -102,6 +102,26 @@ TEST_F(ProjectCommandsTest, ANameWithoutExtensionIsSavedAsTyped) {
     EXPECT_EQ(commands.title_bar, "trave");
 }
 
+TEST_F(ProjectCommandsTest, ATitleTheFileCannotHoldIsSavedOnlyWhenTheUserAgrees) {
+    title.type_title("Trave Ω漢");
+    const Message question{"Il titolo del progetto contiene il carattere «Ω» (U+03A9), che il file di progetto non può "
+                           "contenere: sarà salvato come «?». Salvare comunque?",
+                           Icon::warning, Buttons::yes_no, "Attenzione"};
+    files.answer_next(file("trave.nvx").string());
+    prompter.answer_next(Answer::no);
+    EXPECT_FALSE(commands.salva_con_nome());
+    EXPECT_EQ(prompter.shown, std::vector<Message>{question});
+    EXPECT_FALSE(std::filesystem::exists(file("trave.nvx")));
+    EXPECT_TRUE(form.salvaconnome);
+
+    files.answer_next(file("trave.nvx").string());
+    prompter.answer_next(Answer::yes);
+    EXPECT_TRUE(commands.salva_con_nome());
+    const auto lines = read_lines(file("trave.nvx"));
+    ASSERT_TRUE(lines);
+    EXPECT_EQ((*lines)[1], "Trave ??");
+}
+
 TEST_F(ProjectCommandsTest, AWriteErrorKeepsTheChangesUnsaved) {
     enter("tb", "30");
     files.answer_next(file("manca/trave.nvx").string());

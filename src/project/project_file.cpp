@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "common/line_file.h"
 #include "common/numbers.h"
 #include "materials/material_files.h"
 
@@ -92,6 +93,21 @@ std::vector<std::string> project_lines(const Form1& form, const Form3& title) {
         }
     }
     return lines;
+}
+
+std::optional<UnstorableCharacter> first_unstorable_character(const std::vector<std::string>& lines) {
+    const std::vector<Line>& fields = layout();
+    for (std::size_t i = 0; i < fields.size() && i + 1 < lines.size(); ++i) {
+        const auto character = first_unstorable(lines[i + 1]);
+        if (!character) continue;
+        switch (fields[i].kind) {
+            case Kind::title: return UnstorableCharacter{"Il titolo del progetto", *character};
+            case Kind::concrete: return UnstorableCharacter{"Il nome del calcestruzzo", *character};
+            case Kind::steel: return UnstorableCharacter{"Il nome dell'acciaio", *character};
+            default: return UnstorableCharacter{"Il campo " + fields[i].name, *character};
+        }
+    }
+    return std::nullopt;
 }
 
 ProjectRestore restore_project(Form1& form, Form3& title, const std::vector<std::string>& lines) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,15 @@ inline constexpr std::size_t project_line_count = 51;
 // the two material names, the shape flags, sizes, layers, stirrups, shear switch,
 // actions, slider positions and all four layers' bar lists.
 std::vector<std::string> project_lines(const Form1& form, const Form3& title);
+
+// A character of the project's lines that the file would store as '?', and the field
+// that holds it, as a message names it ("Il titolo del progetto").
+struct UnstorableCharacter {
+    std::string field;
+    char32_t character = 0;
+};
+// The first such character of project_lines; nullopt when every line is stored faithfully.
+std::optional<UnstorableCharacter> first_unstorable_character(const std::vector<std::string>& lines);
 
 // Why a project could not be read into the form, in words for a diagnostic; empty
 // when it was read.
