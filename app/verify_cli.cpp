@@ -138,13 +138,14 @@ void print_json(const Form1& form, const Form3& title, const AnalysisWindow& ana
         separator = ", ";
     }
     out << "}, \"form\": {\"Text1\": " << json_string(title.Text1.text);
-    for (const auto& [name, control] : form.controls())
-        out << ", " << json_string(name) << ": "
-            << json_string(holds_value(form.info(name).kind) ? std::to_string(control->value) : control->text);
+    for (const ControlRow& row : form.rows())
+        out << ", " << json_string(row.name) << ": "
+            << json_string(holds_value(row.info.kind) ? std::to_string(row.control->value) : row.control->text);
     out << "}, \"controls\": {";
     separator = "";
-    for (const auto& [name, c] : form.controls()) {
-        out << separator << json_string(name) << ": {\"text\": " << json_string(c->text) << ", \"items\": [";
+    for (const ControlRow& row : form.rows()) {
+        const Control* c = row.control;
+        out << separator << json_string(row.name) << ": {\"text\": " << json_string(c->text) << ", \"items\": [";
         for (std::size_t i = 0; i < c->items.size(); ++i) out << (i ? ", " : "") << json_string(c->items[i]);
         out << "], \"enabled\": " << (c->enabled ? "true" : "false") << ", \"visible\": "
             << (c->visible ? "true" : "false") << ", \"back\": " << c->back << ", \"value\": " << c->value << "}";

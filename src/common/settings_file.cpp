@@ -71,9 +71,10 @@ std::optional<std::array<Colour, 4>> read_analysis_window_colours() {
 
 bool write_settings(const DisplaySettings& settings) {
     make_folder(program_folder());
-    return write_lines(settings_file(), {colour_line(settings.concrete), colour_line(settings.steel),
-                                         colour_line(settings.mask), colour_line(settings.line),
-                                         slider_line(settings.strip, 40), slider_line(settings.tolerance, 20)});
+    return write_lines(settings_file(),
+                       {colour_line(settings.concrete), colour_line(settings.steel), colour_line(settings.mask),
+                        colour_line(settings.line), slider_line(settings.strip, last_strip_position),
+                        slider_line(settings.tolerance, last_tolerance_position)});
 }
 
 }  // namespace norvexa

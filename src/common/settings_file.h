@@ -8,6 +8,10 @@
 
 namespace norvexa {
 
+// The positions of the input form's two precision sliders, whose defaults FCOL keeps:
+// the strip height in tenths of a millimetre and the tolerance.
+inline constexpr int lowest_slider_position = 1, last_strip_position = 40, last_tolerance_position = 20;
+
 // The display settings: four colours and the two slider defaults, as kept in FCOL.
 struct DisplaySettings {
     Colour concrete = 12648447;  // pale yellow

@@ -2,20 +2,17 @@
 
 #include <array>
 #include <functional>
-#include <map>
 #include <string>
-#include <string_view>
-#include <unordered_map>
-#include <utility>
 #include <vector>
 
 #include "analysis/field_source.h"
-#include "common/control.h"
+#include "common/window_model.h"
 #include "common/help_line.h"
 #include "common/prompter.h"
 #include "drawing/analysis_window.h"
 #include "input/form3.h"
 #include "materials/material_files.h"
+#include "materials/material_user.h"
 
 namespace norvexa {
 
@@ -26,14 +23,13 @@ struct Form1Hooks {
     std::function<void()> show_concrete_library, show_steel_library;
 };
 
-// The section input window as a model: its controls, their handlers and the
-// unsaved-changes flag. The window layer forwards every widget event to a handler and
-// then shows the controls; the analysis reads the controls through FieldSource.
-class Form1 : public FieldSource {
+// The section input window as a model over its control table: its controls, their
+// handlers and the unsaved-changes flag. The window layer forwards every widget event to
+// the table's entry points and then shows the controls; the analysis reads the controls
+// through FieldSource.
+class Form1 : public WindowModel, public FieldSource, public MaterialUser {
   public:
     Form1(Form3& title, AnalysisWindow& analysis, Prompter& prompter, HelpLine& help);
-    Form1(const Form1&) = delete;
-    Form1& operator=(const Form1&) = delete;
 
     enum class Load { loaded, folders_missing };
     enum class MissingFolders { stop, go_on };
@@ -46,36 +42,19 @@ class Form1 : public FieldSource {
     Load reload();
     void Form_Activate();
 
-    // Events by control name, as the window layer and the verifier send them. Each
-    // returns false when the control has no such event.
-    bool type(std::string_view name, const std::string& text);  // key press, then the new text
-    bool leave(std::string_view name);                          // validation on leaving
-    bool choose(std::string_view name, const std::string& item);  // list item chosen
-    bool click(std::string_view name);                          // option button, check box, command
-    bool double_click(std::string_view name);
-    bool move_slider(std::string_view name, long long position);  // false also when out of range
+    // Opens a page of the tabbed panel, as its tabs, the area fields' double click and
+    // the return buttons do.
     void show_tab(int tab);
-    void pointer_over(std::string_view name);
-    // The controls that have a help text.
-    static std::vector<std::string> help_keys();
-
-    // Named access to every control; nullptr for an unknown name.
-    Control* find(std::string_view name);
-    const Control* find(std::string_view name) const;
-    // Enabled and visible, inside an enabled frame.
-    bool usable(std::string_view name) const;
-    // Every control by name, in a stable order.
-    const std::vector<std::pair<std::string, Control*>>& controls() const { return registry_; }
-    // How a view shows the named control; a label outside any frame for an unknown name.
-    const ControlInfo& info(std::string_view name) const;
     // Whether a tool-bar button does anything now: button 1 never does, the others when
     // the program has given them their command.
     bool toolbar_button_enabled(int bar, int button) const;
-    // Bumped by every event and every text change, so that a view refreshes only when
-    // something may have changed.
-    unsigned long revision() const { return revision_; }
-    // Sets a control's text; when it really changes, its change handler runs.
-    void set_text(Control& control, std::string text);
+
+    // MaterialUser.
+    std::string material_name(MaterialKind kind) const override;
+    void use_material(const Materiale& material) override;
+    void show_material_frames(MaterialKind kind, bool shown) override;
+    void refresh_material_lists() override;
+    Colour material_colour(MaterialKind kind) const override;
 
     // FieldSource.
     std::string text(std::string_view control) const override;
@@ -160,12 +139,11 @@ class Form1 : public FieldSource {
 
   private:
     bool show_group_area(int layer, int group);
-    void set_start_state();
     void show_material(const Materiale& material);  // name and fields into stl1..stl7 or con1..con9
-    void build_registry();
-    void set_captions();
+    // A row of the table, with the control's help text when it has one.
+    RowBuilder row(std::string name, Control& control, ControlKind kind);
+    void build_table();
     const std::function<void()>* toolbar_action(int bar, int button) const;
-    void bind_handlers();
     void apply_settings();
     void fill_lists();
     bool entry_accepted(Control& field);
@@ -179,14 +157,7 @@ class Form1 : public FieldSource {
     Form3& title_;
     AnalysisWindow& analysis_;
     Prompter& prompter_;
-    HelpLine& help_;
     MissingFolders missing_folders_ = MissingFolders::stop;
-    std::vector<std::pair<std::string, Control*>> registry_;
-    std::unordered_map<std::string_view, Control*> by_name_;
-    std::map<std::string, ControlInfo, std::less<>> info_;
-    unsigned long revision_ = 0;
-    std::unordered_map<const Control*, std::function<void()>> on_change_, on_validate_, on_choose_, on_click_;
-    std::unordered_map<const Control*, std::function<void()>> on_key_down_, on_double_click_;
 };
 
 }  // namespace norvexa

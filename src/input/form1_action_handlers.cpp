@@ -66,19 +66,19 @@ void Form1::sl2_Change() {
 }
 
 void Form1::Command1_Click() {
-    ++revision_;
+    touch();
     analysis_.variabili(*this, prompter_);
     mouse_pointer = default_pointer;
 }
 
 void Form1::Command1_MouseDown() {
-    ++revision_;
+    touch();
     analysis_.board.sf.visible = true;
     Command1.back = rgb(128, 128, 128);
 }
 
 void Form1::Command1_MouseUp() {
-    ++revision_;
+    touch();
     analysis_.board.sf.visible = false;
     Command1.back = colours::button_face;
 }
@@ -102,6 +102,32 @@ bool Form1::take_material(MaterialKind kind, const std::string& name) {
 void Form1::show_material(const Materiale& material) {
     if (material.kind == MaterialKind::steel) show_material_in(stl, material);
     else show_material_in(con, material);
+}
+
+std::string Form1::material_name(MaterialKind kind) const {
+    return (kind == MaterialKind::steel ? stl[0] : con[0]).text;
+}
+
+void Form1::use_material(const Materiale& material) {
+    touch();
+    show_material(material);
+    // The project now uses another material: the exit and new-project questions must ask.
+    salvaconnome = true;
+}
+
+void Form1::show_material_frames(MaterialKind kind, bool shown) {
+    touch();
+    if (kind == MaterialKind::steel) frameAcciaio.visible = frameSteelProperties.visible = shown;
+    else frameCls.visible = frameConcreteProperties.visible = shown;
+}
+
+void Form1::refresh_material_lists() {
+    File_LostFocus(MaterialKind::steel);
+    File_LostFocus(MaterialKind::concrete);
+}
+
+Colour Form1::material_colour(MaterialKind kind) const {
+    return (kind == MaterialKind::steel ? Shape11 : Shape10).back;
 }
 
 void Form1::File_LostFocus(MaterialKind kind) {

@@ -1,7 +1,8 @@
 // The help texts shown while the pointer is over the input form's fields and frames.
 #include <map>
+#include <string>
 
-#include "input/form1.h"
+#include "input/form1_help.h"
 
 namespace norvexa {
 namespace {
@@ -55,16 +56,10 @@ const std::map<std::string, const char*, std::less<>>& help_texts() {
 
 }  // namespace
 
-std::vector<std::string> Form1::help_keys() {
-    std::vector<std::string> keys;
-    for (const auto& [key, text] : help_texts()) keys.push_back(key);
-    return keys;
-}
-
-void Form1::pointer_over(std::string_view name) {
-    ++revision_;
+const char* form1_help_text(std::string_view name) {
     const auto& texts = help_texts();
-    if (const auto found = texts.find(name); found != texts.end()) help_.set(found->second);
+    const auto found = texts.find(name);
+    return found == texts.end() ? nullptr : found->second;
 }
 
 }  // namespace norvexa

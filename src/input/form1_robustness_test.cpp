@@ -99,7 +99,8 @@ TEST_F(InputForm, NoTextInAnyControlLetsAnExceptionEscape) {
         form.reload();
         form.click("t");
         form.choose("strati", "N° 4 Strati barre");
-        for (const auto& [name, control] : form.controls()) {
+        for (const ControlRow& row : form.rows()) {
+            const std::string& name = row.name;
             EXPECT_NO_THROW({
                 form.type(name, text);
                 form.leave(name);

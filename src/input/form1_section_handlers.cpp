@@ -58,7 +58,7 @@ void Form1::SSTab1_Click() {
 }
 
 void Form1::Toolbar_ButtonClick(int bar, int button) {
-    ++revision_;
+    touch();
     if (const std::function<void()>* action = toolbar_action(bar, button); action && *action) (*action)();
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "input/form1.h"
 
 namespace norvexa {
 namespace {
@@ -15,10 +14,11 @@ constexpr const char* write_failed =
 constexpr Colour light_red = rgb(255, 192, 192);
 
 // What tells the two windows apart.
-struct Names {
+struct Look {
     const char* window;
     const char* list;
     const char* list_caption;
+    const char* list_tip;
     const char* tab;
     const char* tab_caption;
     const char* shape;
@@ -32,89 +32,71 @@ struct Names {
     std::vector<const char*> captions;
 };
 
-const Names& names_of(MaterialKind kind) {
-    static const Names steel{"selacciaio", "File2", "Lista acciai:", "TAB2", "  Acciaio   ", "Shape1", "Frame17",
-                             "Nuovo acciaio", "Modifica acciaio", "cbc2", "cns2", 1, 1,
-                             {"Descrizione:", "fyk.....N/mmq", "γs....... (coeff)", "fyd....N/mmq", "Es.... N/mmq",
-                              "εyd............ %°", "εsu............. %°"}};
-    static const Names concrete{"selcls", "File1", "Lista calcestruzzi:", "TAB1", "Calcestruzzo", "Shape10",
-                                "Frame16", "Nuovo calcestruzzo", "Modifica calcestruzzo", "cbc", "cbs", 8, 2,
-                                {"Descrizione:", "Rck...N/mmq", "fck.....N/mmq", "γc..... (coeff)", "fcd.... N/mmq",
-                                 "α....... (coeff)", "fcd*... N/mmq", "εcu............. %°", "τr d.. N/mmq"}};
+const Look& look_of(MaterialKind kind) {
+    static const Look steel{"selacciaio", "File2", "Lista acciai:", "Click per selezionare Acciaio", "TAB2",
+                            "  Acciaio   ", "Shape1", "Frame17", "Nuovo acciaio", "Modifica acciaio", "cbc2", "cns2",
+                            1, 1,
+                            {"Descrizione:", "fyk.....N/mmq", "γs....... (coeff)", "fyd....N/mmq", "Es.... N/mmq",
+                             "εyd............ %°", "εsu............. %°"}};
+    static const Look concrete{"selcls", "File1", "Lista calcestruzzi:", "Click per selezionare Cls", "TAB1",
+                               "Calcestruzzo", "Shape10", "Frame16", "Nuovo calcestruzzo", "Modifica calcestruzzo",
+                               "cbc", "cbs", 8, 2,
+                               {"Descrizione:", "Rck...N/mmq", "fck.....N/mmq", "γc..... (coeff)", "fcd.... N/mmq",
+                                "α....... (coeff)", "fcd*... N/mmq", "εcu............. %°", "τr d.. N/mmq"}};
     return kind == MaterialKind::steel ? steel : concrete;
-}
-
-ControlInfo in(ControlKind kind, std::string frame = {}, std::string tip = {}) {
-    ControlInfo info;
-    info.kind = kind;
-    info.frame = std::move(frame);
-    info.tip = std::move(tip);
-    return info;
 }
 
 }  // namespace
 
-LibraryWindow::LibraryWindow(MaterialKind kind, Form1& form, Prompter& prompter)
-    : ss(field_count(kind) + 1), lblss(field_count(kind) + 1), kind_(kind), form_(form), prompter_(prompter) {
-    build_registry();
-    set_start_state();
+LibraryWindow::LibraryWindow(MaterialKind kind, MaterialUser& user, Prompter& prompter)
+    : kind_(kind), user_(user), prompter_(prompter), ss(field_count(kind) + 1), lblss(field_count(kind) + 1) {
+    build_table();
+    reset();
 }
 
-const char* LibraryWindow::name() const { return names_of(kind_).window; }
+const char* LibraryWindow::name() const { return look_of(kind_).window; }
 
-void LibraryWindow::build_registry() {
-    const Names& names = names_of(kind_);
-    auto add = [this](std::string name, Control& c, ControlInfo info) {
-        info_.emplace(name, std::move(info));
-        registry_.emplace_back(std::move(name), &c);
-    };
+void LibraryWindow::build_table() {
+    const Look& look = look_of(kind_);
     using K = ControlKind;
-    add("lblLista", lblLista, in(K::label));
-    add(names.list, File, in(K::file_list, {}, kind_ == MaterialKind::steel ? "Click per selezionare Acciaio"
-                                                                              : "Click per selezionare Cls"));
-    add(names.tab, TAB, in(K::tab_panel));
-    ControlInfo frame = in(K::frame, names.tab);
-    frame.page = 0;
-    add(names.frame, Frame, frame);
-    add(names.shape, Shape, in(K::panel, names.frame));
+    names_ = {look.list, look.tab, look.frame, look.carica, look.salva, {}, {}};
+    add("lblLista", lblLista, K::label).text(look.list_caption);
+    add(look.list, File, K::file_list)
+        .tip(look.list_tip)
+        .choose([this] { File_Click(); })
+        .double_click([this] { carica(); });
+    add(look.tab, TAB, K::tab_panel).items({look.tab_caption});
+    add(look.frame, Frame, K::frame).in(look.tab, 0).enabled(false);
+    add(look.shape, Shape, K::panel).in(look.frame);
     for (std::size_t i = 0; i < ss.size(); ++i) {
-        const std::string number = std::to_string(names.first_field + static_cast<int>(i));
-        add("lblss" + number, lblss[i], in(K::label, names.frame));
-        add("ss" + number, ss[i], in(K::text_field, names.frame));
+        const std::string number = std::to_string(look.first_field + static_cast<int>(i));
+        names_.captions.push_back("lblss" + number);
+        names_.fields.push_back("ss" + number);
+        add(names_.captions.back(), lblss[i], K::label).in(look.frame).text(look.captions[i]);
+        add(names_.fields.back(), ss[i], K::text_field).in(look.frame);
     }
-    add("Toolbar2", Toolbar2, in(K::tool_bar));
-    add(names.carica, cbc, in(K::command_button, {}, "Carica materiale selezionato"));
-    add(names.salva, cbs, in(K::command_button, {}, "Salva nuovo materiale"));
-    add("Command1", Command1, in(K::command_button, {}, "Annulla e chiudi"));
-}
-
-Control* LibraryWindow::find(std::string_view name) {
-    for (const auto& [registered, control] : registry_)
-        if (registered == name) return control;
-    return nullptr;
-}
-
-const Control* LibraryWindow::find(std::string_view name) const {
-    return const_cast<LibraryWindow*>(this)->find(name);
-}
-
-std::string LibraryWindow::name_of(const Control& control) const {
-    for (const auto& [name, registered] : registry_)
-        if (registered == &control) return name;
-    return {};
-}
-
-const ControlInfo& LibraryWindow::info(std::string_view name) const {
-    static const ControlInfo unknown;
-    const auto found = info_.find(name);
-    return found == info_.end() ? unknown : found->second;
-}
-
-bool LibraryWindow::usable(std::string_view name) const {
-    const Control* c = find(name);
-    if (!c || !c->enabled || !c->visible) return false;
-    const std::string& frame = info(name).frame;
-    return frame.empty() || usable(frame);
+    add("Toolbar2", Toolbar2, K::tool_bar)
+        .items({"", "Nuovo materiale", "Modifica materiale", "", "Elimina materiale"})
+        .tool([this](int button) { Toolbar2_ButtonClick(button); },
+              [this](int button) { return toolbar_button_enabled(button); });
+    // Nothing to hand over until a material has been read.
+    add(look.carica, cbc, K::command_button)
+        .tip("Carica materiale selezionato")
+        .text("Carica")
+        .back(colours::button_face)
+        .enabled(false)
+        .click([this] { carica(); });
+    add(look.salva, cbs, K::command_button)
+        .tip("Salva nuovo materiale")
+        .text("Salva")
+        .back(colours::button_face)
+        .visible(false)
+        .click([this] { Salva_Click(); });
+    add("Command1", Command1, K::command_button)
+        .tip("Annulla e chiudi")
+        .text("Annulla")
+        .back(colours::button_face)
+        .click([this] { close(); });
 }
 
 bool LibraryWindow::toolbar_button_enabled(int button) const {
@@ -131,62 +113,41 @@ int LibraryWindow::pressed_button() const {
     return 0;
 }
 
-Control* LibraryWindow::form_labels() const {
-    return kind_ == MaterialKind::steel ? form_.stl.data() : form_.con.data();
-}
-
 void LibraryWindow::show() {
-    ++revision_;
+    touch();
     if (!open_) Form_Load();
     Form_Activate();
 }
 
 void LibraryWindow::Form_Load() {
-    set_start_state();
+    reset();
+    set_browse_colours();
+    mode_ = Mode::browse;
     File.items = list_materials(kind_);
     open_ = true;
 }
 
-void LibraryWindow::set_start_state() {
-    const Names& names = names_of(kind_);
-    for (const auto& [name, control] : registry_) *control = Control{};
-    lblLista.text = names.list_caption;
-    TAB.items = {names.tab_caption};
-    for (std::size_t i = 0; i < lblss.size(); ++i) lblss[i].text = names.captions[i];
-    Toolbar2.items = {"", "Nuovo materiale", "Modifica materiale", "", "Elimina materiale"};
-    cbc.text = "Carica";
-    cbs.text = "Salva";
-    Command1.text = "Annulla";
-    for (Control* button : {&cbc, &cbs, &Command1}) button->back = colours::button_face;
-    Frame.enabled = false;
-    cbs.visible = false;
-    // Nothing to hand over until a material has been read.
-    cbc.enabled = false;
-    set_browse_colours();
-    mode_ = Mode::browse;
-}
-
 void LibraryWindow::Form_Activate() {
-    ++revision_;
+    touch();
     if (!open_ || active_) return;
     active_ = true;
-    show_form_frames(false);
-    const std::string current = form_labels()[0].text;
+    user_.show_material_frames(kind_, false);
+    const std::string current = user_.material_name(kind_);
     if (!current.empty() && read_into_fields(current)) File.text = current;
 }
 
 void LibraryWindow::Form_Deactivate() {
-    ++revision_;
+    touch();
     if (open_) close();
 }
 
 void LibraryWindow::Form_Unload() {
-    ++revision_;
+    touch();
     if (!open_) return;
     open_ = active_ = false;
     mode_ = Mode::browse;
-    show_form_frames(true);
-    refresh_form_lists();
+    user_.show_material_frames(kind_, true);
+    user_.refresh_material_lists();
 }
 
 void LibraryWindow::close() {
@@ -194,54 +155,8 @@ void LibraryWindow::close() {
     if (close_window) close_window();
 }
 
-void LibraryWindow::show_form_frames(bool shown) {
-    if (kind_ == MaterialKind::steel) form_.frameAcciaio.visible = form_.frameSteelProperties.visible = shown;
-    else form_.frameCls.visible = form_.frameConcreteProperties.visible = shown;
-}
-
-void LibraryWindow::refresh_form_lists() {
-    form_.File_LostFocus(MaterialKind::steel);
-    form_.File_LostFocus(MaterialKind::concrete);
-}
-
-bool LibraryWindow::type(std::string_view name, const std::string& text) {
-    ++revision_;
-    Control* c = find(name);
-    const bool field = c && c >= ss.data() && c < ss.data() + ss.size();
-    if (!field || !usable(name)) return false;
-    c->text = text;
-    return true;
-}
-
-bool LibraryWindow::choose(std::string_view name, const std::string& item) {
-    ++revision_;
-    if (find(name) != &File || !usable(name)) return false;
-    if (std::find(File.items.begin(), File.items.end(), item) == File.items.end()) return false;
-    File.text = item;
-    File_Click();
-    return true;
-}
-
-bool LibraryWindow::click(std::string_view name) {
-    ++revision_;
-    Control* c = find(name);
-    if (!c || !usable(name)) return false;
-    if (c == &cbc) carica();
-    else if (c == &cbs) Salva_Click();
-    else if (c == &Command1) close();
-    else return false;
-    return true;
-}
-
-bool LibraryWindow::double_click(std::string_view name) {
-    ++revision_;
-    if (find(name) != &File || !usable(name)) return false;
-    carica();
-    return true;
-}
-
 void LibraryWindow::Toolbar2_ButtonClick(int button) {
-    ++revision_;
+    touch();
     if (!open_ || !toolbar_button_enabled(button)) return;
     if (button == 2) nuovo();
     else if (button == 3) modifica();
@@ -264,6 +179,12 @@ bool LibraryWindow::read_into_fields(const std::string& material) {
 
 void LibraryWindow::show_material(const Materiale& material) { show_material_in(ss, material); }
 
+Materiale LibraryWindow::shown_material() const {
+    Materiale material{kind_, ss[0].text, {}};
+    for (std::size_t i = 1; i < ss.size(); ++i) material.fields.push_back(ss[i].text);
+    return material;
+}
+
 void LibraryWindow::clear_fields() {
     for (Control& field : ss) field.text.clear();
 }
@@ -276,16 +197,13 @@ void LibraryWindow::carica() {
         prompter_.ask({problem, Icon::warning, Buttons::ok, "Attenzione"});
         return;
     }
-    Control* labels = form_labels();
-    for (std::size_t i = 0; i < ss.size(); ++i) labels[i].text = ss[i].text;
-    // The project now uses another material: the exit and new-project questions must ask.
-    form_.salvaconnome = true;
+    user_.use_material(shown_material());
     close();
 }
 
 void LibraryWindow::nuovo() {
     show_material(new_material(kind_));
-    start_editing(Mode::create, names_of(kind_).new_caption);
+    start_editing(Mode::create, look_of(kind_).new_caption);
 }
 
 void LibraryWindow::modifica() {
@@ -293,7 +211,7 @@ void LibraryWindow::modifica() {
         prompter_.ask({"Selezionare materiale da modificare", Icon::information, Buttons::ok, "Attenzione"});
         return;
     }
-    start_editing(Mode::edit, names_of(kind_).edit_caption);
+    start_editing(Mode::edit, look_of(kind_).edit_caption);
 }
 
 void LibraryWindow::start_editing(Mode mode, const char* frame_caption) {
@@ -301,7 +219,7 @@ void LibraryWindow::start_editing(Mode mode, const char* frame_caption) {
     Frame.enabled = true;
     Frame.text = frame_caption;
     for (Control& field : ss) field.back = colours::white;
-    ss[names_of(kind_).red_field].back = light_red;
+    ss[look_of(kind_).red_field].back = light_red;
     cbs.visible = true;
     cbc.enabled = false;
     File.enabled = false;
@@ -314,15 +232,13 @@ void LibraryWindow::Salva_Click() {
 }
 
 bool LibraryWindow::salva() {
-    ++revision_;
+    touch();
     // Refused before anything is written, the typing kept for the name to be mended.
     if (const std::string problem = unstorable_name_text(ss[0].text); !problem.empty()) {
         prompter_.ask({problem, Icon::warning, Buttons::ok, "Attenzione"});
         return false;
     }
-    Materiale material{kind_, ss[0].text, {}};
-    for (std::size_t i = 1; i < ss.size(); ++i) material.fields.push_back(ss[i].text);
-    const bool written = write_material(material);
+    const bool written = write_material(shown_material());
     if (!written) prompter_.ask({write_failed, Icon::critical, Buttons::ok, "Errore"});
     back_to_browse(written);
     return written;
@@ -338,11 +254,11 @@ void LibraryWindow::back_to_browse(bool material_shown) {
     cbc.enabled = material_shown;
     File.enabled = true;
     Frame.enabled = false;
-    refresh_form_lists();
+    user_.refresh_material_lists();
 }
 
 void LibraryWindow::set_browse_colours() {
-    const Colour colour = (kind_ == MaterialKind::steel ? form_.Shape11 : form_.Shape10).back;
+    const Colour colour = user_.material_colour(kind_);
     Shape.back = colour;
     for (Control& field : ss) field.back = colour;
 }
@@ -363,7 +279,7 @@ void LibraryWindow::elimina() {
         clear_fields();
         cbc.enabled = false;
     }
-    refresh_form_lists();
+    user_.refresh_material_lists();
 }
 
 }  // namespace norvexa

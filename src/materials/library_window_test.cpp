@@ -57,9 +57,12 @@ class LibraryWindowModel : public testing::Test, public ScriptedProgram {
         window(kind).show();
         return window(kind);
     }
+    static Control& field(LibraryWindow& w, std::size_t i) { return *w.find(w.names().fields[i]); }
+    static Control& list(LibraryWindow& w) { return *w.find(w.names().list); }
+    static Control& frame(LibraryWindow& w) { return *w.find(w.names().frame); }
     static Texts fields(const LibraryWindow& window) {
         Texts texts;
-        for (const Control& field : window.ss) texts.push_back(field.text);
+        for (const std::string& name : window.names().fields) texts.push_back(window.find(name)->text);
         return texts;
     }
     Texts form_labels(MaterialKind kind) const {
@@ -101,16 +104,16 @@ TEST_F(LibraryWindowModel, OpensOnTheInputFormsMaterialReadyToLoadAndClosesByAnn
         EXPECT_STREQ(w.name(), kind == MaterialKind::steel ? "selacciaio" : "selcls");
         EXPECT_TRUE(w.is_open() && w.is_active());
         EXPECT_EQ(fields(w), with_name(reference_material(kind)));
-        EXPECT_EQ(w.File.text, reference_material(kind).nome);
-        EXPECT_EQ(w.File.items, list_materials(kind));
+        EXPECT_EQ(list(w).text, reference_material(kind).nome);
+        EXPECT_EQ(list(w).items, list_materials(kind));
         EXPECT_TRUE(w.usable(carica_name(kind)));
         EXPECT_FALSE(w.usable(salva_name(kind)));
         EXPECT_TRUE(w.usable(list_name(kind)));
         EXPECT_FALSE(w.usable(field_name(kind, 0)));
-        EXPECT_EQ(w.Frame.text, "");
+        EXPECT_EQ(frame(w).text, "");
         const Colour browse = (kind == MaterialKind::steel ? form.Shape11 : form.Shape10).back;
-        EXPECT_EQ(w.Shape.back, browse);
-        for (const Control& field : w.ss) EXPECT_EQ(field.back, browse);
+        EXPECT_EQ(w.find(kind == MaterialKind::steel ? "Shape1" : "Shape10")->back, browse);
+        for (const std::string& name : w.names().fields) EXPECT_EQ(w.find(name)->back, browse);
         EXPECT_FALSE(form_frames_shown(kind));
         EXPECT_TRUE(form_frames_shown(kind == MaterialKind::steel ? MaterialKind::concrete : MaterialKind::steel));
 
@@ -126,8 +129,8 @@ TEST_F(LibraryWindowModel, OpensOnTheInputFormsMaterialReadyToLoadAndClosesByAnn
 TEST_F(LibraryWindowModel, BrowseColoursFollowTheInputFormsPanels) {
     form.Shape11.back = rgb(1, 2, 3);
     form.Shape10.back = rgb(4, 5, 6);
-    EXPECT_EQ(opened(MaterialKind::steel).ss[3].back, rgb(1, 2, 3));
-    EXPECT_EQ(opened(MaterialKind::concrete).ss[3].back, rgb(4, 5, 6));
+    EXPECT_EQ(field(opened(MaterialKind::steel), 3).back, rgb(1, 2, 3));
+    EXPECT_EQ(field(opened(MaterialKind::concrete), 3).back, rgb(4, 5, 6));
 }
 
 TEST_F(LibraryWindowModel, NewMaterialStartsFromTheDefaultsAndEditKeepsTheShownOne) {
@@ -140,7 +143,7 @@ TEST_F(LibraryWindowModel, NewMaterialStartsFromTheDefaultsAndEditKeepsTheShownO
         w.Toolbar2_ButtonClick(2);
         EXPECT_EQ(w.mode(), LibraryWindow::Mode::create);
         EXPECT_EQ(fields(w), defaults[is_steel ? 0 : 1]);
-        EXPECT_EQ(w.Frame.text, is_steel ? "Nuovo acciaio" : "Nuovo calcestruzzo");
+        EXPECT_EQ(frame(w).text, is_steel ? "Nuovo acciaio" : "Nuovo calcestruzzo");
         EXPECT_TRUE(w.usable(field_name(kind, 0)));
         EXPECT_TRUE(w.usable(salva_name(kind)));
         EXPECT_FALSE(w.usable(carica_name(kind)));
@@ -148,15 +151,15 @@ TEST_F(LibraryWindowModel, NewMaterialStartsFromTheDefaultsAndEditKeepsTheShownO
         EXPECT_EQ(w.pressed_button(), 2);
         // fyk / fck light red, the rest white.
         const std::size_t red = is_steel ? 1 : 2;
-        for (std::size_t i = 0; i < w.ss.size(); ++i)
-            EXPECT_EQ(w.ss[i].back, i == red ? rgb(255, 192, 192) : colours::white) << i;
+        for (std::size_t i = 0; i < w.names().fields.size(); ++i)
+            EXPECT_EQ(field(w, i).back, i == red ? rgb(255, 192, 192) : colours::white) << i;
         ASSERT_EQ(prompter.shown.size(), 1u);
         EXPECT_EQ(prompter.shown[0], (Message{data_warning, Icon::information, Buttons::ok, "Attenzione"}));
         w.Form_Deactivate();
 
         opened(kind).Toolbar2_ButtonClick(3);
         EXPECT_EQ(w.mode(), LibraryWindow::Mode::edit);
-        EXPECT_EQ(w.Frame.text, is_steel ? "Modifica acciaio" : "Modifica calcestruzzo");
+        EXPECT_EQ(frame(w).text, is_steel ? "Modifica acciaio" : "Modifica calcestruzzo");
         EXPECT_EQ(fields(w), with_name(reference_material(kind)));
         EXPECT_EQ(w.pressed_button(), 3);
         EXPECT_EQ(prompter.shown.size(), 2u);
@@ -176,7 +179,7 @@ TEST_F(LibraryWindowModel, SaveWithoutANameStaysInCreateModeAndWritesNothing) {
         ASSERT_TRUE(w.click(salva_name(kind)));
         EXPECT_EQ(w.mode(), LibraryWindow::Mode::create);
         EXPECT_TRUE(w.usable(salva_name(kind)));
-        EXPECT_EQ(w.ss[1].text, "500");
+        EXPECT_EQ(field(w, 1).text, "500");
         EXPECT_EQ(list_materials(kind), before);
         EXPECT_TRUE(prompter.shown.empty());
         w.Form_Deactivate();
@@ -196,16 +199,16 @@ TEST_F(LibraryWindowModel, SavedMaterialsReachTheFolderAndBothInputLists) {
         EXPECT_EQ(w.mode(), LibraryWindow::Mode::browse);
         // Stored exactly as typed: the point and the empty field too.
         EXPECT_EQ(read_lines(material_folder(kind) / texts[0]), Texts(texts.begin() + 1, texts.end()));
-        EXPECT_EQ(w.File.items, list_materials(kind));
-        EXPECT_EQ(w.File.text, texts[0]);
+        EXPECT_EQ(list(w).items, list_materials(kind));
+        EXPECT_EQ(list(w).text, texts[0]);
         EXPECT_EQ(form_list(kind).items, list_materials(kind));
         EXPECT_TRUE(w.usable(carica_name(kind)));
         EXPECT_TRUE(w.usable(list_name(kind)));
         EXPECT_FALSE(w.usable(salva_name(kind)));
         EXPECT_FALSE(w.usable(field_name(kind, 0)));
-        EXPECT_EQ(w.Frame.text, "");
+        EXPECT_EQ(frame(w).text, "");
         EXPECT_EQ(w.pressed_button(), 0);
-        EXPECT_EQ(w.ss[1].back, (kind == MaterialKind::steel ? form.Shape11 : form.Shape10).back);
+        EXPECT_EQ(field(w, 1).back, (kind == MaterialKind::steel ? form.Shape11 : form.Shape10).back);
         w.Form_Deactivate();
     }
 }
@@ -287,8 +290,8 @@ TEST_F(LibraryWindowModel, DeleteAsksAndRemovesOnlyOnYes) {
         w.Toolbar2_ButtonClick(5);
         EXPECT_EQ(prompter.shown.size(), 2u);
         EXPECT_EQ(read_material(kind, other.nome).error, MaterialError::missing);
-        EXPECT_EQ(fields(w), Texts(w.ss.size()));
-        EXPECT_EQ(w.File.items, list_materials(kind));
+        EXPECT_EQ(fields(w), Texts(w.names().fields.size()));
+        EXPECT_EQ(list(w).items, list_materials(kind));
         EXPECT_EQ(form_list(kind).items, list_materials(kind));
         EXPECT_FALSE(w.usable(carica_name(kind)));
 
@@ -316,7 +319,7 @@ TEST_F(LibraryWindowModel, DeleteDoesNothingWhileCreating) {
         w.Toolbar2_ButtonClick(5);
         EXPECT_TRUE(prompter.shown.empty());
         EXPECT_EQ(read_material(kind, reference_material(kind).nome).error, MaterialError::none);
-        EXPECT_EQ(w.ss[0].text, reference_material(kind).nome);
+        EXPECT_EQ(field(w, 0).text, reference_material(kind).nome);
         EXPECT_EQ(w.mode(), LibraryWindow::Mode::create);
         w.Form_Deactivate();
     }
@@ -352,8 +355,8 @@ TEST_F(LibraryWindowModel, FailedSaveAndDeleteReportAndReturnToBrowsing) {
             EXPECT_EQ(w.mode(), LibraryWindow::Mode::browse);
             EXPECT_FALSE(w.usable(salva_name(kind)));
             EXPECT_TRUE(w.usable(list_name(kind)));
-            EXPECT_EQ(w.ss[0].text, name);
-            EXPECT_EQ(w.ss[1].text, "1");
+            EXPECT_EQ(field(w, 0).text, name);
+            EXPECT_EQ(field(w, 1).text, "1");
             // What was never written cannot reach the input form.
             EXPECT_FALSE(w.usable(carica_name(kind)));
             w.double_click(list_name(kind));
@@ -371,8 +374,8 @@ TEST_F(LibraryWindowModel, FailedSaveAndDeleteReportAndReturnToBrowsing) {
         w.Toolbar2_ButtonClick(5);
         ASSERT_EQ(prompter.shown.size(), 2u);
         EXPECT_EQ(prompter.shown[1], write_failed);
-        EXPECT_EQ(fields(w), Texts(w.ss.size()));
-        EXPECT_EQ(w.File.items, list_materials(kind));
+        EXPECT_EQ(fields(w), Texts(w.names().fields.size()));
+        EXPECT_EQ(list(w).items, list_materials(kind));
         EXPECT_EQ(form_list(kind).items, list_materials(kind));
         EXPECT_EQ(w.mode(), LibraryWindow::Mode::browse);
         w.Form_Deactivate();
@@ -390,7 +393,7 @@ TEST_F(LibraryWindowModel, DeactivationClosesAndDropsTheEdits) {
         type_all(w, typed);
         // A message box coming and going activates the window again: nothing is re-read.
         w.Form_Activate();
-        EXPECT_EQ(w.ss[0].text, "Nuovo");
+        EXPECT_EQ(field(w, 0).text, "Nuovo");
         EXPECT_EQ(w.mode(), LibraryWindow::Mode::create);
 
         w.Form_Deactivate();
@@ -409,7 +412,7 @@ TEST_F(LibraryWindowModel, DeactivationClosesAndDropsTheEdits) {
         EXPECT_EQ(w.mode(), LibraryWindow::Mode::browse);
         EXPECT_EQ(fields(w), with_name(reference_material(kind)));
         EXPECT_FALSE(w.usable(salva_name(kind)));
-        EXPECT_EQ(w.Frame.text, "");
+        EXPECT_EQ(frame(w).text, "");
         EXPECT_EQ(w.pressed_button(), 0);
         w.Form_Unload();
         EXPECT_EQ(closed, 1);
@@ -434,9 +437,9 @@ TEST_F(LibraryWindowModel, UnreadableMaterialsAreReportedAndNotOffered) {
         EXPECT_EQ(prompter.shown[0],
                   (Message{"Impossibile leggere il materiale Perso: il file manca o ha meno di " + lines + " righe",
                            Icon::critical, Buttons::ok, "Errore"}));
-        EXPECT_EQ(fields(w), Texts(w.ss.size()));
+        EXPECT_EQ(fields(w), Texts(w.names().fields.size()));
         EXPECT_FALSE(w.usable(carica_name(kind)));
-        EXPECT_EQ(w.File.items, list_materials(kind));
+        EXPECT_EQ(list(w).items, list_materials(kind));
 
         ASSERT_TRUE(w.choose(list_name(kind), other_material(kind).nome));
         EXPECT_TRUE(w.usable(carica_name(kind)));
@@ -508,7 +511,7 @@ TEST_F(LibraryWindowModel, RegistryNamesEveryControlOnce) {
             EXPECT_NE(w.find(name), nullptr) << name;
         EXPECT_EQ(w.find(is_steel ? "ss8" : "ss7"), nullptr);
         std::set<const Control*> distinct;
-        for (const auto& [name, control] : w.controls()) EXPECT_TRUE(distinct.insert(control).second) << name;
+        for (const ControlRow& row : w.rows()) EXPECT_TRUE(distinct.insert(row.control).second) << row.name;
         EXPECT_EQ(w.info(is_steel ? "ss2" : "ss10").frame, is_steel ? "Frame17" : "Frame16");
         EXPECT_EQ(w.info(is_steel ? "cbc2" : "cbc").tip, "Carica materiale selezionato");
     }

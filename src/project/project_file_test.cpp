@@ -13,7 +13,7 @@ using Fields = std::vector<std::pair<const char*, const char*>>;
 
 std::map<std::string, Control> snapshot(const Form1& form) {
     std::map<std::string, Control> all;
-    for (const auto& [name, control] : form.controls()) all.emplace(name, *control);
+    for (const ControlRow& row : form.rows()) all.emplace(row.name, *row.control);
     return all;
 }
 

@@ -45,25 +45,25 @@ class SettingsWindow : public testing::Test, public ProjectSession {
 TEST_F(SettingsWindow, LoadShowsTheFileOrStopsAtTheFirstFailure) {
     put_settings({" 255 ", " 65280 ", " 16711680 ", " 0 ", " 25 ", " 7 "});
     window.Form_Load();
-    EXPECT_EQ(window.Label1[0].back, 255u);
-    EXPECT_EQ(window.Label1[2].back, 16711680u);
-    EXPECT_EQ(window.c1.text, " 25 ");
-    EXPECT_EQ(window.c1.items.size(), 40u);
-    EXPECT_EQ(window.c2.items.back(), "20");
+    EXPECT_EQ(window.find("Label1_0")->back, 255u);
+    EXPECT_EQ(window.find("Label1_2")->back, 16711680u);
+    EXPECT_EQ(window.find("c1")->text, " 25 ");
+    EXPECT_EQ(window.find("c1")->items.size(), 40u);
+    EXPECT_EQ(window.find("c2")->items.back(), "20");
 
     // A bad third colour: the first two are shown, the rest keeps the design look.
     put_settings({" 255 ", " 65280 ", "giallo", " 0 ", " 25 ", " 7 "});
     window.Form_Load();
-    EXPECT_EQ(window.Label1[1].back, 65280u);
-    EXPECT_EQ(window.Label1[2].back, DisplaySettings{}.mask);
-    EXPECT_EQ(window.c1.text, "20");
-    EXPECT_EQ(window.c2.text, "10");
-    EXPECT_TRUE(window.c1.items.empty());
+    EXPECT_EQ(window.find("Label1_1")->back, 65280u);
+    EXPECT_EQ(window.find("Label1_2")->back, DisplaySettings{}.mask);
+    EXPECT_EQ(window.find("c1")->text, "20");
+    EXPECT_EQ(window.find("c2")->text, "10");
+    EXPECT_TRUE(window.find("c1")->items.empty());
 
     put_settings({"1", "2", "3", "4"});  // four lines: nothing read
     window.Form_Load();
-    EXPECT_EQ(window.Label1[0].back, DisplaySettings{}.concrete);
-    EXPECT_EQ(window.c1.text, "20");
+    EXPECT_EQ(window.find("Label1_0")->back, DisplaySettings{}.concrete);
+    EXPECT_EQ(window.find("c1")->text, "20");
 }
 
 TEST_F(SettingsWindow, LeavingAListBoundsItsNumber) {
@@ -84,9 +84,9 @@ TEST_F(SettingsWindow, ColourDialogSetsTheSwatchUnlessCancelled) {
     window.Form_Load();
     colours.answers = {Colour{123}, std::nullopt};
     window.click("Command2");
-    EXPECT_EQ(window.Label1[1].back, 123u);
+    EXPECT_EQ(window.find("Label1_1")->back, 123u);
     window.click("Command2");
-    EXPECT_EQ(window.Label1[1].back, 123u);
+    EXPECT_EQ(window.find("Label1_1")->back, 123u);
     EXPECT_EQ(colours.asked.back(), 123u);
 }
 
@@ -94,7 +94,7 @@ TEST_F(SettingsWindow, OkWritesTheFileReloadsTheWindowsAndDiscardsTheInput) {
     window.Form_Load();
     enter("tb", "30");
     window.type("c1", "55");  // not left: written as the bound
-    window.Label1[3].back = 255;
+    window.find("Label1_3")->back = 255;
     window.click("Command7");
     EXPECT_EQ(settings_lines(), (std::vector<std::string>{" 12648447 ", " 16777152 ", " 14737632 ", " 255 ", " 40 ", "10"}));
     EXPECT_EQ(form.tb.text, "");
@@ -108,8 +108,8 @@ TEST_F(SettingsWindow, DefaultsThenCancelLeavesTheFileAlone) {
     const auto before = settings_lines();
     window.Form_Load();
     window.click("Command8");
-    EXPECT_EQ(window.Label1[0].back, DisplaySettings{}.concrete);
-    EXPECT_EQ(window.c1.text, "20");
+    EXPECT_EQ(window.find("Label1_0")->back, DisplaySettings{}.concrete);
+    EXPECT_EQ(window.find("c1")->text, "20");
     window.click("Command6");
     EXPECT_EQ(settings_lines(), before);
     EXPECT_EQ(closed, 1);

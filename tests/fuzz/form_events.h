@@ -37,8 +37,10 @@ inline std::size_t read_control_index(ByteStream& in, std::size_t controls) {
 inline bool apply_next_event(Form1& form, ByteStream& in) {
     if (in.empty()) return false;
     const auto kind = static_cast<EventKind>(in.byte() % static_cast<std::uint8_t>(EventKind::count));
-    const auto& controls = form.controls();
-    const auto& [name, control] = controls[read_control_index(in, controls.size())];
+    const auto& rows = form.rows();
+    const ControlRow& row = rows[read_control_index(in, rows.size())];
+    const std::string& name = row.name;
+    const Control* control = row.control;
     switch (kind) {
         case EventKind::type: form.type(name, in.text(longest_event_text)); break;
         case EventKind::enter:
@@ -101,11 +103,11 @@ class EventWriter {
   private:
     void head(EventKind kind, std::string_view name) {
         bytes_ += static_cast<char>(kind);
-        const auto& controls = form_.controls();
+        const auto& rows = form_.rows();
         std::size_t index = 0;
-        while (index < controls.size() && controls[index].first != name) ++index;
-        expect(index < controls.size(), "no control of that name");
-        if (controls.size() > 256) bytes_ += static_cast<char>(index >> 8);
+        while (index < rows.size() && rows[index].name != name) ++index;
+        expect(index < rows.size(), "no control of that name");
+        if (rows.size() > 256) bytes_ += static_cast<char>(index >> 8);
         bytes_ += static_cast<char>(index & 0xFF);
     }
     void text(std::string_view text) {

@@ -103,15 +103,22 @@ QIcon tool_icon(const std::string& tip) {
 
 }  // namespace
 
-ControlBinder::ControlBinder(ControlEvents events, QObject* parent) : QObject(parent), events_(std::move(events)) {}
+ControlBinder::ControlBinder(WindowModel& model, std::function<void()> after, QObject* parent)
+    : QObject(parent), model_(model), after_(std::move(after)) {}
 
 ControlBinder::~ControlBinder() {
     for (const QPointer<QWidget>& widget : made_)
         if (widget && !widget->parentWidget()) delete widget.data();
 }
 
-QWidget* ControlBinder::bind(const std::string& name, Control& control, const ControlInfo& info) {
-    Bound& bound = bound_.emplace(name, Bound{name, &control, info, nullptr}).first->second;
+void ControlBinder::bind_all() {
+    for (const ControlRow& row : model_.rows()) bind(row);
+}
+
+QWidget* ControlBinder::bind(const ControlRow& row) {
+    const std::string& name = row.name;
+    const ControlInfo& info = row.info;
+    Bound& bound = bound_.emplace(name, Bound{name, row.control, info, nullptr}).first->second;
     bound.widget = make(bound);
     made_.emplace_back(bound.widget);
     bound.widget->setObjectName(qt(name));
@@ -144,7 +151,7 @@ void ControlBinder::handle(const std::function<void()>& handler) {
     busy_ = true;
     handler();
     busy_ = false;
-    if (events_.after) events_.after();
+    if (after_) after_();
 }
 
 const ControlBinder::Bound* ControlBinder::bound_to(const QObject* object) const {
@@ -155,9 +162,7 @@ const ControlBinder::Bound* ControlBinder::bound_to(const QObject* object) const
 
 QWidget* ControlBinder::make(Bound& bound) {
     const std::string name = bound.name;
-    auto typed = [this, name](const QString& text) {
-        if (events_.type) handle([&] { events_.type(name, text.toStdString()); });
-    };
+    auto typed = [this, name](const QString& text) { handle([&] { model_.type(name, text.toStdString()); }); };
     switch (bound.info.kind) {
         case ControlKind::text_field: {
             auto* edit = new QLineEdit;
@@ -179,10 +184,7 @@ QWidget* ControlBinder::make(Bound& bound) {
             }
             connect(box, &QComboBox::activated, this, [this, name, box](int index) {
                 const std::string item = box->itemText(index).toStdString();
-                // A list without a handler of its own for a pick takes the item as typed text.
-                handle([&] {
-                    if (!(events_.choose && events_.choose(name, item)) && events_.type) events_.type(name, item);
-                });
+                handle([&] { model_.choose(name, item); });
             });
             return box;
         }
@@ -194,13 +196,12 @@ QWidget* ControlBinder::make(Bound& bound) {
             // the first item current, and that reads nothing.
             connect(list, &QListWidget::itemSelectionChanged, this, [this, name, list] {
                 const QList<QListWidgetItem*> selected = list->selectedItems();
-                if (selected.isEmpty() || !events_.choose) return;
+                if (selected.isEmpty()) return;
                 const std::string item = selected.front()->text().toStdString();
-                handle([&] { events_.choose(name, item); });
+                handle([&] { model_.choose(name, item); });
             });
-            connect(list, &QListWidget::itemDoubleClicked, this, [this, name] {
-                if (events_.double_click) handle([&] { events_.double_click(name); });
-            });
+            connect(list, &QListWidget::itemDoubleClicked, this,
+                    [this, name] { handle([&] { model_.double_click(name); }); });
             return list;
         }
         case ControlKind::option_button:
@@ -209,46 +210,35 @@ QWidget* ControlBinder::make(Bound& bound) {
                                           ? static_cast<QAbstractButton*>(new QCheckBox)
                                           : static_cast<QAbstractButton*>(new QRadioButton);
             button->setAutoExclusive(false);
-            connect(button, &QAbstractButton::clicked, this, [this, name] {
-                if (events_.click) handle([&] { events_.click(name); });
-            });
+            connect(button, &QAbstractButton::clicked, this, [this, name] { handle([&] { model_.click(name); }); });
             return button;
         }
         case ControlKind::slider: {
             auto* slider = new QSlider(Qt::Horizontal);
             slider->setRange(bound.info.minimum, bound.info.maximum);
             slider->setPageStep(1);
-            connect(slider, &QSlider::valueChanged, this, [this, name](int position) {
-                if (events_.move_slider) handle([&] { events_.move_slider(name, position); });
-            });
+            connect(slider, &QSlider::valueChanged, this,
+                    [this, name](int position) { handle([&] { model_.move_slider(name, position); }); });
             return slider;
         }
         case ControlKind::command_button: {
             auto* button = new QPushButton;
             button->setAutoFillBackground(true);
-            connect(button, &QPushButton::pressed, this, [this, name] {
-                if (events_.press) handle([&] { events_.press(name); });
-            });
-            connect(button, &QPushButton::released, this, [this, name] {
-                if (events_.release) handle([&] { events_.release(name); });
-            });
-            connect(button, &QPushButton::clicked, this, [this, name] {
-                if (events_.click) handle([&] { events_.click(name); });
-            });
+            connect(button, &QPushButton::pressed, this, [this, name] { handle([&] { model_.press(name); }); });
+            connect(button, &QPushButton::released, this, [this, name] { handle([&] { model_.release(name); }); });
+            connect(button, &QPushButton::clicked, this, [this, name] { handle([&] { model_.click(name); }); });
             return button;
         }
         case ControlKind::tool_bar: {
             auto* bar = new QToolBar;
-            const int number = name.back() - '0';
             for (std::size_t i = 0; i < bound.control->items.size(); ++i) {
                 const std::string& tip = bound.control->items[i];
                 if (tip.empty()) continue;  // button 1 of each bar does nothing
                 QAction* action = bar->addAction(tool_icon(tip), qt(tip));
                 action->setToolTip(qt(tip));
                 action->setData(static_cast<int>(i + 1));
-                connect(action, &QAction::triggered, this, [this, number, i] {
-                    if (events_.tool_bar) handle([&] { events_.tool_bar(number, static_cast<int>(i + 1)); });
-                });
+                connect(action, &QAction::triggered, this,
+                        [this, name, i] { handle([&] { model_.tool(name, static_cast<int>(i + 1)); }); });
             }
             return bar;
         }
@@ -260,9 +250,8 @@ QWidget* ControlBinder::make(Bound& bound) {
                 widget->setAutoFillBackground(true);
                 tabs->addTab(widget, qt(page));
             }
-            connect(tabs, &QTabWidget::currentChanged, this, [this](int page) {
-                if (events_.show_tab) handle([&] { events_.show_tab(page); });
-            });
+            connect(tabs, &QTabWidget::currentChanged, this,
+                    [this, name](int page) { handle([&] { model_.show_page(name, page); }); });
             return tabs;
         }
         case ControlKind::panel: {
@@ -344,8 +333,7 @@ void ControlBinder::refresh(Bound& bound) {
             break;
         case ControlKind::tool_bar:
             for (QAction* action : static_cast<QToolBar*>(w)->actions()) {
-                const bool enabled = events_.tool_bar_enabled && events_.tool_bar_enabled(bound.name.back() - '0',
-                                                                                        action->data().toInt());
+                const bool enabled = model_.tool_enabled(bound.name, action->data().toInt());
                 if (action->isEnabled() != enabled) action->setEnabled(enabled);
             }
             break;
@@ -380,15 +368,14 @@ bool ControlBinder::eventFilter(QObject* watched, QEvent* event) {
     const std::string name = bound->name;
     switch (event->type()) {
         case QEvent::Enter:
-            if (events_.pointer_over) handle([&] { events_.pointer_over(name); });
+            handle([&] { model_.pointer_over(name); });
             break;
         case QEvent::KeyPress:
             // Any key, an arrow key too, reaches the field's key handler before it edits the
             // text; moving on with Tab, or a modifier pressed alone, types nothing.
-            if (bound->info.kind == ControlKind::text_field && events_.type &&
-                !moves_on(*static_cast<QKeyEvent*>(event))) {
+            if (bound->info.kind == ControlKind::text_field && !moves_on(*static_cast<QKeyEvent*>(event))) {
                 const std::string current = static_cast<QLineEdit*>(bound->widget)->text().toStdString();
-                handle([&] { events_.type(name, current); });
+                handle([&] { model_.type(name, current); });
             }
             break;
         case QEvent::FocusOut: {
@@ -397,19 +384,18 @@ bool ControlBinder::eventFilter(QObject* watched, QEvent* event) {
             const bool editor = bound->info.kind == ControlKind::text_field ||
                                 bound->info.kind == ControlKind::editable_list ||
                                 bound->info.kind == ControlKind::file_list;
-            if (!editor || watched != bound->widget || !events_.leave) break;
+            if (!editor || watched != bound->widget) break;
             // The field's own drop-down, the menus or another window (a message box) taking
             // the focus does not leave the field; the focus comes back to it.
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason ||
                 reason == Qt::MenuBarFocusReason || QApplication::activePopupWidget())
                 break;
-            handle([&] { events_.leave(name); });
+            handle([&] { model_.leave(name); });
             break;
         }
         case QEvent::MouseButtonDblClick:
-            if (bound->info.kind == ControlKind::text_field && events_.double_click)
-                handle([&] { events_.double_click(name); });
+            if (bound->info.kind == ControlKind::text_field) handle([&] { model_.double_click(name); });
             break;
         case QEvent::Wheel: {
             // The wheel scrolls the window past a list or a slider; only one the user is

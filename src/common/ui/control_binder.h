@@ -11,39 +11,26 @@
 #include <QWidget>
 
 #include "common/control.h"
-
+#include "common/window_model.h"
 
 namespace norvexa {
-
-// What a window model does with the events of its widgets. A handler left unset ignores
-// its event. `after` runs once every event has been handled: the program refreshes its
-// windows there.
-struct ControlEvents {
-    std::function<bool(std::string_view, const std::string&)> type;    // the text as typed so far
-    std::function<bool(std::string_view)> leave;                       // focus left the control
-    std::function<bool(std::string_view, const std::string&)> choose;  // a list item picked
-    std::function<bool(std::string_view)> click, double_click;
-    std::function<void(std::string_view)> press, release;              // a command's mouse button
-    std::function<bool(std::string_view, long long)> move_slider;
-    std::function<void(int)> show_tab;
-    std::function<void(int bar, int button)> tool_bar;                 // buttons from 1
-    std::function<bool(int bar, int button)> tool_bar_enabled;
-    std::function<void(std::string_view)> pointer_over;
-    std::function<void()> after;
-};
 
 // Makes one widget per control of a window model, named by the control (objectName),
 // forwards the widgets' events to the model and shows the model in the widgets. Each
 // widget is set only where it differs from its control, with its signals blocked, so
-// that a list being typed into keeps its text and cursor.
+// that a list being typed into keeps its text and cursor. `after` runs once every event
+// has been handled: the program refreshes its windows there.
 class ControlBinder : public QObject {
   public:
-    explicit ControlBinder(ControlEvents events, QObject* parent = nullptr);
+    // The model must outlive the binder.
+    ControlBinder(WindowModel& model, std::function<void()> after, QObject* parent = nullptr);
     // Deletes the widgets no window took in (a panel only colours its frame).
     ~ControlBinder() override;
 
-    // The widget of a control of that kind (a tool bar's number is its name's last digit).
-    QWidget* bind(const std::string& name, Control& control, const ControlInfo& info);
+    // One widget for every control of the model, of the control's kind.
+    void bind_all();
+    // The widget of one control of the model.
+    QWidget* bind(const ControlRow& row);
     // The widget bound to the name; nullptr when none.
     QWidget* widget(std::string_view name) const;
     // Shows a label as a value box: sunken, filled with its control's colour.
@@ -66,13 +53,15 @@ class ControlBinder : public QObject {
         bool value_box = false;
     };
 
+
     QWidget* make(Bound& bound);
     void refresh(Bound& bound);
     // Runs one event's handler unless another is running, then `after`.
     void handle(const std::function<void()>& handler);
     const Bound* bound_to(const QObject* object) const;
 
-    ControlEvents events_;
+    WindowModel& model_;
+    std::function<void()> after_;
     std::map<std::string, Bound, std::less<>> bound_;
     std::map<const QObject*, std::string> names_;  // every widget and inner editor to its control
     std::vector<QPointer<QWidget>> made_;           // every widget made, to find the unplaced ones

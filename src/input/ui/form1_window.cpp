@@ -47,26 +47,8 @@ Form1Window::Form1Window(Form1& model, std::function<void()> after, QWidget* par
     : QWidget(parent), model_(model) {
     setObjectName("Form1");
     setWindowTitle("Dati sezione");
-    ControlEvents events;
-    events.type = [this](std::string_view name, const std::string& text) { return model_.type(name, text); };
-    events.leave = [this](std::string_view name) { return model_.leave(name); };
-    events.choose = [this](std::string_view name, const std::string& item) { return model_.choose(name, item); };
-    events.click = [this](std::string_view name) { return model_.click(name); };
-    events.double_click = [this](std::string_view name) { return model_.double_click(name); };
-    events.press = [this](std::string_view name) {
-        if (name == "Command1") model_.Command1_MouseDown();
-    };
-    events.release = [this](std::string_view name) {
-        if (name == "Command1") model_.Command1_MouseUp();
-    };
-    events.move_slider = [this](std::string_view name, long long position) { return model_.move_slider(name, position); };
-    events.show_tab = [this](int page) { model_.show_tab(page); };
-    events.tool_bar = [this](int bar, int button) { model_.Toolbar_ButtonClick(bar, button); };
-    events.tool_bar_enabled = [this](int bar, int button) { return model_.toolbar_button_enabled(bar, button); };
-    events.pointer_over = [this](std::string_view name) { model_.pointer_over(name); };
-    events.after = std::move(after);
-    binder_ = new ControlBinder(std::move(events), this);
-    for (const auto& [name, control] : model_.controls()) binder_->bind(name, *control, model_.info(name));
+    binder_ = new ControlBinder(model_, std::move(after), this);
+    binder_->bind_all();
 
     auto* tools = new QHBoxLayout;
     for (const char* bar : {"Toolbar1", "Toolbar2", "Toolbar3"}) {

@@ -54,23 +54,15 @@ LibraryWindowView::LibraryWindowView(LibraryWindow& model, std::function<void()>
     : QWidget(parent), model_(model), after_(std::move(after)) {
     setObjectName(model_.name());
     setWindowTitle(model_.caption());
-    ControlEvents events;
-    events.type = [this](std::string_view name, const std::string& text) { return model_.type(name, text); };
-    events.choose = [this](std::string_view name, const std::string& item) { return model_.choose(name, item); };
-    events.click = [this](std::string_view name) { return model_.click(name); };
-    events.double_click = [this](std::string_view name) { return model_.double_click(name); };
-    events.tool_bar = [this](int, int button) { model_.Toolbar2_ButtonClick(button); };
-    events.tool_bar_enabled = [this](int, int button) { return model_.toolbar_button_enabled(button); };
-    events.after = [this] { handled(); };
-    binder_ = new ControlBinder(std::move(events), this);
-    for (const auto& [name, control] : model_.controls()) binder_->bind(name, *control, model_.info(name));
+    binder_ = new ControlBinder(model_, [this] { handled(); }, this);
+    binder_->bind_all();
     model_.close_window = [this] {
         if (child_) child_->close();
         else close();
     };
 
     build_tool_bar();
-    auto* list = static_cast<QListWidget*>(bound(model_.name_of(model_.File)));
+    auto* list = static_cast<QListWidget*>(bound(model_.names().list));
     auto* list_caption = static_cast<QLabel*>(bound("lblLista"));
     list_caption->setBuddy(list);
     list->setMinimumWidth(list->fontMetrics().horizontalAdvance("Feb 44 K - B450C"));
@@ -87,8 +79,8 @@ LibraryWindowView::LibraryWindowView(LibraryWindow& model, std::function<void()>
 
     auto* commands = new QHBoxLayout;
     commands->addStretch(1);
-    for (const Control* button : {&model_.cbc, &model_.cbs, &model_.Command1})
-        commands->addWidget(bound(model_.name_of(*button)));
+    for (const std::string& button : {model_.names().carica, model_.names().salva, std::string("Command1")})
+        commands->addWidget(bound(button));
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(8, 4, 8, 8);
@@ -115,8 +107,8 @@ void LibraryWindowView::build_tool_bar() {
 }
 
 QWidget* LibraryWindowView::fields_tab() {
-    auto* tabs = static_cast<QTabWidget*>(bound(model_.name_of(model_.TAB)));
-    QWidget* frame = bound(model_.name_of(model_.Frame));
+    auto* tabs = static_cast<QTabWidget*>(bound(model_.names().tab));
+    QWidget* frame = bound(model_.names().frame);
     // One page only: its tab has nothing to choose and stays out of the Tab chain.
     tabs->tabBar()->setFocusPolicy(Qt::NoFocus);
     auto* page = new QVBoxLayout(tabs->widget(0));
@@ -135,9 +127,9 @@ QWidget* LibraryWindowView::fields_tab() {
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(4);
     keep_text_legible(frame);
-    for (std::size_t i = 0; i < model_.ss.size(); ++i) {
-        auto* caption = static_cast<QLabel*>(bound(model_.name_of(model_.lblss[i])));
-        auto* field = static_cast<QLineEdit*>(bound(model_.name_of(model_.ss[i])));
+    for (std::size_t i = 0; i < model_.names().fields.size(); ++i) {
+        auto* caption = static_cast<QLabel*>(bound(model_.names().captions[i]));
+        auto* field = static_cast<QLineEdit*>(bound(model_.names().fields[i]));
         caption->setBuddy(field);
         keep_text_legible(caption);
         keep_text_legible(field);
@@ -154,17 +146,17 @@ void LibraryWindowView::set_tab_order() {
     std::vector<QWidget*> chain;
     for (QAction* action : tool_bar_->actions())
         if (QWidget* button = tool_bar_->widgetForAction(action)) chain.push_back(button);
-    for (const auto& [name, control] : model_.controls()) {
-        const ControlKind kind = model_.info(name).kind;
+    for (const ControlRow& row : model_.rows()) {
+        const ControlKind kind = row.info.kind;
         if (kind == ControlKind::file_list || kind == ControlKind::text_field || kind == ControlKind::command_button)
-            chain.push_back(bound(name));
+            chain.push_back(bound(row.name));
     }
     for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void LibraryWindowView::refresh() {
     binder_->refresh();
-    const int top = model_.Frame.text.empty() ? 8 + title_room_ : 8;
+    const int top = model_.find(model_.names().frame)->text.empty() ? 8 + title_room_ : 8;
     if (fields_grid_->contentsMargins().top() != top) fields_grid_->setContentsMargins(10, top, 10, 10);
     for (QAction* action : tool_bar_->actions()) {
         const bool pressed = action->data().toInt() == model_.pressed_button();

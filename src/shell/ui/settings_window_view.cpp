@@ -14,16 +14,10 @@ SettingsWindowView::SettingsWindowView(Colori& model, std::function<void()> afte
     : QWidget(parent), model_(model) {
     setObjectName("colori");
     setWindowTitle(QString::fromStdString(model_.caption));
-    ControlEvents events;
-    events.type = [this](std::string_view name, const std::string& text) { return model_.type(name, text); };
-    events.leave = [this](std::string_view name) { return model_.leave(name); };
-    events.choose = [this](std::string_view name, const std::string& item) { return model_.choose(name, item); };
-    events.click = [this](std::string_view name) { return model_.click(name); };
-    events.after = std::move(after);
-    binder_ = new ControlBinder(std::move(events), this);
+    binder_ = new ControlBinder(model_, std::move(after), this);
     // The window closes, without saving, once another window is active.
     new ActivationWatch(this, nullptr, [this] { model_.Form_Deactivate(); });
-    for (const auto& [name, control] : model_.controls()) binder_->bind(name, *control, model_.info(name));
+    binder_->bind_all();
     for (int i = 0; i < 4; ++i) binder_->show_as_value("Label1_" + std::to_string(i));
 
     auto* colours = new QGridLayout(control("frameColours"));

@@ -1,0 +1,152 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "common/control.h"
+#include "common/help_line.h"
+
+namespace norvexa {
+
+// What a control does with the events that reach it; an event without its handler is
+// refused, but for what a control's kind does by itself (see WindowModel).
+struct ControlHandlers {
+    std::function<void()> change;          // its text changed: typed, picked, or set by a handler
+    std::function<void()> key_down;        // a key pressed in it, before the text changes
+    std::function<void()> leave;           // the focus left it
+    std::function<void()> choose;          // an item of its list picked, after the change
+    std::function<void()> click;           // after an option button or check box took its value
+    std::function<void()> double_click;
+    std::function<void()> press, release;  // a command button's mouse button
+    std::function<void(int)> tool;         // a tool bar's button, from 1
+    std::function<bool(int)> tool_enabled; // whether that button does anything now
+};
+
+// One control of a window, described once: how and where it is shown (kind, frame,
+// page, option group, slider range, tool tip), what it holds when the window starts, the
+// help line the pointer over it sets, and its handlers.
+struct ControlRow {
+    std::string name;
+    Control* control = nullptr;
+    ControlInfo info;
+    Control start;
+    std::string help;
+    ControlHandlers on;
+};
+
+// Fills one row of a window's control table; every setter returns the builder, so a
+// row reads as one statement: add("tb", tb, K::editable_list).in("frameSizes").change(...).
+class RowBuilder {
+  public:
+    explicit RowBuilder(ControlRow& row) : row_(row) {}
+
+    RowBuilder& in(std::string frame, int page = -1);
+    RowBuilder& page(int page);
+    RowBuilder& group(std::string group);
+    RowBuilder& range(int minimum, int maximum);
+    RowBuilder& tip(std::string tip);
+    RowBuilder& help(std::string text);
+    // Start state.
+    RowBuilder& text(std::string text);
+    RowBuilder& items(std::vector<std::string> items);
+    RowBuilder& value(int value);
+    RowBuilder& back(Colour colour);
+    RowBuilder& fore(Colour colour);
+    RowBuilder& enabled(bool enabled);
+    RowBuilder& visible(bool visible);
+    // Handlers.
+    RowBuilder& change(std::function<void()> handler);
+    RowBuilder& key_down(std::function<void()> handler);
+    RowBuilder& leave(std::function<void()> handler);
+    RowBuilder& choose(std::function<void()> handler);
+    RowBuilder& click(std::function<void()> handler);
+    RowBuilder& double_click(std::function<void()> handler);
+    RowBuilder& press(std::function<void()> handler);
+    RowBuilder& release(std::function<void()> handler);
+    RowBuilder& tool(std::function<void(int)> handler, std::function<bool(int)> enabled);
+
+  private:
+    ControlRow& row_;
+};
+
+// A window as a model over its control table. The window's own class adds one row per
+// control (its members, named as the program names them) and its procedures; views and
+// the verifier reach the controls through the table and send events by name.
+//
+// Every event is refused (false, nothing done) for an unknown control, one that is not
+// usable (disabled or hidden, itself or a frame around it), or one without the event:
+// - type: a text field or an editable list; its key handler, then its new text;
+// - choose: a list; a list that takes only its items refuses any other; the new text,
+//   then the choose handler;
+// - click: the click handler; an option button is chosen first (the others of its group
+//   cleared), a check box toggled;
+// - move_slider: a position within the slider's range, then the change handler;
+// - show_page: a page of a tab panel, then the click handler;
+// - leave, double_click, press, release, tool: their handler (tool also while enabled).
+// Each event and each text change bumps the window's own revision.
+class WindowModel {
+  public:
+    // The help line that the pointer over a control with a help text sets; none when null.
+    explicit WindowModel(HelpLine* help = nullptr) : help_(help) {}
+    virtual ~WindowModel() = default;
+    WindowModel(const WindowModel&) = delete;
+    WindowModel& operator=(const WindowModel&) = delete;
+
+    Control* find(std::string_view name);
+    const Control* find(std::string_view name) const;
+    // How a view shows the named control; a label outside any frame for an unknown name.
+    const ControlInfo& info(std::string_view name) const;
+    // Enabled and visible, inside a usable frame.
+    bool usable(std::string_view name) const;
+    // Every control in table order.
+    const std::deque<ControlRow>& rows() const { return rows_; }
+    // The names of the controls with a help text.
+    std::vector<std::string> help_keys() const;
+
+    bool type(std::string_view name, const std::string& text);
+    bool leave(std::string_view name);
+    bool choose(std::string_view name, const std::string& item);
+    bool click(std::string_view name);
+    bool double_click(std::string_view name);
+    bool press(std::string_view name);
+    bool release(std::string_view name);
+    bool move_slider(std::string_view name, long long position);
+    // A tab panel's page, one of its items: the value, then the click handler.
+    bool show_page(std::string_view name, int page);
+    bool tool(std::string_view name, int button);
+    bool tool_enabled(std::string_view name, int button) const;
+    // Sets the help line to the control's help text, when it has one.
+    void pointer_over(std::string_view name);
+
+    // Bumped by every event and every change, so that a view refreshes only when
+    // something may have changed.
+    unsigned long revision() const { return revision_; }
+
+    // Sets a control's text; when it really changes, its change handler runs.
+    void set_text(Control& control, std::string text);
+
+  protected:
+    // A new row for the member control; the rows keep their order and their place.
+    RowBuilder add(std::string name, Control& control, ControlKind kind);
+    // Every control back to its row's start state.
+    void reset();
+    void touch() { ++revision_; }
+
+  private:
+    ControlRow* row(std::string_view name);
+    const ControlRow* row(std::string_view name) const;
+    // The row when the control is usable and its handler set; nullptr otherwise.
+    ControlRow* usable_row(std::string_view name);
+
+    HelpLine* help_;
+    std::deque<ControlRow> rows_;
+    std::unordered_map<std::string_view, ControlRow*> by_name_;
+    std::unordered_map<const Control*, ControlRow*> by_control_;
+    unsigned long revision_ = 0;
+};
+
+}  // namespace norvexa
