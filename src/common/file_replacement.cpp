@@ -1,29 +1,34 @@
 #include "common/file_replacement.h"
 
+#include <cerrno>
 #include <cstdio>
-#include <random>
-#include <string>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/temporary_name.h"
+
 namespace norvexa {
 namespace {
 
-// A name no other writer picks: the target's name, a random number, in the same folder
-// so that the rename stays on one file system.
-std::filesystem::path temporary_beside(const std::filesystem::path& path) {
-    static std::mt19937_64 random{std::random_device{}()};
-    auto name = "." + path.filename().string() + "." + std::to_string(random()) + ".tmp";
-    return path.parent_path() / name;
+// Opens a new file in the folder under a temporary name, beside the target so that the
+// rename stays on one file system. "x" refuses an existing file, so a temporary never
+// clobbers another file; a name already taken is tried again with another.
+std::FILE* create_temporary(const std::filesystem::path& folder, std::filesystem::path& path) {
+    constexpr int attempts = 8;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        path = folder / temporary_file_name();
+        if (std::FILE* file = std::fopen(path.c_str(), "wbx")) return file;
+        if (errno != EEXIST) break;
+    }
+    return nullptr;
 }
 
-// Creates the file with the permissions of the file it will replace, if there is one,
-// and writes the bytes; on failure removes what it created.
-bool write_new_file(const std::filesystem::path& path, const std::filesystem::path& target, std::string_view bytes) {
-    // "x" refuses an existing file, so a temporary name never clobbers another file.
-    std::FILE* file = std::fopen(path.c_str(), "wbx");
+// Creates the temporary file with the permissions of the file it will replace, if there
+// is one, and writes the bytes; on failure removes what it created.
+bool write_new_file(std::filesystem::path& path, const std::filesystem::path& target, std::string_view bytes) {
+    std::FILE* file = create_temporary(target.parent_path(), path);
     if (!file) return false;
     struct stat old {};
     const bool kept = ::stat(target.c_str(), &old) != 0 || ::fchmod(::fileno(file), old.st_mode & 07777) == 0;
@@ -60,7 +65,7 @@ std::optional<FileReplacement> FileReplacement::write(const std::filesystem::pat
     if (error) return std::nullopt;
     // A file the user may not write stays as it is, as it would if written in place.
     if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) return std::nullopt;
-    auto temporary = temporary_beside(target);
+    std::filesystem::path temporary;
     if (!write_new_file(temporary, target, bytes)) return std::nullopt;
     return FileReplacement(std::move(temporary), std::move(target));
 }

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/temporary_name.h"
 #include "scratch_folder.h"
 
 namespace norvexa {
@@ -49,6 +50,7 @@ TEST(FileReplacement, ProgramStoppedBeforeTheRenameLeavesTheOldFile) {
     const auto names = names_in(folder.path());
     ASSERT_EQ(names.size(), 2u);  // the project and the whole new content beside it
     EXPECT_EQ(names[1], "trave.nvx");
+    EXPECT_TRUE(is_temporary_file_name(names[0])) << names[0];
     EXPECT_EQ(file_bytes(folder.path() / names[0]), "new\r\n");
 }
 
@@ -124,6 +126,18 @@ TEST(FileReplacement, WritesThroughSymbolicLinks) {
     std::filesystem::create_symlink("loop", loop);
     EXPECT_FALSE(write_file(loop, "x"));
     EXPECT_TRUE(std::filesystem::is_symlink(loop));
+}
+
+TEST(FileReplacement, SavesAnyNameTheFileSystemTakes) {
+    const ScratchFolder folder;
+    for (const std::size_t length : {230u, 232u, 255u}) {
+        const auto path = folder.path() / std::string(length, 'n');
+        // The temporary name is random: one save could pass by chance.
+        for (int save = 0; save < 20; ++save)
+            ASSERT_TRUE(write_file(path, std::to_string(save))) << length << " bytes, save " << save;
+        EXPECT_EQ(file_bytes(path), "19") << length;
+    }
+    EXPECT_EQ(names_in(folder.path()).size(), 3u);
 }
 
 TEST(FileReplacement, FailedWriteLeavesThePreviousFileAndNoTemporary) {
