@@ -25,13 +25,25 @@ std::FILE* create_temporary(const std::filesystem::path& folder, std::filesystem
     return nullptr;
 }
 
-// Creates the temporary file with the permissions of the file it will replace, if there
-// is one, and writes the bytes; on failure removes what it created.
+// Gives the new file the owner and group of the file it replaces where the process may:
+// root may give any, a user only one of their own groups. What is refused stays the
+// writer's, as in a file the writer makes new, and the save goes on.
+void give_owner_and_group(int descriptor, const struct stat& old) {
+    static_cast<void>(::fchown(descriptor, old.st_uid, old.st_gid) == 0 ||
+                      ::fchown(descriptor, static_cast<uid_t>(-1), old.st_gid) == 0);
+}
+
+// Creates the temporary file with the owner, group and permissions of the file it will
+// replace, if there is one, as far as the process may give them, and writes the bytes;
+// on failure removes what it created.
 bool write_new_file(std::filesystem::path& path, const std::filesystem::path& target, std::string_view bytes) {
     std::FILE* file = create_temporary(target.parent_path(), path);
     if (!file) return false;
     struct stat old {};
-    const bool kept = ::stat(target.c_str(), &old) != 0 || ::fchmod(::fileno(file), old.st_mode & 07777) == 0;
+    const bool replaces = ::stat(target.c_str(), &old) == 0;
+    // Before the permissions: a change of owner clears the set-user and set-group bits.
+    if (replaces) give_owner_and_group(::fileno(file), old);
+    const bool kept = !replaces || ::fchmod(::fileno(file), old.st_mode & 07777) == 0;
     // On disk before the rename, so that a power loss leaves the old file or the whole new one.
     const bool written = kept && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
                          std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;

@@ -18,8 +18,10 @@ std::filesystem::path link_target(std::filesystem::path path, std::error_code& e
 class FileReplacement {
   public:
     // Writes the bytes to a temporary file in the folder of the file that path's links
-    // end at, with that file's permissions when it exists. nullopt on failure, which
-    // leaves nothing behind, and when that file exists but the user may not write it.
+    // end at, with that file's permissions when it exists, and its owner and group as far
+    // as the process may give them (root any, a user one of their own groups). nullopt on
+    // failure, which leaves nothing behind, and when that file exists but the user may not
+    // write it.
     static std::optional<FileReplacement> write(const std::filesystem::path& path, std::string_view bytes);
 
     // Renames the temporary file over the target and flushes the folder, so the target

@@ -1,10 +1,12 @@
 #include "common/file_replacement.h"
 
 #include <algorithm>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -24,10 +26,31 @@ std::vector<std::string> names_in(const std::filesystem::path& folder) {
     return names;
 }
 
-mode_t permissions_of(const std::filesystem::path& path) {
+struct stat status_of(const std::filesystem::path& path) {
     struct stat status {};
     ::stat(path.c_str(), &status);
-    return status.st_mode & 07777;
+    return status;
+}
+
+mode_t permissions_of(const std::filesystem::path& path) { return status_of(path).st_mode & 07777; }
+
+constexpr uid_t nobody = 65534;
+
+// Runs the work in a child process, as the user nobody with these extra groups when the
+// tests run as root (root may write anything), and returns its exit status: 0 when the
+// work returned true, 1 when false, 2 when the child could not become that user.
+int exit_status_as_user(const std::function<bool()>& work, const std::vector<gid_t>& groups = {}) {
+    const pid_t child = ::fork();
+    if (child < 0) return -1;
+    if (child == 0) {
+        if (::geteuid() == 0 &&
+            (::setgroups(groups.size(), groups.data()) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0))
+            ::_exit(2);
+        ::_exit(work() ? 0 : 1);
+    }
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
 }
 
 TEST(FileReplacement, ProgramStoppedBeforeTheRenameLeavesTheOldFile) {
@@ -92,18 +115,58 @@ TEST(FileReplacement, LeavesAFileTheUserMayNotWrite) {
     put_bytes(path, "old");
     ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
     ASSERT_EQ(::chmod(folder.path().c_str(), 0777), 0);  // the folder would let a rename through
-    // Root may write anything, so the write runs as an ordinary user.
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
-        ::_exit(write_file(path, "new") ? 1 : 0);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(exit_status_as_user([&] { return !write_file(path, "new"); }), 0);
     EXPECT_EQ(file_bytes(path), "old");
     EXPECT_EQ(names_in(folder.path()), std::vector<std::string>{"protetto.nvx"});
+}
+
+TEST(FileReplacement, KeepsTheReplacedFilesOwnerAndGroup) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root may give a file to another user";
+    const ScratchFolder folder;
+    const struct {
+        uid_t owner;
+        gid_t group;
+        mode_t mode;
+    } cases[] = {{12345, 12345, 0600}, {0, 12346, 0640}, {12345, 0, 0644}, {12345, 12346, 02750}};
+    for (const auto& [owner, group, mode] : cases) {
+        const auto path = folder.path() / ("file" + std::to_string(owner) + "-" + std::to_string(group));
+        put_bytes(path, "old");
+        ASSERT_EQ(::chown(path.c_str(), owner, group), 0);
+        ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        ASSERT_TRUE(write_file(path, "new"));
+        const auto status = status_of(path);
+        EXPECT_EQ(status.st_uid, owner) << path;
+        EXPECT_EQ(status.st_gid, group) << path;
+        EXPECT_EQ(status.st_mode & 07777, mode) << path;  // a change of owner would clear the set-group bit
+        EXPECT_EQ(file_bytes(path), "new") << path;
+    }
+}
+
+TEST(FileReplacement, AnOrdinaryUserKeepsTheGroupWhenItIsOneOfTheirs) {
+    if (::geteuid() != 0) GTEST_SKIP() << "the user and their groups are made by root";
+    const ScratchFolder folder;
+    const auto user_folder = folder.path() / "utente";
+    std::filesystem::create_directory(user_folder);
+    ASSERT_EQ(::chown(user_folder.c_str(), nobody, nobody), 0);
+    // Another user's file becomes the writer's, as does a group not theirs: only root may
+    // give them back, and the save goes on without.
+    const struct {
+        uid_t owner;
+        gid_t group;
+        uid_t kept_owner;
+        gid_t kept_group;
+    } cases[] = {{nobody, 12346, nobody, 12346}, {12345, 12346, nobody, 12346}, {nobody, 12347, nobody, nobody}};
+    for (const auto& [owner, group, kept_owner, kept_group] : cases) {
+        const auto path = user_folder / ("file" + std::to_string(owner) + "-" + std::to_string(group));
+        put_bytes(path, "old");
+        ASSERT_EQ(::chown(path.c_str(), owner, group), 0);
+        ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
+        EXPECT_EQ(exit_status_as_user([&] { return write_file(path, "new"); }, {12346}), 0) << path;
+        const auto status = status_of(path);
+        EXPECT_EQ(status.st_uid, kept_owner) << path;
+        EXPECT_EQ(status.st_gid, kept_group) << path;
+        EXPECT_EQ(file_bytes(path), "new") << path;
+    }
 }
 
 TEST(FileReplacement, WritesThroughSymbolicLinks) {
