@@ -1,12 +1,14 @@
 #include "common/file_replacement.h"
 
 #include <algorithm>
+#include <csignal>
 #include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include <grp.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -36,21 +38,22 @@ mode_t permissions_of(const std::filesystem::path& path) { return status_of(path
 
 constexpr uid_t nobody = 65534;
 
-// Runs the work in a child process, as the user nobody with these extra groups when the
-// tests run as root (root may write anything), and returns its exit status: 0 when the
-// work returned true, 1 when false, 2 when the child could not become that user.
-int exit_status_as_user(const std::function<bool()>& work, const std::vector<gid_t>& groups = {}) {
+// Runs the work in a child process and returns its exit status: 0 when the work
+// returned true, 1 when false.
+int exit_status_of_child(const std::function<bool()>& work) {
     const pid_t child = ::fork();
     if (child < 0) return -1;
-    if (child == 0) {
-        if (::geteuid() == 0 &&
-            (::setgroups(groups.size(), groups.data()) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0))
-            ::_exit(2);
-        ::_exit(work() ? 0 : 1);
-    }
+    if (child == 0) ::_exit(work() ? 0 : 1);
     int status = 0;
     if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
     return WEXITSTATUS(status);
+}
+
+// Makes the process the user nobody, also in these groups, when it runs as root (who may
+// write anything); for a child process only. False when it cannot.
+bool become_ordinary_user(const std::vector<gid_t>& groups = {}) {
+    return ::geteuid() != 0 ||
+           (::setgroups(groups.size(), groups.data()) == 0 && ::setgid(nobody) == 0 && ::setuid(nobody) == 0);
 }
 
 TEST(FileReplacement, ProgramStoppedBeforeTheRenameLeavesTheOldFile) {
@@ -59,15 +62,11 @@ TEST(FileReplacement, ProgramStoppedBeforeTheRenameLeavesTheOldFile) {
     put_bytes(project, "old\r\n");
     // A child process writes the new file and dies at once, as a crash or a power loss
     // between the write and the rename would leave it.
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        const auto replacement = FileReplacement::write(project, "new\r\n");
-        ::_exit(replacement ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_EQ(exit_status_of_child([&]() -> bool {
+                  const auto replacement = FileReplacement::write(project, "new\r\n");
+                  ::_exit(replacement ? 0 : 1);
+              }),
+              0);
 
     EXPECT_EQ(file_bytes(project), "old\r\n");
     const auto names = names_in(folder.path());
@@ -110,14 +109,80 @@ TEST(FileReplacement, KeepsTheReplacedFilesPermissions) {
 }
 
 TEST(FileReplacement, LeavesAFileTheUserMayNotWrite) {
+    const ScratchFolder scratch;
+    // Replaced by a rename, or written in place: a file with a second link, one in a
+    // folder the user may not write.
+    const struct {
+        const char* folder;
+        mode_t folder_mode;
+        bool linked;
+    } cases[] = {{"aperta", 0777, false}, {"collegata", 0777, true}, {"bloccata", 0555, false}};
+    for (const auto& [name, folder_mode, linked] : cases) {
+        const auto folder = scratch.path() / name;
+        const auto path = folder / "protetto.nvx";
+        put_bytes(path, "old");
+        ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+        if (linked) std::filesystem::create_hard_link(path, folder / "copia.nvx");
+        ASSERT_EQ(::chmod(folder.c_str(), folder_mode), 0);
+        EXPECT_EQ(exit_status_of_child([&] { return become_ordinary_user() && !write_file(path, "new"); }), 0) << name;
+        EXPECT_EQ(file_bytes(path), "old") << name;
+        EXPECT_EQ(names_in(folder).size(), linked ? 2u : 1u) << name;
+        ::chmod(folder.c_str(), 0755);  // so that an ordinary user running the tests may remove it
+    }
+}
+
+TEST(FileReplacement, AFileWithMoreLinksIsWrittenInPlaceAtCommit) {
     const ScratchFolder folder;
-    const auto path = folder.path() / "protetto.nvx";
-    put_bytes(path, "old");
-    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
-    ASSERT_EQ(::chmod(folder.path().c_str(), 0777), 0);  // the folder would let a rename through
-    EXPECT_EQ(exit_status_as_user([&] { return !write_file(path, "new"); }), 0);
-    EXPECT_EQ(file_bytes(path), "old");
-    EXPECT_EQ(names_in(folder.path()), std::vector<std::string>{"protetto.nvx"});
+    const auto project = folder.path() / "trave.nvx", link = folder.path() / "copia.nvx";
+    const std::vector<std::string> both{"copia.nvx", "trave.nvx"};
+    put_bytes(project, "old content\r\n");
+    std::filesystem::create_hard_link(project, link);
+    {
+        const auto replacement = FileReplacement::write(project, "dropped\r\n");
+        ASSERT_TRUE(replacement);
+        EXPECT_TRUE(replacement->temporary().empty());
+        EXPECT_EQ(file_bytes(project), "old content\r\n");  // nothing is written before the commit
+        EXPECT_EQ(names_in(folder.path()), both);
+    }
+    EXPECT_EQ(file_bytes(project), "old content\r\n");
+    // Shorter, longer, empty: the file ends where the new content does.
+    for (const std::string bytes : {"new\r\n", "a longer new content\r\n", ""}) {
+        ASSERT_TRUE(write_file(link, bytes)) << bytes;
+        EXPECT_EQ(file_bytes(project), bytes);
+        EXPECT_EQ(status_of(project).st_nlink, 2u) << bytes;
+    }
+    EXPECT_EQ(names_in(folder.path()), both);
+}
+
+TEST(FileReplacement, AWritableFileInAFolderTheUserMayNotWriteIsWrittenInPlace) {
+    const ScratchFolder scratch;
+    const auto folder = scratch.path() / "bloccata";
+    const auto project = folder / "trave.nvx";
+    put_bytes(project, "old content\r\n");
+    ASSERT_EQ(::chmod(project.c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+    // A new file needs the folder, which refuses it.
+    EXPECT_EQ(exit_status_of_child([&] {
+                  return become_ordinary_user() && write_file(project, "new\r\n") && !write_file(folder / "nuovo.nvx", "x");
+              }),
+              0);
+    EXPECT_EQ(file_bytes(project), "new\r\n");
+    EXPECT_EQ(names_in(folder), std::vector<std::string>{"trave.nvx"});
+    ::chmod(folder.c_str(), 0755);
+}
+
+TEST(FileReplacement, AWriteInPlaceCutShortFails) {
+    const ScratchFolder folder;
+    const auto project = folder.path() / "trave.nvx";
+    put_bytes(project, "old\r\n");
+    std::filesystem::create_hard_link(project, folder.path() / "copia.nvx");
+    // The child may not make a file longer than eight bytes: its write stops short.
+    EXPECT_EQ(exit_status_of_child([&] {
+                  const rlimit eight_bytes{8, 8};
+                  return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &eight_bytes) == 0 &&
+                         !write_file(project, "more than eight bytes\r\n");
+              }),
+              0);
 }
 
 TEST(FileReplacement, KeepsTheReplacedFilesOwnerAndGroup) {
@@ -161,7 +226,8 @@ TEST(FileReplacement, AnOrdinaryUserKeepsTheGroupWhenItIsOneOfTheirs) {
         put_bytes(path, "old");
         ASSERT_EQ(::chown(path.c_str(), owner, group), 0);
         ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
-        EXPECT_EQ(exit_status_as_user([&] { return write_file(path, "new"); }, {12346}), 0) << path;
+        EXPECT_EQ(exit_status_of_child([&] { return become_ordinary_user({12346}) && write_file(path, "new"); }), 0)
+            << path;
         const auto status = status_of(path);
         EXPECT_EQ(status.st_uid, kept_owner) << path;
         EXPECT_EQ(status.st_gid, kept_group) << path;
