@@ -6,6 +6,7 @@
 
 #include "common/line_file.h"
 #include "common/program_folder.h"
+#include "common/temporary_name.h"
 
 namespace norvexa {
 namespace {
@@ -76,7 +77,9 @@ std::vector<std::string> list_materials(MaterialKind kind) {
     for (std::filesystem::directory_iterator it(material_folder(kind), error), end; !error && it != end;
          it.increment(error)) {
         std::error_code status_error;
-        if (it->is_regular_file(status_error)) names.push_back(it->path().filename().string());
+        auto name = it->path().filename().string();
+        // A save stopped before its rename leaves its temporary file, which is no material.
+        if (it->is_regular_file(status_error) && !is_temporary_file_name(name)) names.push_back(std::move(name));
     }
     std::sort(names.begin(), names.end());
     return names;

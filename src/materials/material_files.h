@@ -51,7 +51,8 @@ bool write_material(const Materiale& material);
 // Removes the regular file folder + name; false when the name is invalid or no such file
 // could be removed.
 bool delete_material(MaterialKind kind, const std::string& name);
-// The names of all regular files in the kind's folder, sorted; empty when the folder is missing.
+// The names of all regular files in the kind's folder but the temporary files of saves
+// (is_temporary_file_name), sorted; empty when the folder is missing.
 std::vector<std::string> list_materials(MaterialKind kind);
 
 // Why a material of that name cannot go into a project: a project file stores the name

@@ -1,9 +1,14 @@
 #include "materials/material_files.h"
 
+#include <iterator>
+
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include "common/file_replacement.h"
 #include "common/line_file.h"
 #include "scratch_folder.h"
 
@@ -83,12 +88,31 @@ TEST(MaterialFiles, SavingReplacesAndDeletingRemoves) {
 TEST(MaterialFiles, ListsRegularFilesSorted) {
     const ScratchHome home;
     EXPECT_TRUE(list_materials(MaterialKind::concrete).empty());
-    for (const char* name : {"C 30-37", "C 25-30", "old.txt", "Rck 300.bak"})
+    for (const char* name : {"C 30-37", "C 25-30", "old.txt", "Rck 300.bak", ".C 25-30.tmp", ".norvexa-C25.tmp"})
         put_lines(MaterialKind::concrete, name, {});
     std::filesystem::create_directories(material_folder(MaterialKind::concrete) / "sub");
     EXPECT_EQ(list_materials(MaterialKind::concrete),
-              (std::vector<std::string>{"C 25-30", "C 30-37", "Rck 300.bak", "old.txt"}));
+              (std::vector<std::string>{".C 25-30.tmp", ".norvexa-C25.tmp", "C 25-30", "C 30-37", "Rck 300.bak",
+                                        "old.txt"}));
     EXPECT_TRUE(list_materials(MaterialKind::steel).empty());
+}
+
+TEST(MaterialFiles, ASaveStoppedBeforeItsRenameAddsNoMaterial) {
+    const ScratchHome home;
+    const auto& steel = reference_material(MaterialKind::steel);
+    ASSERT_TRUE(write_material(steel));
+    // A child process writes the new content and dies before the rename, as a kill would leave it.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const auto replacement = FileReplacement::write(material_folder(MaterialKind::steel) / steel.nome, "new\r\n");
+        ::_exit(replacement ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_EQ(std::distance(std::filesystem::directory_iterator(material_folder(MaterialKind::steel)), {}), 2);
+    EXPECT_EQ(list_materials(MaterialKind::steel), std::vector<std::string>{steel.nome});
 }
 
 TEST(MaterialFiles, RefusesNamesThatLeaveTheFolder) {

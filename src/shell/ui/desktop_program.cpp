@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "common/program_folder.h"
+#include "common/stale_temporaries.h"
 #include "common/ui/twips.h"
 #include "shell/startup.h"
 #include "shell/ui/folder_window.h"
@@ -35,6 +37,7 @@ void DesktopProgram::start() { splash_->start(); }
 void DesktopProgram::attiva() {
     if (started_) return;
     started_ = true;
+    remove_stale_temporaries(program_folder());
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const int width = to_twips(screen.width()), height = to_twips(screen.height());
     if (screen_too_small(width, height))

@@ -43,7 +43,9 @@ class DesktopProgram : public QObject {
 
     // Shows the splash and starts its timer; the program starts when it asks.
     void start();
-    // Starts the program at once: what the splash does on its last tick or a click.
+    // Starts the program at once: what the splash does on its last tick or a click. It
+    // first removes the temporary files that saves stopped earlier left in the program
+    // folder (remove_stale_temporaries).
     void attiva();
 
     Program& program() { return program_; }

@@ -1,6 +1,7 @@
 // The desktop program from start to end, offscreen, with scripted questions and dialogs.
 #include "shell/ui/desktop_program.h"
 
+#include <chrono>
 #include <filesystem>
 
 #include <QAction>
@@ -102,6 +103,15 @@ TEST_F(Desktop, StartsWithItsWindowsInPlaceAndTheTitleSelected) {
     EXPECT_EQ(model().title.Text1.text, "Trave 1");
     EXPECT_TRUE(window.isWindowModified());
     EXPECT_EQ(window.windowTitle(), "Senzanome.nvx[*]");  // the modified mark is the desktop's, not the name's
+}
+
+TEST_F(Desktop, StartRemovesTheTemporaryFileOfASaveStoppedEarlier) {
+    make_library();
+    const auto left = steel_folder() / ".norvexa-0a1b2c3d.tmp";
+    put_bytes(left, "430\r\n");
+    std::filesystem::last_write_time(left, std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2));
+    start();
+    EXPECT_FALSE(std::filesystem::exists(left));
 }
 
 TEST_F(Desktop, MenusCarryTheirAccessLettersAndShortcutsAndAllWork) {
