@@ -4,7 +4,7 @@
 
 #include "common/file_chooser.h"
 #include "common/prompter.h"
-#include "drawing/text_measure.h"
+#include "common/text_measure.h"
 #include "shell/program.h"
 
 namespace norvexa {

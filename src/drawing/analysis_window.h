@@ -5,7 +5,7 @@
 #include "analysis/field_source.h"
 #include "common/prompter.h"
 #include "drawing/board.h"
-#include "drawing/text_measure.h"
+#include "common/text_measure.h"
 
 namespace norvexa {
 

@@ -6,7 +6,7 @@
 #include "analysis/analysis_results.h"
 #include "analysis/field_source.h"
 #include "drawing/board.h"
-#include "drawing/text_measure.h"
+#include "common/text_measure.h"
 
 namespace norvexa {
 

@@ -8,7 +8,7 @@
 #include "common/help_line.h"
 #include "common/prompter.h"
 #include "drawing/analysis_window.h"
-#include "drawing/text_measure.h"
+#include "common/text_measure.h"
 #include "input/form1.h"
 #include "input/form3.h"
 #include "materials/library_window.h"

@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "drawing/text_measure.h"
+#include "common/text_measure.h"
 
 namespace norvexa {
 

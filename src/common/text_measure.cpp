@@ -1,4 +1,4 @@
-#include "drawing/text_measure.h"
+#include "common/text_measure.h"
 
 namespace norvexa {
 
