@@ -4,6 +4,7 @@
 
 #include "project_fixture.h"
 #include "shell/main_menu.h"
+#include "shell/settings_window.h"
 
 namespace norvexa {
 namespace {
@@ -69,6 +70,63 @@ TEST_F(ProgramTest, CalculateRunsTheAnalysisAndLeavesTheBusyLabelHidden) {
     EXPECT_EQ(analysis.results.vf.text, "Flessione verificata");
     EXPECT_FALSE(analysis.board.sf.visible);
     EXPECT_EQ(form.Command1.back, colours::button_face);
+}
+
+}  // namespace
+}  // namespace norvexa
+
+namespace norvexa {
+namespace {
+
+struct NoColours : ColourChooser {
+    std::optional<Colour> choose(Colour) override { return std::nullopt; }
+};
+
+// Every window built on the window model, with the input form's layers 2 to 4, its web
+// sizes and its stirrups switched off and both libraries open in browse mode.
+class EveryWindow : public testing::Test, public ProjectSession {
+  protected:
+    EveryWindow() {
+        form.click("Check5");
+        program.steel_library.show();
+        program.concrete_library.show();
+        settings.Form_Load();
+    }
+    std::vector<WindowModel*> windows() {
+        return {&form, &program.steel_library, &program.concrete_library, &settings};
+    }
+
+    NoColours colours;
+    Colori settings{prompter, colours};
+};
+
+TEST_F(EveryWindow, AControlThatIsNotUsableRefusesEveryEventAlike) {
+    int refused_controls = 0;
+    for (WindowModel* window : windows()) {
+        for (const ControlRow& row : window->rows()) {
+            if (window->usable(row.name)) continue;
+            ++refused_controls;
+            const Control before = *row.control;
+            const bool any = window->type(row.name, "5") || window->leave(row.name) ||
+                             window->choose(row.name, row.control->items.empty() ? "5" : row.control->items.back()) ||
+                             window->click(row.name) || window->double_click(row.name) || window->press(row.name) ||
+                             window->release(row.name) || window->move_slider(row.name, 2) ||
+                             window->show_page(row.name, 0) || window->tool(row.name, 2);
+            EXPECT_FALSE(any) << row.name;
+            EXPECT_EQ(*row.control, before) << row.name;
+        }
+    }
+    EXPECT_GT(refused_controls, 30);
+}
+
+TEST_F(EveryWindow, AWindowThatChangesBumpsOnlyItsOwnRevision) {
+    for (WindowModel* changed : windows()) {
+        std::vector<unsigned long> before;
+        for (WindowModel* window : windows()) before.push_back(window->revision());
+        changed->pointer_over(changed->rows().front().name);
+        for (std::size_t i = 0; i < before.size(); ++i)
+            EXPECT_EQ(windows()[i]->revision() != before[i], windows()[i] == changed) << i;
+    }
 }
 
 }  // namespace
