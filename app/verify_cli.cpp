@@ -165,7 +165,8 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
     ScriptedPrompter prompter;
     ScriptedFileChooser files;
     const FixedTextMeasure measure;
-    Program program(prompter, files, measure);
+    HeadlessDesktop desktop(prompter, files, measure);
+    Program program(desktop);
     Form1& form = program.form;
     Form3& title = program.title;
     AnalysisWindow& analysis = program.analysis;

@@ -16,7 +16,8 @@ struct ScriptedProgram {
     ScriptedPrompter prompter;
     ScriptedFileChooser files;
     FixedTextMeasure measure;
-    Program program{prompter, files, measure};
+    HeadlessDesktop desktop{prompter, files, measure};
+    Program program{desktop};
     HelpLine& help = program.help;
     Form3& title = program.title;
     AnalysisWindow& analysis = program.analysis;

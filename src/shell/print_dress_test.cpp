@@ -35,7 +35,7 @@ struct RecordingPrinter : AnalysisPrinter {
 
 class Printing : public testing::Test, public ProjectSession {
   protected:
-    Printing() { program.printer = &printer; }
+    Printing() { desktop.use_printer(&printer); }
     void calculate_two_layers() {
         enter_worked_example(form);
         form.choose("strati", "N° 2 Strati barre");

@@ -5,18 +5,19 @@
 
 #include "report/report_source.h"
 #include "report/report_text.h"
+#include "shell/main_menu.h"
 #include "shell/print_dress.h"
 
 namespace norvexa {
 
-Program::Program(Prompter& prompter, FileChooser& files, const TextMeasure& measure)
-    : analysis(measure),
-      form(title, analysis, prompter, help),
-      project(form, title, analysis, prompter, files),
-      steel_library(MaterialKind::steel, form, prompter),
-      concrete_library(MaterialKind::concrete, form, prompter),
-      prompter_(prompter),
-      files_(files) {
+Program::Program(Desktop& desktop)
+    : desktop_(desktop),
+      analysis(desktop.measure()),
+      form(title, analysis, desktop.prompter(), help),
+      project(form, title, analysis, desktop.prompter(), desktop.files()),
+      steel_library(MaterialKind::steel, form, desktop.prompter()),
+      concrete_library(MaterialKind::concrete, form, desktop.prompter()),
+      settings(desktop.prompter(), desktop.colours()) {
     // The input form's buttons run the menu commands of the same name.
     form.hooks.stampa = [this] { run_menu("printis"); };
     form.hooks.Relazione = [this] { run_menu("Relazione"); };
@@ -24,6 +25,14 @@ Program::Program(Prompter& prompter, FileChooser& files, const TextMeasure& meas
     form.hooks.kalk = [this] { run_menu("calcolatrice"); };
     form.hooks.show_steel_library = [this] { run_menu("acc"); };
     form.hooks.show_concrete_library = [this] { run_menu("cls"); };
+    project.close_report = [this] { desktop_.close_window(ChildWindow::report); };
+    settings.reload_windows = [this] { reload_windows(); };
+    settings.close_window = [this] { desktop_.close_window(ChildWindow::settings); };
+    for (LibraryWindow* library : {&steel_library, &concrete_library})
+        library->close_window = [this, library] {
+            desktop_.close_window(library == &steel_library ? ChildWindow::steel_library
+                                                            : ChildWindow::concrete_library);
+        };
 }
 
 Form1::Load Program::load(Form1::MissingFolders missing, int input_form_width) {
@@ -32,40 +41,20 @@ Form1::Load Program::load(Form1::MissingFolders missing, int input_form_width) {
     return loaded;
 }
 
-std::function<void()> Program::command(std::string_view name) {
-    if (name == "nuovo") return [this] { project.nuovo(); };
-    if (name == "apri") return [this] { project.apri(); };
-    if (name == "sav") return [this] { project.salva(); };
-    if (name == "sconnome") return [this] { project.salva_con_nome(); };
-    if (name == "e") return [this] { ESCI(); };
-    if (name == "printis" && printer) return [this] { stampa(); };
-    if (name == "pdf" && printer) return [this] { esporta_pdf(); };
-    if (name == "Relazione" && show_report) return [this] { Relazione(); };
-    if (name == "color" && show_settings) return [this] { show_settings(); };
-    if (name == "acc") return [this] { open_library(MaterialKind::steel); };
-    if (name == "sov" && show_help) return [this] { show_help(false); };
-    if (name == "guida" && show_help) return [this] { show_help(true); };
-    if (name == "dm96" && show_standards) return [this] { show_standards(); };
-    if (name == "info" && show_information) return [this] { show_information(); };
-    if (name == "calcolatrice" && starter) return [this] { kalk(*starter, prompter_); };
-    if (name == "cls") return [this] { open_library(MaterialKind::concrete); };
-    return {};
-}
-
 bool Program::run_menu(std::string_view name) {
-    const auto action = command(name);
-    if (!action) return false;
-    action();
+    if (!menu_enabled(name)) return false;
+    menu_command(name)->run(*this);
     return true;
 }
 
 bool Program::menu_enabled(std::string_view name) const {
-    return static_cast<bool>(const_cast<Program*>(this)->command(name));
+    const MenuItem* item = menu_command(name);
+    return item && item->run && (!item->enabled || item->enabled(*this));
 }
 
 bool Program::ESCI() {
     if (!project.ESCI()) return false;
-    if (quit) quit();
+    desktop_.quit();
     return true;
 }
 
@@ -77,11 +66,12 @@ void Program::calculate() {
 
 bool Program::refuse_before_calculation(const char* message) {
     if (!analysis.results.lx.text.empty()) return false;
-    prompter_.ask({message, Icon::warning, Buttons::ok, "Attenzione"});
+    desktop_.prompter().ask({message, Icon::warning, Buttons::ok, "Attenzione"});
     return true;
 }
 
 void Program::stampa() {
+    AnalysisPrinter* printer = desktop_.printer();
     if (refuse_before_calculation(print_refused_message) || !printer->choose_printer()) return;
     const PrintDress dress(analysis, title.Text1.text);
     // A failed print ends the command silently; the dress comes off either way.
@@ -90,24 +80,32 @@ void Program::stampa() {
 
 void Program::esporta_pdf() {
     if (refuse_before_calculation(print_refused_message)) return;
-    const auto chosen = files_.choose_save(pdf_dialog);
+    const auto chosen = desktop_.files().choose_save(pdf_dialog);
     if (!chosen || chosen->empty()) return;
     pdf_dialog.file_name = *chosen;
     std::error_code error;
     if (std::filesystem::exists(*chosen, error) &&
-        prompter_.ask({"Sovrascrivere il file " + *chosen + "?", Icon::none, Buttons::yes_no, "Esporta PDF"}) !=
+        desktop_.prompter().ask(
+            {"Sovrascrivere il file " + *chosen + "?", Icon::none, Buttons::yes_no, "Esporta PDF"}) !=
             Answer::yes)
         return;
     const std::vector<std::string> report = report_lines(report_data(title.Text1.text, analysis));
     const PrintDress dress(analysis, title.Text1.text);
-    if (!printer->export_pdf(*chosen, report))
-        prompter_.ask({"Impossibile scrivere il file " + *chosen, Icon::critical, Buttons::ok, "Attenzione"});
+    if (!desktop_.printer()->export_pdf(*chosen, report))
+        desktop_.prompter().ask({"Impossibile scrivere il file " + *chosen, Icon::critical, Buttons::ok, "Attenzione"});
 }
 
 void Program::open_library(MaterialKind kind) {
-    if (show_library) show_library(kind);
-    else (kind == MaterialKind::steel ? steel_library : concrete_library).show();
+    (kind == MaterialKind::steel ? steel_library : concrete_library).show();
+    desktop_.show_window(kind == MaterialKind::steel ? ChildWindow::steel_library : ChildWindow::concrete_library);
 }
+
+void Program::show_settings() {
+    settings.Form_Load();
+    desktop_.show_window(ChildWindow::settings);
+}
+
+void Program::kalk() { norvexa::kalk(*desktop_.starter(), desktop_.prompter()); }
 
 void Program::reload_windows() {
     form.reload();
@@ -116,13 +114,13 @@ void Program::reload_windows() {
 
 void Program::Relazione() {
     if (refuse_before_calculation("Prima di visualizzare la relazione è necessario eseguire il calcolo")) return;
-    show_report();
+    desktop_.show_window(ChildWindow::report);
 }
 
 unsigned long Program::revision() const {
     return form.revision() + title.revision + project.revision + analysis.revision + steel_library.revision() +
            concrete_library.revision() + help_window.revision + standards.revision + information.revision +
-           help.revision();
+           help.revision() + settings.revision();
 }
 
 }  // namespace norvexa

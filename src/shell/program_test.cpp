@@ -12,7 +12,7 @@ namespace {
 TEST(MainMenu, ItemsInTheirOrderWithAccessLettersAndShortcuts) {
     const auto& menus = main_menu();
     std::vector<std::string> captions;
-    for (const Menu& menu : menus) captions.push_back(menu.caption);
+    for (const Menu& menu : menus) captions.push_back(menu.command.caption);
     EXPECT_EQ(captions, (std::vector<std::string>{"&File", "Fi&nestra", "&Materiali", "&Relazione", "&Calcolatrice",
                                                   "&Guida", "&Normativa", "&About"}));
     const Menu& file = menus[0];
@@ -21,7 +21,7 @@ TEST(MainMenu, ItemsInTheirOrderWithAccessLettersAndShortcuts) {
     EXPECT_EQ(file.items[4].shortcut, "Ctrl+P");
     EXPECT_EQ(file.items[5].caption, "Esporta P&DF...");
     EXPECT_TRUE(file.items[6].name.empty());
-    EXPECT_EQ(menus[3].shortcut, "F5");
+    EXPECT_EQ(menus[3].command.shortcut, "F5");
     EXPECT_EQ(menus[5].items[0].shortcut, "F1");
     EXPECT_EQ(menus[6].items[0].caption, "&EC2    D.M. 09/01/96");
 }
@@ -45,8 +45,7 @@ TEST_F(ProgramTest, MenuCommandsReachTheProjectCommands) {
 }
 
 TEST_F(ProgramTest, ExitAsksWhenChangedAndQuitsUnlessCancelled) {
-    int quits = 0;
-    program.quit = [&] { ++quits; };
+    const int& quits = desktop.quits;
     EXPECT_TRUE(program.ESCI());
     EXPECT_EQ(quits, 1);
     EXPECT_TRUE(prompter.shown.empty());

@@ -65,6 +65,7 @@ Colori::Colori(Prompter& prompter, ColourChooser& colours) : prompter_(prompter)
 
 void Colori::Form_Load() {
     reset();
+    open_ = true;
     const auto lines = read_lines(settings_file());
     bool read = lines && lines->size() >= 6;
     for (int i = 0; read && i < 4; ++i) {
@@ -81,6 +82,11 @@ void Colori::Form_Load() {
     c2.text = (*lines)[5];
     c1.items = numbered_items(last_strip_position);
     c2.items = numbered_items(last_tolerance_position);
+}
+
+void Colori::Form_Unload() {
+    touch();
+    open_ = false;
 }
 
 void Colori::choose_colour(int swatch) {

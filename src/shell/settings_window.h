@@ -18,9 +18,13 @@ class Colori : public WindowModel {
   public:
     Colori(Prompter& prompter, ColourChooser& colours);
 
-    // Back to the design look, then the settings file's six lines, stopping at the first
-    // line that fails (then c1 and c2 read "20" and "10" and their lists stay empty).
+    // Opens the window: back to the design look, then the settings file's six lines,
+    // stopping at the first line that fails (then c1 and c2 read "20" and "10" and their
+    // lists stay empty).
     void Form_Load();
+    // The window has closed, whichever way; what was changed and not confirmed is gone.
+    void Form_Unload();
+    bool is_open() const { return open_; }
     // A swatch's button: the colour dialog from the swatch's colour; a cancelled dialog
     // leaves the swatch as it was.
     void choose_colour(int swatch);
@@ -49,6 +53,7 @@ class Colori : public WindowModel {
 
     Prompter& prompter_;
     ColourChooser& colours_;
+    bool open_ = false;
 };
 
 }  // namespace norvexa

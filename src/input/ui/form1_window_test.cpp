@@ -153,7 +153,8 @@ class InputWindow : public testing::Test {
     ModalAnswerer boxes;
     ScriptedFileChooser files;
     FixedTextMeasure measure;
-    Program program{prompter, files, measure};
+    HeadlessDesktop desktop{prompter, files, measure};
+    Program program{desktop};
     Form1& form = program.form;
     Form1Window window{form, [this] { window.refresh(); }};
 };

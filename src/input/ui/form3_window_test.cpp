@@ -32,7 +32,8 @@ class TitleStrip : public testing::Test {
     ScriptedPrompter prompter;
     ScriptedFileChooser files;
     FixedTextMeasure measure;
-    Program program{prompter, files, measure};
+    HeadlessDesktop desktop{prompter, files, measure};
+    Program program{desktop};
     QWidget window;
     Form3Window strip{program.title, [this] { strip.refresh(); }, &window};
     QLineEdit other{&window};

@@ -56,10 +56,6 @@ LibraryWindowView::LibraryWindowView(LibraryWindow& model, std::function<void()>
     setWindowTitle(model_.caption());
     binder_ = new ControlBinder(model_, [this] { handled(); }, this);
     binder_->bind_all();
-    model_.close_window = [this] {
-        if (child_) child_->close();
-        else close();
-    };
 
     build_tool_bar();
     auto* list = static_cast<QListWidget*>(bound(model_.names().list));
@@ -92,7 +88,10 @@ LibraryWindowView::LibraryWindowView(LibraryWindow& model, std::function<void()>
     refresh();
 }
 
-LibraryWindowView::~LibraryWindowView() { model_.close_window = nullptr; }
+void LibraryWindowView::close_child() {
+    if (child_) child_->close();
+    else close();
+}
 
 void LibraryWindowView::build_tool_bar() {
     tool_bar_ = static_cast<QToolBar*>(bound("Toolbar2"));

@@ -21,11 +21,8 @@ namespace norvexa {
 class LibraryWindowView : public QWidget {
   public:
     // after: called once the model has handled an event, to refresh every window; the
-    // view refreshes only itself when it is unset. Sets the model's close_window to close
-    // this window (its MDI child once placed).
+    // view refreshes only itself when it is unset.
     LibraryWindowView(LibraryWindow& model, std::function<void()> after, QWidget* parent = nullptr);
-    // Leaves the model without a window to close.
-    ~LibraryWindowView() override;
 
     // Adds the window to the area as a child kept across closes, hidden: the child
     // becoming active activates the model, another child becoming active closes it.
@@ -33,6 +30,8 @@ class LibraryWindowView : public QWidget {
     // What the menu, the input form's tool bar and its lists' double click do: the model
     // shown, then the window shown and made the active child.
     void open();
+    // Closes the window (its MDI child once placed), as the model asks when it closes itself.
+    void close_child();
     // Shows the model in every widget.
     void refresh();
     QWidget* control(std::string_view name) const { return binder_->widget(name); }

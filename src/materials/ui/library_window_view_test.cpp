@@ -70,6 +70,9 @@ class LibraryWindowDesktop : public testing::Test {
         form_child = area.addSubWindow(form_window);
         steel_view->place_in(&area);
         concrete_view->place_in(&area);
+        desktop.closing = [this](ChildWindow window) {
+            (window == ChildWindow::steel_library ? steel_view : concrete_view)->close_child();
+        };
         form.hooks.show_steel_library = [this] { steel_view->open(); };
         form.hooks.show_concrete_library = [this] { concrete_view->open(); };
         area.resize(1400, 900);
@@ -122,7 +125,13 @@ class LibraryWindowDesktop : public testing::Test {
     ModalAnswerer boxes;
     ScriptedFileChooser files;
     FixedTextMeasure measure;
-    Program program{prompter, files, measure};
+    // Closing a library closes its view, as the main window does.
+    struct ViewDesktop : HeadlessDesktop {
+        using HeadlessDesktop::HeadlessDesktop;
+        void close_window(ChildWindow window) override { closing(window); }
+        std::function<void(ChildWindow)> closing;
+    } desktop{prompter, files, measure};
+    Program program{desktop};
     Form1& form = program.form;
     LibraryWindow& steel = program.steel_library;
     LibraryWindow& concrete = program.concrete_library;

@@ -22,9 +22,14 @@ DesktopProgram::DesktopProgram(std::optional<std::filesystem::path> project, Dia
       viewer_(dialogs.viewer ? *dialogs.viewer : desktop_viewer_),
       colours_(dialogs.colours ? *dialogs.colours : colour_dialogs_),
       starter_(dialogs.starter ? *dialogs.starter : program_starter_),
-      measure_(QApplication::font()),
-      program_(prompter_, files_, measure_),
+      main_(std::make_unique<MainWindow>(WindowServices{prompter_, files_, report_files_, viewer_, colours_, starter_})),
+      program_(*main_),
       splash_(new SplashWindow) {
+    main_->show_program(program_);
+    message_boxes_.set_parent(main_.get());
+    file_dialogs_.set_parent(main_.get());
+    report_dialogs_.set_parent(main_.get());
+    colour_dialogs_.set_parent(main_.get());
     splash_->setAttribute(Qt::WA_DeleteOnClose, false);
     end = [] { QCoreApplication::exit(0); };
     connect(splash_, &SplashWindow::start_requested, this, [this] { attiva(); });
@@ -43,11 +48,6 @@ void DesktopProgram::attiva() {
     if (screen_too_small(width, height))
         prompter_.ask({small_screen_message, Icon::information, Buttons::ok, program_title});
 
-    main_ = std::make_unique<MainWindow>(program_, WindowServices{prompter_, report_files_, viewer_, colours_, starter_});
-    message_boxes_.set_parent(main_.get());
-    file_dialogs_.set_parent(main_.get());
-    report_dialogs_.set_parent(main_.get());
-    colour_dialogs_.set_parent(main_.get());
     // A large screen gets a window of its own size; a small one is filled.
     const bool normal = screen_takes_normal_state(width, height);
     if (normal) main_->setGeometry(screen.adjusted(screen.width() / 20, screen.height() / 20, -screen.width() / 20,

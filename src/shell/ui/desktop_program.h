@@ -9,7 +9,6 @@
 
 #include "common/ui/colour_dialog.h"
 #include "common/ui/file_dialogs.h"
-#include "common/ui/font_measure.h"
 #include "common/ui/message_box.h"
 #include "report/ui/desktop_viewer.h"
 #include "shell/ui/calculator_starter.h"
@@ -52,6 +51,7 @@ class DesktopProgram : public QObject {
     // Ends the program after the folder-creation window; tests replace it.
     std::function<void()> end;
     SplashWindow* splash() const { return splash_; }
+    // The main window, made with the program and shown once it starts.
     MainWindow* main_window() const { return main_.get(); }
 
   private:
@@ -68,10 +68,9 @@ class DesktopProgram : public QObject {
     OutsideViewer& viewer_;
     ColourChooser& colours_;
     ProgramStarter& starter_;
-    FontTextMeasure measure_;
+    std::unique_ptr<MainWindow> main_;  // the program's desktop, hidden until the program starts
     Program program_;
     SplashWindow* splash_;
-    std::unique_ptr<MainWindow> main_;
     FolderCreationWindow* folders_ = nullptr;
     bool started_ = false;
 };

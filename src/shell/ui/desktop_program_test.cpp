@@ -123,7 +123,7 @@ TEST_F(Desktop, MenusCarryTheirAccessLettersAndShortcutsAndAllWork) {
     EXPECT_EQ(window.menu_action("Relazione")->shortcut(), QKeySequence("F5"));
     std::vector<std::string> commands;
     for (const Menu& menu : main_menu()) {
-        if (!menu.name.empty()) commands.push_back(menu.name);
+        if (!menu.command.name.empty()) commands.push_back(menu.command.name);
         for (const MenuItem& item : menu.items)
             if (!item.name.empty()) commands.push_back(item.name);
     }
@@ -223,7 +223,8 @@ TEST_F(Desktop, ProjectNamedOnTheCommandLineOpensAtStart) {
         ScriptedPrompter quiet;
         ScriptedFileChooser chooser;
         FixedTextMeasure measure;
-        Program saver(quiet, chooser, measure);
+        HeadlessDesktop desktop(quiet, chooser, measure);
+        Program saver(desktop);
         saver.load();
         saver.form.type("th", "50");
         chooser.answer_next(path.string());

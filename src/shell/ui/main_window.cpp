@@ -40,8 +40,8 @@ QMdiSubWindow* add_child(QMdiArea* area, QWidget* content, Qt::WindowFlags flags
 
 }  // namespace
 
-MainWindow::MainWindow(Program& program, WindowServices services, QWidget* parent)
-    : QMainWindow(parent), program_(program), services_(services) {
+MainWindow::MainWindow(WindowServices services, QWidget* parent)
+    : QMainWindow(parent), services_(services), measure_(QApplication::font()) {
     setObjectName("MDIForm1");
     area_ = new QMdiArea;
     area_->setObjectName("area");
@@ -49,11 +49,14 @@ MainWindow::MainWindow(Program& program, WindowServices services, QWidget* paren
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(area_);
     area_->viewport()->installEventFilter(this);
+}
 
+void MainWindow::show_program(Program& program) {
+    program_ = &program;
     const auto after = [this] { refresh(); };
-    form3_ = new Form3Window(program_.title, after);
-    form1_ = new Form1Window(program_.form, after);
-    results_ = new AnalysisWindowView(program_.analysis, QApplication::font());
+    form3_ = new Form3Window(program_->title, after);
+    form1_ = new Form1Window(program_->form, after);
+    results_ = new AnalysisWindowView(program_->analysis, QApplication::font());
     // Tab leaves the project title for the input form's first field.
     form3_->set_next_in_tab_order(form1_->control("rett"));
     title_window_ = add_child(area_, form3_, Qt::FramelessWindowHint);
@@ -64,78 +67,79 @@ MainWindow::MainWindow(Program& program, WindowServices services, QWidget* paren
     connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* child) {
         // No child at all means the main window itself lost the focus, to a dialog say.
         if (!child) return;
-        if (child == form_window_) program_.form.Form_Activate();
+        if (child == form_window_) program_->form.Form_Activate();
         refresh();
     });
-    steel_view_ = new LibraryWindowView(program_.steel_library, after);
+    steel_view_ = new LibraryWindowView(program_->steel_library, after);
     steel_view_->place_in(area_);
-    concrete_view_ = new LibraryWindowView(program_.concrete_library, after);
+    concrete_view_ = new LibraryWindowView(program_->concrete_library, after);
     concrete_view_->place_in(area_);
-    program_.show_library = [this](MaterialKind kind) {
-        library_view(kind)->open();
-        refresh();
-    };
     // The help window stands beside the main window, made hidden at start so that the
     // help line is there whenever it opens.
     // Only the desktop program shows the manual, so only it looks for the shipped copy.
-    program_.help_window.shipped_manual = bundled_manual_path().value_or(std::filesystem::path{});
-    help_view_ = new HelpWindowView(program_.help_window, after, this);
-    program_.help.on_change = [this] { help_view_->refresh(); };
-    program_.show_help = [this](bool beside) {
-        if (beside) help_view_->guida(*this, *form_window_, *analysis_);
-        else help_view_->guidanon(*this, *analysis_);
-        refresh();
-    };
-    program_.show_standards = [this] { show_standards(); };
-    program_.show_information = [this] { show_information(); };
-    program_.starter = &services_.starter;
+    program_->help_window.shipped_manual = bundled_manual_path().value_or(std::filesystem::path{});
+    help_view_ = new HelpWindowView(program_->help_window, after, this);
+    program_->help.on_change = [this] { help_view_->refresh(); };
     printer_ = std::make_unique<WindowPrinter>(*results_, this);
-    program_.printer = printer_.get();
-    program_.show_report = [this] { show_report(); };
-    program_.show_settings = [this] { show_settings(); };
-    program_.project.close_report = [this] { close_report(); };
     build_menus();
     build_status_bar();
-    program_.quit = [this] {
-        closing_ = true;
-        close();
-    };
     // "Calcola" answers F9 wherever the focus is.
     auto* calculate = new QShortcut(QKeySequence(Qt::Key_F9), this);
     calculate->setContext(Qt::ApplicationShortcut);
     connect(calculate, &QShortcut::activated, this, [this] {
-        program_.calculate();
+        program_->calculate();
         refresh();
     });
     refresh();
 }
 
 MainWindow::~MainWindow() {
-    program_.printer = nullptr;
-    program_.show_report = nullptr;
-    program_.show_settings = nullptr;
-    program_.show_library = nullptr;
-    program_.show_help = nullptr;
-    program_.show_standards = nullptr;
-    program_.show_information = nullptr;
-    program_.starter = nullptr;
-    program_.help.on_change = nullptr;
-    program_.project.close_report = nullptr;
+    if (program_) program_->help.on_change = nullptr;
+}
+
+void MainWindow::show_window(ChildWindow window) {
+    switch (window) {
+        case ChildWindow::report: show_report(); break;
+        case ChildWindow::settings: show_settings(); break;
+        case ChildWindow::steel_library: steel_view_->open(); break;
+        case ChildWindow::concrete_library: concrete_view_->open(); break;
+        case ChildWindow::help_over: help_view_->guidanon(*this, *analysis_); break;
+        case ChildWindow::help_beside: help_view_->guida(*this, *form_window_, *analysis_); break;
+        case ChildWindow::standards: show_standards(); break;
+        case ChildWindow::information: show_information(); break;
+    }
+    refresh();
+}
+
+void MainWindow::close_window(ChildWindow window) {
+    switch (window) {
+        case ChildWindow::report: close_report(); break;
+        case ChildWindow::settings:
+            if (settings_child_) settings_child_->close();
+            break;
+        case ChildWindow::steel_library: steel_view_->close_child(); break;
+        case ChildWindow::concrete_library: concrete_view_->close_child(); break;
+        case ChildWindow::help_over:
+        case ChildWindow::help_beside:
+        case ChildWindow::standards:
+        case ChildWindow::information: break;  // they close themselves
+    }
+}
+
+AnalysisPrinter* MainWindow::printer() { return printer_.get(); }
+
+void MainWindow::quit() {
+    closing_ = true;
+    close();
 }
 
 void MainWindow::show_settings() {
     if (!settings_child_) {
-        // Made on demand and gone once closed, with whatever was changed and not confirmed.
-        settings_ = std::make_unique<Colori>(services_.prompter, services_.colours);
-        settings_->reload_windows = [this] { program_.reload_windows(); };
-        settings_->close_window = [this] {
-            if (settings_child_) settings_child_->close();
-        };
-        settings_->Form_Load();
-        auto* view = new SettingsWindowView(*settings_, [this] { refresh(); });
+        // Gone once closed, with whatever was changed and not confirmed.
+        auto* view = new SettingsWindowView(program_->settings, [this] { refresh(); });
         settings_child_ = add_child(area_, view);
         settings_child_->setAttribute(Qt::WA_DeleteOnClose);
-        connect(settings_child_, &QObject::destroyed, this, [this] { settings_.reset(); });
+        connect(settings_child_, &QObject::destroyed, this, [this] { program_->settings.Form_Unload(); });
         settings_child_->adjustSize();
         settings_child_->move((area_->width() - settings_child_->width()) / 2,
                               (area_->height() - settings_child_->height()) / 3);
@@ -147,15 +151,15 @@ void MainWindow::show_settings() {
 void MainWindow::show_report() {
     if (!report_child_) {
         // A report window that was closed is loaded again, and so writes the report anew.
-        const auto source = [this] { return report_data(program_.title.Text1.text, program_.analysis); };
-        program_.report = ReportWindow();
-        program_.report.Form_Load(source(), services_.prompter);
-        report_view_ = new ReportWindowView(program_.report, source, services_.prompter, services_.report_files,
+        const auto source = [this] { return report_data(program_->title.Text1.text, program_->analysis); };
+        program_->report = ReportWindow();
+        program_->report.Form_Load(source(), services_.prompter);
+        report_view_ = new ReportWindowView(program_->report, source, services_.prompter, services_.report_files,
                                             services_.viewer, [this] { refresh(); });
         report_child_ = add_child(area_, report_view_);
         report_child_->setAttribute(Qt::WA_DeleteOnClose);
         connect(report_child_, &QObject::destroyed, this, [this] { report_view_ = nullptr; });
-        report_child_->move(to_pixels(program_.report.left), to_pixels(program_.report.top));
+        report_child_->move(to_pixels(program_->report.left), to_pixels(program_->report.top));
         report_child_->resize(report_child_->sizeHint());
     }
     report_child_->show();
@@ -164,7 +168,7 @@ void MainWindow::show_report() {
 
 void MainWindow::show_standards() {
     if (!standards_child_) {
-        standards_view_ = new StandardsWindowView(program_.standards, services_.viewer, services_.prompter,
+        standards_view_ = new StandardsWindowView(program_->standards, services_.viewer, services_.prompter,
                                                   [this] { refresh(); });
         standards_child_ = add_child(area_, standards_view_);
         standards_child_->resize(standards_child_->sizeHint());
@@ -175,7 +179,7 @@ void MainWindow::show_standards() {
 
 void MainWindow::show_information() {
     if (!info_child_) {
-        info_view_ = new InfoWindowView(program_.information, [this] { refresh(); });
+        info_view_ = new InfoWindowView(program_->information, [this] { refresh(); });
         info_child_ = add_child(area_, info_view_);
         info_child_->resize(info_child_->sizeHint());
     }
@@ -195,19 +199,20 @@ void MainWindow::add_command(QWidget* menu, const std::string& name, const std::
     menu->addAction(action);
     actions_[name] = action;
     connect(action, &QAction::triggered, this, [this, name] {
-        program_.run_menu(name);
+        program_->run_menu(name);
         refresh();
     });
 }
 
 void MainWindow::build_menus() {
     for (const Menu& menu : main_menu()) {
-        if (!menu.name.empty()) {
-            add_command(menuBar(), menu.name, menu.caption, menu.shortcut);  // a command in the bar itself
+        const MenuItem& own = menu.command;
+        if (!own.name.empty()) {
+            add_command(menuBar(), own.name, own.caption, own.shortcut);  // a command in the bar itself
             continue;
         }
-        QMenu* submenu = menuBar()->addMenu(QString::fromStdString(menu.caption));
-        if (menu.caption == "Fi&nestra") {
+        QMenu* submenu = menuBar()->addMenu(QString::fromStdString(own.caption));
+        if (own.caption == "Fi&nestra") {
             window_menu_ = submenu;
             window_menu_->setObjectName("finestra");
             connect(window_menu_, &QMenu::aboutToShow, this, [this] { fill_window_menu(); });
@@ -272,20 +277,20 @@ bool MainWindow::event(QEvent* event) {
 
 Form1::Load MainWindow::load() {
     title_window_->move(0, 0);
-    form_window_->move(0, to_pixels(program_.title.height));
-    const Form1::Load loaded = program_.load(Form1::MissingFolders::stop, to_twips(form_window_->width()));
+    form_window_->move(0, to_pixels(program_->title.height));
+    const Form1::Load loaded = program_->load(Form1::MissingFolders::stop, to_twips(form_window_->width()));
     form_window_->adjustSize();
     fit_title_strip();
-    analysis_->move(form_window_->width(), to_pixels(program_.title.height));
+    analysis_->move(form_window_->width(), to_pixels(program_->title.height));
     analysis_->adjustSize();
-    program_.analysis.left = static_cast<float>(to_twips(form_window_->width()));
+    program_->analysis.left = static_cast<float>(to_twips(form_window_->width()));
     refresh();
     return loaded;
 }
 
 void MainWindow::fit_title_strip() {
     title_window_->resize(std::max(area_->viewport()->width(), title_window_->minimumSizeHint().width()),
-                          to_pixels(program_.title.height));
+                          to_pixels(program_->title.height));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -294,13 +299,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::focus_title() {
-    program_.title.select_title();
+    program_->title.select_title();
     area_->setActiveSubWindow(title_window_);
     refresh();
 }
 
 void MainWindow::refresh() {
-    const unsigned long revision = program_.revision();
+    const unsigned long revision = program_->revision();
     if (revision == shown_revision_) return;
     shown_revision_ = revision;
     form3_->refresh();
@@ -311,9 +316,9 @@ void MainWindow::refresh() {
     help_view_->refresh();
     if (standards_view_) standards_view_->refresh();
     if (info_view_) info_view_->refresh();
-    setWindowTitle(QString::fromStdString(program_.title_bar()) + "[*]");
-    setWindowModified(program_.modified());
-    for (const auto& [name, action] : actions_) action->setEnabled(program_.menu_enabled(name));
+    setWindowTitle(QString::fromStdString(program_->title_bar()) + "[*]");
+    setWindowModified(program_->modified());
+    for (const auto& [name, action] : actions_) action->setEnabled(program_->menu_enabled(name));
 }
 
 QAction* MainWindow::menu_action(const std::string& name) const {
@@ -323,7 +328,7 @@ QAction* MainWindow::menu_action(const std::string& name) const {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // The close box asks the exit question too, so unsaved changes are never lost unasked.
-    if (closing_ || program_.ESCI()) {
+    if (closing_ || program_->ESCI()) {
         event->accept();
         return;
     }

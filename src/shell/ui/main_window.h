@@ -11,7 +11,7 @@
 
 #include "common/colour_chooser.h"
 #include "common/outside_viewer.h"
-#include "shell/settings_window.h"
+#include "common/ui/font_measure.h"
 #include "shell/ui/lock_keys.h"
 #include "shell/program.h"
 
@@ -36,18 +36,35 @@ class Form3Window;
 // What the main window's child windows ask the user and the desktop through.
 struct WindowServices {
     Prompter& prompter;
+    FileChooser& files;         // the project's and the PDF's file dialogs
     FileChooser& report_files;  // the report window's save dialog
     OutsideViewer& viewer;      // the report's outside viewers
     ColourChooser& colours;     // the settings window's colour dialog
     ProgramStarter& starter;    // starts the desktop's calculator
 };
 
-// The main window: the menus of the program, the child windows in an MDI area, the
-// status bar and the title bar with the project's file name.
-class MainWindow : public QMainWindow {
+// The main window: the desktop of the program, with its menus, the child windows in an
+// MDI area, the status bar and the title bar with the project's file name.
+class MainWindow : public QMainWindow, public Desktop {
   public:
-    MainWindow(Program& program, WindowServices services, QWidget* parent = nullptr);
+    // The services must outlive the window.
+    explicit MainWindow(WindowServices services, QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    // Builds the menus and the views of the program's models; once, before anything else.
+    void show_program(Program& program);
+
+    // Desktop.
+    Prompter& prompter() override { return services_.prompter; }
+    FileChooser& files() override { return services_.files; }
+    ColourChooser& colours() override { return services_.colours; }
+    const TextMeasure& measure() const override { return measure_; }
+    bool shows(ChildWindow) const override { return true; }
+    void show_window(ChildWindow window) override;
+    void close_window(ChildWindow window) override;
+    AnalysisPrinter* printer() override;
+    ProgramStarter* starter() override { return &services_.starter; }
+    void quit() override;
 
     // Places the title strip at the top, the input form below it and the analysis window
     // right of the input form, then loads the models there; returns the input form's load.
@@ -68,7 +85,7 @@ class MainWindow : public QMainWindow {
     }
     // The display settings window while it is open; nullptr otherwise.
     QMdiSubWindow* settings_window() const { return settings_child_; }
-    WindowPrinter& printer() const { return *printer_; }
+    WindowPrinter& window_printer() const { return *printer_; }
     // The report window's view while it is open; nullptr otherwise.
     ReportWindowView* report_view() const { return report_view_; }
 
@@ -92,8 +109,9 @@ class MainWindow : public QMainWindow {
     void show_standards();
     void show_information();
 
-    Program& program_;
+    Program* program_ = nullptr;
     WindowServices services_;
+    FontTextMeasure measure_;
     QMdiArea* area_;
     Form3Window* form3_;
     Form1Window* form1_;
@@ -108,7 +126,6 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<WindowPrinter> printer_;
     QPointer<QMdiSubWindow> report_child_;
     ReportWindowView* report_view_ = nullptr;
-    std::unique_ptr<Colori> settings_;
     HelpWindowView* help_view_;
     StandardsWindowView* standards_view_ = nullptr;
     QPointer<QMdiSubWindow> standards_child_;

@@ -49,6 +49,7 @@ class PaperOutput : public testing::Test {
     PaperOutput() {
         std::filesystem::create_directories(concrete_folder());
         std::filesystem::create_directories(steel_folder());
+        window.show_program(program);
         window.load();
     }
     void calculate() {
@@ -58,7 +59,7 @@ class PaperOutput : public testing::Test {
         ASSERT_EQ(program.analysis.results.lx.text, "11,15");
     }
     void print_to(const std::filesystem::path& pdf, bool accept) {
-        window.printer().set_chooser([pdf, accept](QPrinter& printer) {
+        window.window_printer().set_chooser([pdf, accept](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(QString::fromStdString(pdf.string()));
             return accept;
@@ -69,12 +70,11 @@ class PaperOutput : public testing::Test {
     ScratchHome home;
     ScriptedPrompter prompter;
     ScriptedFileChooser files;
-    FontTextMeasure measure{QApplication::font()};
-    Program program{prompter, files, measure};
     RecordingViewer viewer;
     NoColours colours;
     RecordingStarter starter;
-    MainWindow window{program, {prompter, files, viewer, colours, starter}};
+    MainWindow window{{prompter, files, files, viewer, colours, starter}};
+    Program program{window};
 };
 
 TEST_F(PaperOutput, PrintingLeavesTheWindowAsItWasAlsoAfterACancelledDialog) {
