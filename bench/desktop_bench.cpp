@@ -1,9 +1,15 @@
 // Benchmarks of the desktop program, offscreen: from start to the main window shown (the
-// splash skipped), and one "Calcola" of the 30 x 50 example until every window is refreshed.
+// splash skipped), one "Calcola" of the 30 x 50 example until every window is refreshed,
+// the PDF export, and the help window opened on manuals of growing size.
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
 
 #include <QApplication>
+#include <QPushButton>
 
 #include <benchmark/benchmark.h>
 
@@ -11,6 +17,7 @@
 #include "common/prompter.h"
 #include "materials/material_files.h"
 #include "shell/ui/desktop_program.h"
+#include "shell/ui/help_window_view.h"
 #include "shell/ui/main_window.h"
 
 namespace {
@@ -93,6 +100,56 @@ void PdfExport(benchmark::State& state) {
     std::filesystem::remove(pdf);
 }
 BENCHMARK(PdfExport)->Unit(benchmark::kMillisecond);
+
+// A manual of at most `bytes` bytes made of short runs, page after page: a heading, a
+// justified paragraph of 240 one-word groups in turn plain, bold, italic, underlined and in
+// Courier with a line break before its last word, a bullet with its tab and a two-row table.
+std::string generated_manual(std::size_t bytes) {
+    std::string page = "\\pard\\sb240\\sa120{\\b\\fs28 Capitolo}\\par \\pard\\qj\\sa120 ";
+    const char* const words[] = {"la ", "{\\b sezione} ", "{\\i di} ", "{\\ul trave} ", "{\\f1 Mrd} "};
+    for (int i = 0; i < 240; ++i) page += words[i % 5];
+    page +=
+        "\\line fine.\\par \\pard\\li360\\fi-240\\sa60 \\u8226?\\tab {\\b Calcola} e {\\i leggi}.\\par "
+        "\\trowd\\cellx3000\\cellx6000\\intbl {\\b Mrd}\\cell 12,5 kNm\\cell\\row"
+        "\\intbl {\\i Vrd}\\cell 80 kN\\cell\\row\\pard ";
+    std::string manual = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}\\f0\\fs20 ";
+    while (manual.size() + page.size() + 1 <= bytes) manual += page;
+    return manual + '}';
+}
+
+// "Sovrapponi" in a started program until the help window shows the manual, read and built
+// anew: the program's first opening, or (again = 1) one after a first opening and "Chiudi".
+// The editor lays out what lies beyond the first screen later, between events.
+void OpenHelp(benchmark::State& state) {
+    const std::string manual = generated_manual(static_cast<std::size_t>(state.range(0)));
+    std::ofstream(manual_file(), std::ios::binary) << manual;
+    ScriptedPrompter prompter;
+    ScriptedFileChooser files;
+    std::optional<DesktopProgram> program;
+    bool shown = true;
+    for (auto _ : state) {
+        state.PauseTiming();
+        program.emplace(std::nullopt, DesktopDialogs{&prompter, &files});
+        program->attiva();
+        HelpWindowView& help = *program->main_window()->help_view();
+        if (state.range(1) != 0) {
+            program->program().run_menu("sov");
+            QApplication::processEvents();
+            help.close_button()->click();
+        }
+        state.ResumeTiming();
+        program->program().run_menu("sov");
+        QApplication::processEvents();
+        shown = shown && program->program().help_window.manual_loaded && help.isVisible();
+    }
+    if (!shown) state.SkipWithError("manual not shown");
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * manual.size()));
+    std::filesystem::remove(manual_file());
+}
+BENCHMARK(OpenHelp)
+    ->ArgsProduct({{150'000, 1'000'000, 16'000'000}, {0, 1}})
+    ->ArgNames({"bytes", "again"})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -102,6 +102,9 @@ QStringList font_families_for(const std::string& family) {
 void fill_text_document(QTextDocument& document, const RtfDocument& rich_text) {
     document.clear();
     QTextCursor cursor(&document);
+    // One edit block for the whole fill: outside one, every insertion lays out its paragraph
+    // again to place the cursor, and a paragraph costs the square of its runs.
+    cursor.beginEditBlock();
     // The document starts with an empty block, and a table leaves one after it: the next
     // paragraph goes there rather than below it.
     bool block_is_free = true;
@@ -122,6 +125,7 @@ void fill_text_document(QTextDocument& document, const RtfDocument& rich_text) {
         block_is_free = false;
         for (const RtfRun& run : paragraph.runs) cursor.insertText(shown_text(run.text), char_format(run));
     }
+    cursor.endEditBlock();
 }
 
 }  // namespace norvexa

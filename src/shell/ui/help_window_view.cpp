@@ -1,7 +1,9 @@
 #include "shell/ui/help_window_view.h"
 
 #include <algorithm>
+#include <utility>
 
+#include <QAbstractTextDocumentLayout>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -11,6 +13,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -103,8 +106,7 @@ HelpWindowView::HelpWindowView(HelpWindow& model, std::function<void()> after, Q
     layout->addWidget(heading_);
     layout->addWidget(manual_, 1);
     layout->addLayout(bottom);
-    fill_text_document(*manual_->document(), model_.RichTextBox1);
-    manual_shown_ = model_.manual_revision;
+    show_manual();
     refresh();
 }
 
@@ -146,11 +148,6 @@ void HelpWindowView::refresh() {
         lh_->setText(line);
         lh_->setCursorPosition(0);
     }
-    if (manual_shown_ != model_.manual_revision) {
-        manual_shown_ = model_.manual_revision;
-        fill_text_document(*manual_->document(), model_.RichTextBox1);
-        manual_->moveCursor(QTextCursor::Start);  // a manual (re)loaded opens at its beginning
-    }
     if (model_.visible) {
         if (!(place_shown_ == model_.place) || !isVisible()) {
             place_shown_ = model_.place;
@@ -163,10 +160,31 @@ void HelpWindowView::refresh() {
     } else if (isVisible()) {
         hide();
     }
+    // After the window takes its size, so that the manual is laid out once, at its width.
+    if (manual_shown_ != model_.manual_revision) show_manual();
     if (!model_.focus.empty()) {
         model_.focus.clear();
         close_->setFocus(Qt::OtherFocusReason);
     }
+}
+
+// The manual is built in a document of its own and handed to the editor whole. Filled in
+// the editor's document, the text would carry the editor's cursor along to its end, and
+// bringing the cursor back would lay out the whole manual at once; a new document opens
+// with the cursor at its beginning and the editor lays it out a screenful at a time.
+void HelpWindowView::show_manual() {
+    manual_shown_ = model_.manual_revision;
+    auto* document = new QTextDocument(manual_);
+    document->setUndoRedoEnabled(false);  // read, never edited
+    document->setDefaultFont(manual_->font());
+    fill_text_document(*document, model_.RichTextBox1);
+    // Measured for the editor's screen, and not laid out before the editor gives the page its
+    // width: a null page size holds the layout back, as the editor does with its first document.
+    document->setPageSize(QSizeF(0, 0));
+    document->documentLayout()->setPaintDevice(manual_->viewport());
+    manual_->setDocument(document);
+    // The editor deletes its own first document; the ones made here go once replaced.
+    delete std::exchange(manual_document_, document);
 }
 
 // The model's place is the outer edges, frame included, as the main window's is.

@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QPushButton;
+class QTextDocument;
 class QTextEdit;
 
 namespace norvexa {
@@ -45,12 +46,14 @@ class HelpWindowView : public QWidget {
     void handled();
     void bring_to_front();
     void apply_place();
+    void show_manual();
 
     HelpWindow& model_;
     std::function<void()> after_;
     QMenuBar* menu_bar_;
     QLabel* heading_;
     QTextEdit* manual_;
+    QTextDocument* manual_document_ = nullptr;  // the document manual_ shows, owned by manual_
     QLineEdit* lh_;
     QPushButton* close_;
     unsigned long manual_shown_ = 0;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
 
 #include <QApplication>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -101,6 +103,21 @@ TEST_F(HelpView, SovrapponiShowsTheManualFormattedOverTheAnalysisWindow) {
     EXPECT_EQ(table->columns(), 2);
     EXPECT_EQ(table->cellAt(1, 1).firstCursorPosition().block().text(), "11,15 cm");
     EXPECT_TRUE(view.manual()->toPlainText().endsWith("Fine."));
+}
+
+TEST_F(HelpView, AManualOpenedAgainShowsItsBeginning) {
+    std::string manual = "{\\rtf1\\ansi ";
+    for (int i = 0; i < 500; ++i) manual += "Riga " + std::to_string(i) + "\\par ";
+    std::ofstream(manual_file(), std::ios::binary) << manual << "}";
+    view.guidanon(main, analysis);
+    QScrollBar* scroll = view.manual()->verticalScrollBar();
+    view.manual()->moveCursor(QTextCursor::End);
+    ASSERT_GT(scroll->value(), 0);
+
+    view.close_button()->click();
+    view.guidanon(main, analysis);
+    EXPECT_EQ(view.manual()->textCursor().position(), 0);
+    EXPECT_EQ(scroll->value(), 0);
 }
 
 TEST_F(HelpView, AffiancaNarrowsTheMainWindowAndPutsTheHelpBesideTheInputWindow) {
