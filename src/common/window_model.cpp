@@ -1,6 +1,7 @@
 #include "common/window_model.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <utility>
 
 namespace norvexa {
@@ -151,6 +152,16 @@ Control* WindowModel::find(std::string_view name) {
 const Control* WindowModel::find(std::string_view name) const {
     const ControlRow* r = row(name);
     return r ? r->control : nullptr;
+}
+
+Control& WindowModel::control(std::string_view name) {
+    return const_cast<Control&>(std::as_const(*this).control(name));
+}
+
+const Control& WindowModel::control(std::string_view name) const {
+    const Control* found = find(name);
+    if (!found) throw std::out_of_range("no control " + std::string(name));
+    return *found;
 }
 
 const ControlInfo& WindowModel::info(std::string_view name) const {

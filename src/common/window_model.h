@@ -98,6 +98,10 @@ class WindowModel {
 
     Control* find(std::string_view name);
     const Control* find(std::string_view name) const;
+    // The named control, which must be one of the window's: an unknown name throws
+    // std::out_of_range.
+    Control& control(std::string_view name);
+    const Control& control(std::string_view name) const;
     // How a view shows the named control; a label outside any frame for an unknown name.
     const ControlInfo& info(std::string_view name) const;
     // Enabled and visible, inside a usable frame.

@@ -97,6 +97,15 @@ class Form1 : public WindowModel, public FieldSource, public MaterialUser {
     int top = 0, left = 0;  // twips, in the main window
     Form1Hooks hooks;
 
+    // Reads the named material into its labels (stl1..stl7 or con1..con9); false, with
+    // the labels unchanged, when the file is missing, unreadable or too short.
+    bool take_material(MaterialKind kind, const std::string& name);
+    // Recomputes the three group area labels of a layer from its bar list, leaving the
+    // layer's area field and total as they are. False when a group's area is one no
+    // label can show; that label is left empty.
+    bool show_group_areas(int layer);
+
+  private:
     // Shape choice and sizes.
     Control rett, t, COOR, lblB2, lblH2, webSketch;
     Control tb, th, tb2, th2;
@@ -129,15 +138,6 @@ class Form1 : public WindowModel, public FieldSource, public MaterialUser {
     std::array<Control, 8> lblCon;  // captions of con2..con9
     Control Toolbar1, Toolbar2, Toolbar3;
 
-    // Reads the named material into its labels (stl1..stl7 or con1..con9); false, with
-    // the labels unchanged, when the file is missing, unreadable or too short.
-    bool take_material(MaterialKind kind, const std::string& name);
-    // Recomputes the three group area labels of a layer from its bar list, leaving the
-    // layer's area field and total as they are. False when a group's area is one no
-    // label can show; that label is left empty.
-    bool show_group_areas(int layer);
-
-  private:
     bool show_group_area(int layer, int group);
     void show_material(const Materiale& material);  // name and fields into stl1..stl7 or con1..con9
     // A row of the table, with the control's help text when it has one.

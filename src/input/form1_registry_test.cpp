@@ -25,7 +25,7 @@ TEST_F(InputForm, EveryControlSaysHowAViewShowsIt) {
             EXPECT_TRUE(holder == ControlKind::frame || holder == ControlKind::tab_panel) << name;
         }
         if (info.page >= 0) {
-            EXPECT_LT(static_cast<std::size_t>(info.page), form.SSTab1.items.size()) << name;
+            EXPECT_LT(static_cast<std::size_t>(info.page), form.control("SSTab1").items.size()) << name;
         }
     }
     EXPECT_EQ(form.info("tb").kind, ControlKind::editable_list);

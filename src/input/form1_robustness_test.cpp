@@ -19,27 +19,28 @@ TEST_F(InputForm, BarGroupAreaNoLabelCanShowIsRefusedLikeANonNumber) {
     };
     for (const Case& c : {Case{"n1a1", "f1a1", "f1a1"}, Case{"f2a3", "n2a3", "n2a3"}}) {
         prompter.shown.clear();
-        form.strati.text = "N° 4 Strati barre";
+        form.control("strati").text = "N° 4 Strati barre";
         form.strati_Click();
         ASSERT_TRUE(form.choose(c.count, "1"));
         ASSERT_TRUE(form.type(c.diameter, "1e160"));
         form.leave(c.diameter);
         EXPECT_EQ(last_message(), "Errore di sintassi: 1e160") << c.refused;
         EXPECT_EQ(form.find(c.refused)->text, "") << c.refused;
-        const int layer = c.count[1] - '1', group = c.count[3] - '1';
-        EXPECT_EQ(form.groupArea[layer][group].text, "") << c.refused;
-        EXPECT_EQ(form.ta[layer].text, "") << c.refused;
+        const char layer = c.count[1], group = c.count[3];
+        const std::string area = layer == '1' ? std::string{'a', group} : std::string{'A', group, layer};
+        EXPECT_EQ(form.control(area).text, "") << c.refused;
+        EXPECT_EQ(form.control(std::string("ta") + layer).text, "") << c.refused;
     }
 
     // Just below the largest area a label shows in plain digits, and just beyond it.
     prompter.shown.clear();
     form.choose("f1a2", "20");
     form.choose("n1a2", "318300000000000");
-    EXPECT_EQ(form.groupArea[0][1].text, "999939450000000");
+    EXPECT_EQ(form.control("a2").text, "999939450000000");
     EXPECT_TRUE(prompter.shown.empty());
     form.choose("n1a2", "318400000000000");
     EXPECT_EQ(last_message(), "Errore di sintassi: 318400000000000");
-    EXPECT_EQ(form.groupArea[0][1].text, "");
+    EXPECT_EQ(form.control("a2").text, "");
 }
 
 TEST_F(InputForm, ZeroCountOrDiameterGivesNoAreaHoweverLargeTheOther) {
@@ -47,7 +48,7 @@ TEST_F(InputForm, ZeroCountOrDiameterGivesNoAreaHoweverLargeTheOther) {
     form.choose("n1a1", "1e308");
     form.choose("f1a1", "0");
     EXPECT_TRUE(prompter.shown.empty());
-    EXPECT_EQ(form.groupArea[0][0].text, "");
+    EXPECT_EQ(form.control("a1").text, "");
 }
 
 TEST_F(InputForm, StirrupAreaNoLabelCanShowIsRefused) {
@@ -56,15 +57,15 @@ TEST_F(InputForm, StirrupAreaNoLabelCanShowIsRefused) {
     enter("passo", "10");
     enter("dst", "1e200");
     EXPECT_EQ(last_message(), "Errore di sintassi: 1e200");
-    EXPECT_EQ(form.dst.text, "");
-    EXPECT_EQ(form.ast.text, "");
+    EXPECT_EQ(form.control("dst").text, "");
+    EXPECT_EQ(form.control("ast").text, "");
 
     enter("dst", "8");
-    EXPECT_EQ(form.ast.text, "10,05");
+    EXPECT_EQ(form.control("ast").text, "10,05");
     enter("passo", "1e-300");  // 100 / S overflows
     EXPECT_EQ(last_message(), "Errore di sintassi: 1e-300");
-    EXPECT_EQ(form.passo.text, "");
-    EXPECT_EQ(form.ast.text, "");
+    EXPECT_EQ(form.control("passo").text, "");
+    EXPECT_EQ(form.control("ast").text, "");
 }
 
 TEST_F(InputForm, SliderPositionsAreBoundedBeforeNarrowing) {
@@ -73,8 +74,8 @@ TEST_F(InputForm, SliderPositionsAreBoundedBeforeNarrowing) {
         EXPECT_FALSE(form.move_slider("sl1", far)) << far;
         EXPECT_FALSE(form.move_slider("sl2", far)) << far;
     }
-    EXPECT_EQ(form.sl1.value, 20);
-    EXPECT_EQ(form.sl2.value, 10);
+    EXPECT_EQ(form.control("sl1").value, 20);
+    EXPECT_EQ(form.control("sl2").value, 10);
 }
 
 TEST_F(InputForm, TSectionWhoseTotalHeightOverflowsKeepsItsDepthLists) {
@@ -83,7 +84,7 @@ TEST_F(InputForm, TSectionWhoseTotalHeightOverflowsKeepsItsDepthLists) {
     enter("th", "1e308");
     enter("th2", "1e308");
     EXPECT_TRUE(prompter.shown.empty());
-    EXPECT_EQ(form.td[0].items.back(), "1E+308");  // the flange depths, without the web's
+    EXPECT_EQ(form.control("td1").items.back(), "1E+308");  // the flange depths, without the web's
 }
 
 // Every control gets every text through every event, one after the other, so that each

@@ -68,15 +68,15 @@ class LibraryWindowModel : public testing::Test, public ScriptedProgram {
     Texts form_labels(MaterialKind kind) const {
         Texts texts;
         if (kind == MaterialKind::steel)
-            for (const Control& c : form.stl) texts.push_back(c.text);
+            for (int i = 1; i <= 7; ++i) texts.push_back(form.control("stl" + std::to_string(i)).text);
         else
-            for (const Control& c : form.con) texts.push_back(c.text);
+            for (int i = 1; i <= 9; ++i) texts.push_back(form.control("con" + std::to_string(i)).text);
         return texts;
     }
-    const Control& form_list(MaterialKind kind) const { return kind == MaterialKind::steel ? form.File1 : form.File2; }
+    const Control& form_list(MaterialKind kind) const { return kind == MaterialKind::steel ? form.control("File1") : form.control("File2"); }
     bool form_frames_shown(MaterialKind kind) const {
-        if (kind == MaterialKind::steel) return form.frameAcciaio.visible && form.frameSteelProperties.visible;
-        return form.frameCls.visible && form.frameConcreteProperties.visible;
+        if (kind == MaterialKind::steel) return form.control("frameAcciaio").visible && form.control("frameSteelProperties").visible;
+        return form.control("frameCls").visible && form.control("frameConcreteProperties").visible;
     }
     static const char* list_name(MaterialKind kind) { return kind == MaterialKind::steel ? "File2" : "File1"; }
     static const char* carica_name(MaterialKind kind) { return kind == MaterialKind::steel ? "cbc2" : "cbc"; }
@@ -111,7 +111,7 @@ TEST_F(LibraryWindowModel, OpensOnTheInputFormsMaterialReadyToLoadAndClosesByAnn
         EXPECT_TRUE(w.usable(list_name(kind)));
         EXPECT_FALSE(w.usable(field_name(kind, 0)));
         EXPECT_EQ(frame(w).text, "");
-        const Colour browse = (kind == MaterialKind::steel ? form.Shape11 : form.Shape10).back;
+        const Colour browse = (kind == MaterialKind::steel ? form.control("Shape11") : form.control("Shape10")).back;
         EXPECT_EQ(w.find(kind == MaterialKind::steel ? "Shape1" : "Shape10")->back, browse);
         for (const std::string& name : w.names().fields) EXPECT_EQ(w.find(name)->back, browse);
         EXPECT_FALSE(form_frames_shown(kind));
@@ -127,8 +127,8 @@ TEST_F(LibraryWindowModel, OpensOnTheInputFormsMaterialReadyToLoadAndClosesByAnn
 }
 
 TEST_F(LibraryWindowModel, BrowseColoursFollowTheInputFormsPanels) {
-    form.Shape11.back = rgb(1, 2, 3);
-    form.Shape10.back = rgb(4, 5, 6);
+    form.control("Shape11").back = rgb(1, 2, 3);
+    form.control("Shape10").back = rgb(4, 5, 6);
     EXPECT_EQ(field(opened(MaterialKind::steel), 3).back, rgb(1, 2, 3));
     EXPECT_EQ(field(opened(MaterialKind::concrete), 3).back, rgb(4, 5, 6));
 }
@@ -208,7 +208,7 @@ TEST_F(LibraryWindowModel, SavedMaterialsReachTheFolderAndBothInputLists) {
         EXPECT_FALSE(w.usable(field_name(kind, 0)));
         EXPECT_EQ(frame(w).text, "");
         EXPECT_EQ(w.pressed_button(), 0);
-        EXPECT_EQ(field(w, 1).back, (kind == MaterialKind::steel ? form.Shape11 : form.Shape10).back);
+        EXPECT_EQ(field(w, 1).back, (kind == MaterialKind::steel ? form.control("Shape11") : form.control("Shape10")).back);
         w.Form_Deactivate();
     }
 }
@@ -429,7 +429,7 @@ TEST_F(LibraryWindowModel, UnreadableMaterialsAreReportedAndNotOffered) {
     for (MaterialKind kind : kinds) {
         SCOPED_TRACE(label(kind));
         const std::string lines = kind == MaterialKind::steel ? "6" : "8";
-        Control* labels = kind == MaterialKind::steel ? form.stl.data() : form.con.data();
+        Control* labels = &form.control(kind == MaterialKind::steel ? "stl1" : "con1");
         labels[0].text = "Perso";
         prompter.shown.clear();
         LibraryWindow& w = opened(kind);

@@ -140,7 +140,7 @@ TEST_F(ProjectCommandsTest, OpenAsksToSaveFirstAndCancelStopsIt) {
     form.Toolbar_ButtonClick(1, 3);
     EXPECT_EQ(prompter.shown.back(), save_first_question());
     EXPECT_EQ(files.shown.size(), 1u);
-    EXPECT_EQ(form.tb.text, "35");
+    EXPECT_EQ(form.control("tb").text, "35");
     EXPECT_TRUE(form.salvaconnome);
 
     // No discards the changes; a cancelled open dialog then leaves everything as it was.
@@ -149,12 +149,12 @@ TEST_F(ProjectCommandsTest, OpenAsksToSaveFirstAndCancelStopsIt) {
     ASSERT_EQ(files.shown.size(), 2u);
     EXPECT_EQ(files.shown[1].kind, Kind::open);
     EXPECT_EQ(files.shown[1].dialog, (FileDialog{file("trave.nvx").string(), project_filter}));
-    EXPECT_EQ(form.tb.text, "35");
+    EXPECT_EQ(form.control("tb").text, "35");
 
     prompter.answer_next(Answer::no);
     files.answer_next(file("trave.nvx").string());
     commands.apri();
-    EXPECT_EQ(form.tb.text, "30");
+    EXPECT_EQ(form.control("tb").text, "30");
     EXPECT_FALSE(form.salvaconnome);
 
     // Yes saves to the project's own file before the dialog.
@@ -176,8 +176,8 @@ TEST_F(ProjectCommandsTest, NewStartsOverAndKeepsThePreviousTitle) {
     prompter.answer_next(Answer::no);
     form.Toolbar_ButtonClick(1, 2);
     EXPECT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(form.tb.text, "");
-    EXPECT_EQ(form.con[0].text, "C 25-30");
+    EXPECT_EQ(form.control("tb").text, "");
+    EXPECT_EQ(form.control("con1").text, "C 25-30");
     EXPECT_EQ(analysis.results.lx.text, "");
     EXPECT_EQ(reports_closed, 1);
     EXPECT_EQ(title.Text1.text, "(TITOLO PROGETTO)");
@@ -199,14 +199,14 @@ TEST_F(ProjectCommandsTest, NewWithYesSavesFirstAndStopsWhenTheSaveDoes) {
     commands.nuovo();  // untitled: the dialog is shown and cancelled
     ASSERT_EQ(files.shown.size(), 1u);
     EXPECT_EQ(files.shown[0].dialog.file_name, "Senzanome.nvx");
-    EXPECT_EQ(form.tb.text, "30");
+    EXPECT_EQ(form.control("tb").text, "30");
     expect_state("Senzanome.nvx", "Senzanome.nvx", true);
 
     prompter.answer_next(Answer::yes);
     files.answer_next(file("trave.nvx").string());
     commands.nuovo();
     EXPECT_EQ(stored_width("trave.nvx"), "30");
-    EXPECT_EQ(form.tb.text, "");
+    EXPECT_EQ(form.control("tb").text, "");
     expect_state("Senzanome.nvx", "", false);
 
     // A titled project is written to its own file without a dialog.
@@ -217,7 +217,7 @@ TEST_F(ProjectCommandsTest, NewWithYesSavesFirstAndStopsWhenTheSaveDoes) {
     commands.nuovo();
     EXPECT_EQ(files.shown.size(), 3u);
     EXPECT_EQ(stored_width("titled.nvx"), "65");
-    EXPECT_EQ(form.tb.text, "");
+    EXPECT_EQ(form.control("tb").text, "");
 }
 
 TEST_F(ProjectCommandsTest, ExitAsksWithItsOwnTitle) {

@@ -62,7 +62,7 @@ bool restore_line(Form1& form, Form3& title, const Line& line, const std::string
             if (!number) return false;
             if (line.name != "Check5") return form.move_slider(line.name, *number);
             if (*number != 0 && *number != 1) return false;
-            if (form.Check5.value != *number) form.click("Check5");
+            if (form.value("Check5") != *number) form.click("Check5");
             return true;
         }
         case Kind::text: {
@@ -119,7 +119,7 @@ ProjectRestore restore_project(Form1& form, Form3& title, const std::vector<std:
         const std::string& text = lines[i + 1];
         const std::string where = "riga " + std::to_string(i + 2) + " (" + fields[i].name + ")";
         if (!restore_line(form, title, fields[i], text)) return {where + ": valore non accettato: " + text};
-        if (fields[i].name == "t" && form.rett.value == 0 && form.t.value == 0)
+        if (fields[i].name == "t" && form.value("rett") == 0 && form.value("t") == 0)
             return {where + ": nessuna forma della sezione scelta"};
     }
     for (int layer = 0; layer < 4; ++layer)

@@ -33,8 +33,8 @@ class ProjectFile : public testing::Test, public ProjectSession {
     void expect_new_project() {
         EXPECT_EQ(commands.title_bar, "Senzanome.nvx");
         EXPECT_EQ(title.Text1.text, "(TITOLO PROGETTO)");
-        EXPECT_EQ(form.tb.text, "");
-        EXPECT_EQ(form.rett.value, 1);
+        EXPECT_EQ(form.control("tb").text, "");
+        EXPECT_EQ(form.control("rett").value, 1);
         EXPECT_FALSE(form.salvaconnome);
         EXPECT_EQ(commands.CommonDialog1.file_name, "");
     }
@@ -85,7 +85,7 @@ TEST_F(ProjectFile, RoundTripRestoresEveryControl) {
         const std::string name = "sezione" + std::to_string(i) + ".nvx";
         const auto path = save(name.c_str());
         commands.nuovo();
-        ASSERT_EQ(form.tb.text, "") << i;
+        ASSERT_EQ(form.control("tb").text, "") << i;
         ASSERT_TRUE(commands.open_project(path)) << i;
         for (const auto& [name, control] : snapshot(form)) EXPECT_EQ(control, before.at(name)) << "case " << i << ": " << name;
         EXPECT_EQ(title.Text1.text, "Sezione " + std::to_string(i));
@@ -105,13 +105,13 @@ TEST_F(ProjectFile, WrongMarkerTouchesNothing) {
         write("bad.nvx", lines);
         EXPECT_FALSE(commands.open_project(file("bad.nvx"))) << marker;
         EXPECT_EQ(prompter.shown.back(), (Message{"File non valido", Icon::critical, Buttons::ok, "Attenzione"}));
-        EXPECT_EQ(form.tb.text, "30");
+        EXPECT_EQ(form.control("tb").text, "30");
         EXPECT_TRUE(form.salvaconnome);
         EXPECT_EQ(commands.title_bar, "Senzanome.nvx");
         EXPECT_EQ(commands.CommonDialog1.file_name, "");
     }
     EXPECT_FALSE(commands.open_project(file("missing.nvx")));
-    EXPECT_EQ(form.tb.text, "30");
+    EXPECT_EQ(form.control("tb").text, "30");
 }
 
 TEST_F(ProjectFile, ShortFileStartsANewProjectAndLongFileOpens) {
@@ -180,7 +180,7 @@ TEST_F(ProjectFile, MaterialsComeFromTheLibraryAtOpening) {
     concrete.fields[7] = "0,3";
     ASSERT_TRUE(write_material(concrete));
     EXPECT_TRUE(commands.open_project(path));
-    EXPECT_EQ(form.con[8].text, "0,3");
+    EXPECT_EQ(form.control("con9").text, "0,3");
     EXPECT_EQ(file_bytes(path), stored);
 
     ASSERT_TRUE(delete_material(MaterialKind::steel, "Feb 44 K"));

@@ -57,7 +57,7 @@ TEST_F(ProgramTest, ExitAsksWhenChangedAndQuitsUnlessCancelled) {
     EXPECT_EQ(prompter.shown.back(),
               (Message{"Salvare le modifiche apportate a Senzanome.nvx?", Icon::none, Buttons::yes_no_cancel,
                        "Chiusura di Norvexa"}));
-    EXPECT_EQ(form.tb.text, "30");
+    EXPECT_EQ(form.control("tb").text, "30");
     prompter.answer_next(Answer::no);
     EXPECT_TRUE(program.ESCI());
     EXPECT_EQ(quits, 2);
@@ -68,7 +68,7 @@ TEST_F(ProgramTest, CalculateRunsTheAnalysisAndLeavesTheBusyLabelHidden) {
     program.calculate();
     EXPECT_EQ(analysis.results.vf.text, "Flessione verificata");
     EXPECT_FALSE(analysis.board.sf.visible);
-    EXPECT_EQ(form.Command1.back, colours::button_face);
+    EXPECT_EQ(form.control("Command1").back, colours::button_face);
 }
 
 }  // namespace

@@ -97,9 +97,9 @@ TEST_F(SettingsWindow, OkWritesTheFileReloadsTheWindowsAndDiscardsTheInput) {
     window.find("Label1_3")->back = 255;
     window.click("Command7");
     EXPECT_EQ(settings_lines(), (std::vector<std::string>{" 12648447 ", " 16777152 ", " 14737632 ", " 255 ", " 40 ", "10"}));
-    EXPECT_EQ(form.tb.text, "");
+    EXPECT_EQ(form.control("tb").text, "");
     EXPECT_EQ(analysis.board.Frame6.back, 255u);
-    EXPECT_EQ(form.Frame1.back, 255u);
+    EXPECT_EQ(form.control("Frame1").back, 255u);
     EXPECT_EQ(closed, 1);
 }
 
@@ -124,7 +124,7 @@ TEST_F(SettingsWindow, AFileThatCannotBeWrittenIsReportedAndNothingIsLost) {
     window.click("Command7");
     EXPECT_EQ(prompter.shown.back(), (Message{"Impossibile salvare le impostazioni: " + settings_file().string(),
                                               Icon::critical, Buttons::ok, "Errore"}));
-    EXPECT_EQ(form.tb.text, "30");
+    EXPECT_EQ(form.control("tb").text, "30");
     EXPECT_EQ(closed, 0);
 }
 

@@ -169,14 +169,14 @@ TEST_F(InputWindow, PointInAHeightBecomesACommaWhenTheFocusLeavesAndRebuildsTheD
         else click(get("TMS"));
         EXPECT_NE(focused(), combo("th")) << by_tab;
         EXPECT_EQ(shown("th"), "12,5") << by_tab;
-        EXPECT_EQ(form.th.text, "12,5") << by_tab;
+        EXPECT_EQ(form.control("th").text, "12,5") << by_tab;
         EXPECT_EQ(items_of(combo("td1")), depths) << by_tab;
         EXPECT_EQ(items_of(combo("td4")), depths) << by_tab;
         // Emptied for the next round.
         click(get("th"));
         key(Qt::Key_A, Qt::ControlModifier);
         key(Qt::Key_Delete);
-        EXPECT_EQ(form.th.text, "") << by_tab;
+        EXPECT_EQ(form.control("th").text, "") << by_tab;
     }
     EXPECT_TRUE(prompter.shown.empty());
 }
@@ -184,23 +184,23 @@ TEST_F(InputWindow, PointInAHeightBecomesACommaWhenTheFocusLeavesAndRebuildsTheD
 TEST_F(InputWindow, TypedSizesAreNotCompletedFromTheList) {
     type_into("th", "12");
     EXPECT_EQ(shown("th"), "12");
-    EXPECT_EQ(form.th.text, "12");
+    EXPECT_EQ(form.control("th").text, "12");
     key(Qt::Key_Tab);
     EXPECT_EQ(shown("th"), "12");
-    EXPECT_EQ(form.th.text, "12");
+    EXPECT_EQ(form.control("th").text, "12");
 }
 
 TEST_F(InputWindow, OpeningTheDropDownDoesNotLeaveTheField) {
     type_into("th", "12.5");
     combo("th")->showPopup();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(combo("th")->view()->window()));
-    EXPECT_EQ(form.th.text, "12.5");
+    EXPECT_EQ(form.control("th").text, "12.5");
     key(Qt::Key_Escape);
     EXPECT_FALSE(combo("th")->view()->isVisible());
-    EXPECT_EQ(form.th.text, "12.5");
+    EXPECT_EQ(form.control("th").text, "12.5");
     EXPECT_EQ(shown("th"), "12.5");
     key(Qt::Key_Tab);
-    EXPECT_EQ(form.th.text, "12,5");
+    EXPECT_EQ(form.control("th").text, "12,5");
 }
 
 TEST_F(InputWindow, RefusedTextShowsOneBoxAndEmptiesTheField) {
@@ -211,7 +211,7 @@ TEST_F(InputWindow, RefusedTextShowsOneBoxAndEmptiesTheField) {
     EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
     EXPECT_EQ(boxes.seen[0].buttons, QMessageBox::Ok);
     EXPECT_EQ(shown("th"), "");
-    EXPECT_EQ(form.th.text, "");
+    EXPECT_EQ(form.control("th").text, "");
     // The focus comes back to the field; leaving it then says nothing more.
     EXPECT_EQ(window.focusWidget(), combo("th"));
     reactivate();
@@ -228,7 +228,7 @@ TEST_F(InputWindow, TheBoxTakingTheFocusDoesNotLeaveTheField) {
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].text, "Errore di sintassi: abc");
     EXPECT_EQ(shown("TMS"), "");
-    EXPECT_EQ(form.TMS.text, "");
+    EXPECT_EQ(form.control("TMS").text, "");
     EXPECT_EQ(window.focusWidget(), edit("TMS"));
     reactivate();
     EXPECT_EQ(shown("TMS"), "");
@@ -245,7 +245,7 @@ TEST_F(InputWindow, LayerCountSwitchesTheLayerFieldsOnAndOff) {
     for (const char* name : {"ta4", "td4"}) EXPECT_FALSE(get(name)->isEnabled()) << name;
     type_into("ta2", "3");
     type_into("td3", "20");
-    EXPECT_EQ(form.ta[1].text, "3");
+    EXPECT_EQ(form.control("ta2").text, "3");
 
     pick("strati", "N° 1 Strati barre");
     for (const char* name : {"ta2", "ta3", "td2", "td3"}) EXPECT_FALSE(get(name)->isEnabled()) << name;
@@ -258,7 +258,7 @@ TEST_F(InputWindow, ALayerPageRaisesTheLayerCount) {
     auto* tabs = get<QTabWidget>("SSTab1");
     open_page(3);
     EXPECT_EQ(tabs->currentIndex(), 3);
-    EXPECT_EQ(form.SSTab1.value, 3);
+    EXPECT_EQ(form.control("SSTab1").value, 3);
     EXPECT_EQ(shown("strati"), "N° 3 Strati barre");
     EXPECT_TRUE(get("n3a1")->isEnabled());
     EXPECT_TRUE(edit("ta3")->isEnabled());
@@ -339,11 +339,11 @@ TEST_F(InputWindow, AClickOnAMaterialReadsItsProperties) {
     click(edit("TVS"));
     list->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(shown("stl2"), "430");
-    EXPECT_EQ(form.File1.text, "");
+    EXPECT_EQ(form.control("File1").text, "");
 
     QListWidgetItem* item = list->findItems("B450C", Qt::MatchExactly).front();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-    EXPECT_EQ(form.File1.text, "B450C");
+    EXPECT_EQ(form.control("File1").text, "B450C");
     EXPECT_EQ(shown("stl1"), "B450C");
     EXPECT_EQ(shown("stl2"), "450");
     item = list->findItems("Feb 44 K", Qt::MatchExactly).front();
@@ -352,7 +352,7 @@ TEST_F(InputWindow, AClickOnAMaterialReadsItsProperties) {
     EXPECT_EQ(shown("stl2"), "430");
 
     // The model choosing another item is shown without reading it again.
-    form.File1.text = "B450C";
+    form.control("File1").text = "B450C";
     window.refresh();
     EXPECT_EQ(list->currentItem()->text().toStdString(), "B450C");
     EXPECT_EQ(shown("stl2"), "430");
@@ -385,7 +385,7 @@ TEST_F(InputWindow, ShapeButtonsShowExactlyOneChoice) {
 TEST_F(InputWindow, SlidersMoveTheModelOnlyWhenTheUserMovesThem) {
     auto* strip = get<QSlider>("sl1");
     EXPECT_EQ(strip->value(), 20);
-    form.sl1.value = 30;  // as a project read sets it, without its handler
+    form.control("sl1").value = 30;  // as a project read sets it, without its handler
     window.refresh();
     EXPECT_EQ(strip->value(), 30);
     EXPECT_EQ(shown("rettang"), "2");
@@ -393,7 +393,7 @@ TEST_F(InputWindow, SlidersMoveTheModelOnlyWhenTheUserMovesThem) {
 
     strip->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Right);
-    EXPECT_EQ(form.sl1.value, 31);
+    EXPECT_EQ(form.control("sl1").value, 31);
     EXPECT_EQ(shown("rettang"), "3,1");
     EXPECT_TRUE(form.salvaconnome);
     auto* tolerance = get<QSlider>("sl2");

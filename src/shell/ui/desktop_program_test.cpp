@@ -187,7 +187,7 @@ TEST_F(Desktop, ExitQuestionFromTheMenuAndFromTheCloseBox) {
     prompter.answer_next(Answer::cancel);
     window.menu_action("e")->trigger();
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(model().form.tb.text, "30");
+    EXPECT_EQ(model().form.control("tb").text, "30");
 
     // Yes saves through the dialog first; cancelling that dialog keeps the program.
     prompter.answer_next(Answer::yes);
@@ -293,8 +293,8 @@ TEST_F(Desktop, SettingsWindowConfirmsReloadingTheFormAndClosesWhenLeft) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window.settings_window(), nullptr);
     EXPECT_EQ(read_lines(settings_file()).value_or(std::vector<std::string>{}).at(4), " 40 ");
-    EXPECT_EQ(model().form.tb.text, "");  // the input was reloaded, as the warning says
-    EXPECT_EQ(model().form.sl1.value, 40);
+    EXPECT_EQ(model().form.control("tb").text, "");  // the input was reloaded, as the warning says
+    EXPECT_EQ(model().form.control("sl1").value, 40);
     EXPECT_EQ(window.input_form()->findChild<QComboBox*>("tb")->currentText(), "");
 
     // Another window becoming active closes it without saving.
