@@ -6,7 +6,7 @@
 
 namespace norvexa {
 
-void show_bending_results(const FieldSource& form, const AnalysisInput& in, AnalysisResults& out) {
+void show_bending_results(const AnalysisInput& in, AnalysisResults& out) {
     const auto strains = out.strain_labels();
     for (int i = 0; i < 4; ++i) {
         float e = single(out.eps[i] * 1000.0);
@@ -28,13 +28,10 @@ void show_bending_results(const FieldSource& form, const AnalysisInput& in, Anal
     out.lepscls.text = rounded_text(out.epsclsz, 1);
 
     const auto depths = out.depth_labels();
-    const char* const depth_fields[] = {"td1", "td2", "td3", "td4"};
-    for (int i = 0; i < 4; ++i) {
-        const std::string depth = form.text(depth_fields[i]);
-        if (!depth.empty()) depths[i]->text = rounded_text(double_of(depth), 1);
-    }
+    for (int i = 0; i < 4; ++i)
+        if (in.depths[i]) depths[i]->text = rounded_text(*in.depths[i], 1);
 
-    out.lmsd.text = to_text(double_of(form.text("TMS")));
+    out.lmsd.text = to_text(in.msd);
 
     const bool holds = double_of(out.lm.text) > double_of(out.lmsd.text);
     out.Label29.text = holds ? ">" : "<";

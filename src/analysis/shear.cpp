@@ -14,11 +14,11 @@ void judge(Control& label, bool holds, const char* good, const char* bad) {
 
 }  // namespace
 
-void verify_shear(const FieldSource& form, const AnalysisInput& in, AnalysisResults& out) {
-    if (form.value("Check5") == 0) return;
+void verify_shear(const AnalysisInput& in, AnalysisResults& out) {
+    if (!in.shear) return;
     const double d = out.dm;
 
-    const float taurd = single_of(form.text("con9"));
+    const float taurd = required(in.taurd);
     float k = single(1.6 - single(d / 1000));
     if (k < 1) k = 1;
     out.lk.text = rounded_text(k, 2);
@@ -38,13 +38,13 @@ void verify_shear(const FieldSource& form, const AnalysisInput& in, AnalysisResu
     const double vrd1 = finite(static_cast<double>(taurd) * k * (1.2 + 40.0 * rho) * bw * d);
     out.lvrd1.text = rounded_text(vrd1 / 1000, 2);
 
-    const double vsd = double_or_zero(form.text("TVS")) * 1000;
+    const double vsd = in.vsd * 1000;
     out.Label73.text = vrd1 > vsd ? "Vrd1>Vsd: sufficiente min. armatura" : "Vrd1<Vsd: necessaria armatura taglio";
 
-    const float fck = single_of(form.text("con3"));
+    const float fck = required(in.fck);
     const float nu = single(0.7 - static_cast<double>(fck) / 200);
     out.lnu.text = to_text(nu);
-    const float fcd = single_of(form.text("con5"));
+    const float fcd = required(in.fcd_struts);
     const double vrd2 = finite(0.5 * nu * fcd * bw * 0.9 * d);
     out.lvrd2.text = rounded_text(vrd2 / 1000, 2);
     judge(out.Label76, vrd2 > vsd, "Vrd2>Vsd: puntoni cls verificati", "Vrd2<Vsd: puntoni non verificati");
@@ -53,11 +53,11 @@ void verify_shear(const FieldSource& form, const AnalysisInput& in, AnalysisResu
     if (smax > 300) smax = 300;
     out.lsmax.text = rounded_text(smax / 10, 2);
 
-    const double s = double_or_zero(form.text("passo")) * 10;
+    const double s = double_or_zero(in.passostaffe) * 10;
     judge(out.Label91, s <= smax, "Passo staffe < Passo max.  OK", "Passo staffe > Passo max!");
     if (s == 0) out.Label91.text.clear();
 
-    const double asw = double_of(form.text("ast")) * 100 * s / 1000;
+    const double asw = required(in.ast) * 100 * s / 1000;
     const double vwd = divide(static_cast<double>(in.fsd) * d * 0.9 * asw, s);
     out.lvwd.text = rounded_text(vwd / 1000, 2);
 
@@ -67,9 +67,9 @@ void verify_shear(const FieldSource& form, const AnalysisInput& in, AnalysisResu
     out.rlvsd.text = to_text(vsd / 1000);
     judge(out.lvtaglio, vrd3 >= vsd, "Taglio verificato", "Taglio non verificato!");
 
-    const double arms = double_of(form.text("nbr"));
-    const double diameter = double_of(form.text("dst"));
-    const double spacing = double_of(form.text("passo"));
+    const double arms = double_of(in.numerobraccia);
+    const double diameter = double_of(in.diametrostaffe);
+    const double spacing = double_of(in.passostaffe);
     const double radius = diameter / 10 / 2;
     const double per_metre = round_to(divide(arms * 3.1415 * radius * radius * 100, spacing), 2);
     out.Label81.text = rounded_text(divide(per_metre, static_cast<double>(bw) * spacing), 4);

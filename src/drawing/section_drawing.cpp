@@ -133,7 +133,7 @@ std::string bar_list_text(const FieldSource& form, int layer) {
 void disegnasezione(const FieldSource& form, const AnalysisInput& in, AnalysisResults& results, Board& b,
                     const TextMeasure& measure) {
     b.fc.visible = true;
-    show_bending_results(form, in, results);
+    show_bending_results(in, results);
     b.linex.visible = false;
     place_layer_blocks(b, layer_count_of(form.text("strati")));
 

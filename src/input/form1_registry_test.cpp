@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/form_fields.h"
 #include "input_form_fixture.h"
 
 namespace norvexa {
@@ -10,6 +11,10 @@ namespace {
 
 TEST_F(InputForm, EveryHelpTextBelongsToARegisteredControl) {
     for (const std::string& key : Form1::help_keys()) EXPECT_NE(form.find(key), nullptr) << key;
+}
+
+TEST_F(InputForm, EveryFieldTheAnalysisReadsIsARegisteredControl) {
+    for (const std::string& name : form_field_names()) EXPECT_NE(form.find(name), nullptr) << name;
 }
 
 TEST_F(InputForm, EveryControlSaysHowAViewShowsIt) {
