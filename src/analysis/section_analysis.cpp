@@ -62,8 +62,6 @@ SectionAnalysis::Outcome SectionAnalysis::read_materials() {
             for (const auto& value : {in_.fck, in_.fcd_struts, in_.taurd})
                 if (value) positive(*value);
         }
-        out_.xsud = 0;
-        out_.dm = 0;
         const float ratio = single(divide(ecu, esu));
         in_.bestxsud = single(divide(ratio, single(1.0 + ratio)));
         return Outcome::go_on;
@@ -146,6 +144,7 @@ SectionAnalysis::Outcome SectionAnalysis::read_and_check_section() {
 }
 
 void SectionAnalysis::asseneutro() {
+    out_.bending.reset();
     out_.lx.text.clear();
     out_.lm.text.clear();
     in_.b = single(in_.b * 10.0);
@@ -159,21 +158,18 @@ void SectionAnalysis::asseneutro() {
     const float tolerance = single(leading_number(fields_.toller));
     const SearchOutcome found = search(in_, strip, tolerance);
 
-    out_.dm = found.dm;
     const Trial accepted = evaluate_trial(in_, found.dm, found.trial);
-    out_.xsud = accepted.xsud;
-    out_.epsclsz = accepted.epsclsz;
-    out_.eps = accepted.eps;
-    out_.sigma = accepted.sigma;
-    out_.lx.text = rounded_text(single(found.trial / 10.0), 2);
+    out_.lx.text = to_text(out_.bending.emplace(bending_at_axis(in_, found, accepted)).neutral_axis);
     momento(accepted);
 }
 
 void SectionAnalysis::momento(const Trial& accepted) {
-    out_.x = single(accepted.x + 0.5);
-    const Moment m = resisting_moment(in_, accepted, out_.x);
-    out_.sigmac = m.sigmac;
-    out_.lm.text = rounded_text(m.mrd, 1);
+    BendingResult& r = *out_.bending;
+    r.x = single(accepted.x + 0.5);
+    const Moment m = resisting_moment(in_, accepted, r.x);
+    r.sigmac = m.sigmac;
+    r.mrd = m.mrd;
+    out_.lm.text = rounded_text(r.mrd, 1);
     taglio();
 }
 

@@ -24,7 +24,7 @@ class SectionAnalysis {
     void variabili();
 
     // The drawing step at the end of every run that reaches it; by default it shows
-    // and judges the bending results.
+    // the bending results.
     std::function<void()> disegnasezione;
     // The neutral-axis search used by asseneutro.
     NeutralAxisSearch search = find_neutral_axis;

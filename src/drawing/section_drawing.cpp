@@ -168,7 +168,7 @@ void disegnasezione(const FieldSource& form, const AnalysisInput& in, AnalysisRe
     draw_outline(b);
     place_dimension_texts(form, b, measure);
     show_by_section_type(b, tee, rectangle);
-    draw_neutral_axis_and_compressed_zone(b, single(b.scala * number_of(results.lx.text)), rectangle);
+    draw_neutral_axis_and_compressed_zone(b, single(b.scala * single(results.bending->neutral_axis)), rectangle);
 
     const auto lists = b.bar_lists();
     const auto captions = b.layer_captions();

@@ -76,7 +76,7 @@ void Program::calculate() {
 }
 
 bool Program::refuse_before_calculation(const char* message) {
-    if (!analysis.results.lx.text.empty()) return false;
+    if (analysis.results.bending) return false;
     prompter_.ask({message, Icon::warning, Buttons::ok, "Attenzione"});
     return true;
 }
