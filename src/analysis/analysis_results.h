@@ -37,8 +37,6 @@ struct AnalysisResults {
 
     // Every result label by its control name, in display order.
     std::vector<std::pair<const char*, const Control*>> labels() const;
-    // Whether a verdict shown in red fails: bending, the struts, the stirrup spacing or shear.
-    bool shows_a_failure() const;
 };
 
 }  // namespace norvexa
