@@ -123,6 +123,13 @@ std::string svg_target_problem(const std::filesystem::path& target, const std::v
     return {};
 }
 
+// Whether every verdict the run performed holds: bending, and with shear the struts,
+// the stirrup spacing and Vrd3 against Vsd.
+bool verdicts_hold(const AnalysisResults& r) {
+    if (!r.bending || !r.bending->holds()) return false;
+    return !r.shear || (r.shear->struts_hold() && r.shear->spacing_holds() && r.shear->holds());
+}
+
 void print_message(const Message& m, std::ostream& out) {
     out << "{\"text\": " << json_string(m.text) << ", \"title\": " << json_string(m.title)
         << ", \"icon\": " << json_string(icon_name(m.icon)) << "}";
@@ -237,7 +244,7 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
 
     if (refused) return exit_message;
-    return analysis.results.shows_a_failure() ? exit_fails : exit_holds;
+    return verdicts_hold(analysis.results) ? exit_holds : exit_fails;
 }
 
 }  // namespace norvexa

@@ -1,7 +1,5 @@
 #include "analysis/analysis_results.h"
 
-#include <algorithm>
-
 namespace norvexa {
 
 std::vector<std::pair<const char*, const Control*>> AnalysisResults::labels() const {
@@ -17,11 +15,6 @@ std::vector<std::pair<const char*, const Control*>> AnalysisResults::labels() co
         {"lvwd", &lvwd},       {"lvrd3", &lvrd3},     {"lvsd", &lvsd},       {"rlvsd", &rlvsd},
         {"lvtaglio", &lvtaglio}, {"Label81", &Label81},
     };
-}
-
-bool AnalysisResults::shows_a_failure() const {
-    const auto all = labels();
-    return std::any_of(all.begin(), all.end(), [](const auto& label) { return label.second->fore == colours::red; });
 }
 
 }  // namespace norvexa

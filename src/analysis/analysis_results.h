@@ -1,22 +1,24 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
+#include "analysis/bending_result.h"
+#include "analysis/shear_result.h"
 #include "common/control.h"
 
 namespace norvexa {
 
-// What a run leaves behind: the search's variables and the result labels' captions.
+// What a run leaves behind: the typed results and the result labels' captions made
+// from them. A run that stops keeps what it reached; the captions it did not reach keep
+// their text.
 struct AnalysisResults {
-    float x = 0;        // depth at which the moment was evaluated, mm
-    float xsud = 0;     // x/d of the accepted trial
-    float dm = 0;       // effective depth, mm
-    float epsclsz = 0;  // top-fibre strain, per mille
-    std::array<float, 4> eps{};    // layer strains, plain numbers
-    std::array<float, 4> sigma{};  // layer stresses, N/mm²
-    float sigmac = 0;   // top-fibre stress, N/mm²
+    // From the neutral-axis search on; emptied when a run starts its search.
+    std::optional<BendingResult> bending;
+    // Set by a run that verifies shear, emptied by one with the shear switch off.
+    std::optional<ShearResult> shear;
 
     // Bending.
     Control lx, lm, Label26, Label32, Label30;
@@ -35,8 +37,6 @@ struct AnalysisResults {
 
     // Every result label by its control name, in display order.
     std::vector<std::pair<const char*, const Control*>> labels() const;
-    // Whether a verdict shown in red fails: bending, the struts, the stirrup spacing or shear.
-    bool shows_a_failure() const;
 };
 
 }  // namespace norvexa

@@ -1,5 +1,10 @@
 #include "analysis/section_analysis.h"
 
+#include <array>
+#include <iterator>
+#include <map>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "analysis/field_map.h"
@@ -40,7 +45,7 @@ TEST(SectionAnalysis, SteelSideFailureOfTheWorkedExample) {
     EXPECT_TRUE(run.prompter.shown.empty()) << run.message();
     EXPECT_FLOAT_EQ(run.input.bestxsud, 3.5f / 13.5f);
     EXPECT_EQ(r.lx.text, "11,15");
-    EXPECT_EQ(r.x, 112.0f);
+    EXPECT_EQ(r.bending->x, 112.0f);
     EXPECT_EQ(r.Label32.text, "0,242");
     EXPECT_EQ(r.Label30.text, "Rottura lato Acciaio");
     EXPECT_EQ(r.lepscls.text, "3,2");
@@ -87,7 +92,7 @@ TEST(SectionAnalysis, ConcreteSideFailure) {
     run.set("ta1", "40").go();
     const AnalysisResults& r = run.results;
     EXPECT_EQ(r.lx.text, "33,25");
-    EXPECT_EQ(r.x, 333.0f);
+    EXPECT_EQ(r.bending->x, 333.0f);
     EXPECT_EQ(r.Label32.text, "0,723");
     EXPECT_EQ(r.Label30.text, "Rottura lato Calcestruzzo");
     EXPECT_EQ(r.lepscls.text, "3,5");
@@ -290,10 +295,107 @@ TEST(SectionAnalysis, TrialAcceptedAtTheEndOfItsSweepStillGetsItsMoment) {
     run.set("toller", "1000000").go();
     EXPECT_TRUE(run.prompter.shown.empty()) << run.message();
     EXPECT_EQ(run.results.lx.text, "0,05");
-    EXPECT_EQ(run.results.x, 1.0f);
+    EXPECT_EQ(run.results.bending->x, 1.0f);
     EXPECT_FALSE(run.results.lm.text.empty());
     EXPECT_FALSE(run.results.vf.text.empty());
     EXPECT_EQ(run.results.lvtaglio.text, "Taglio verificato");
+}
+
+// The captions each typed-results case checks, in this order.
+const char* const verdict_captions[] = {"lx", "lm", "Label30", "lmsd", "vf", "Label76", "lsmax", "Label91", "lvrd3",
+                                        "lvsd", "lvtaglio"};
+
+struct TypedCase {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> fields;  // over the worked example
+    bool shear;
+    double axis, mrd;  // cm, kNm
+    FailureSide side;
+    bool bending_holds;
+    double vrd1, vrd2, vwd, vrd3;  // kN
+    bool struts_hold, spacing_holds, shear_holds;
+    std::array<const char*, std::size(verdict_captions)> captions;
+};
+
+TEST(SectionAnalysis, TypedResultsAndTheirCaptions) {
+    const char* const holds = "Flessione verificata";
+    const char* const fails = "Attenzione: flessione non verificata";
+    const char* const struts = "Vrd2>Vsd: puntoni cls verificati";
+    const char* const spacing = "Passo staffe < Passo max.  OK";
+    const TypedCase cases[] = {
+        {"worked example", {}, true, 11.15, 146.1, FailureSide::steel, true, 64.89, 558.11, 155.57, 220.46, true, true,
+         true,
+         {"11,15", "146,1", "Rottura lato Acciaio", "100", holds, struts, "30", spacing, "220,46", ">",
+          "Taglio verificato"}},
+        {"concrete side", {{"ta1", "40"}}, true, 33.25, 345.8, FailureSide::concrete, true, 103.93, 558.11, 155.57,
+         259.5, true, true, true,
+         {"33,25", "345,8", "Rottura lato Calcestruzzo", "100", holds, struts, "30", spacing, "259,5", ">",
+          "Taglio verificato"}},
+        {"shear", {{"TVS", "300"}}, true, 11.15, 146.1, FailureSide::steel, true, 64.89, 558.11, 155.57, 220.46, true,
+         true, false,
+         {"11,15", "146,1", "Rottura lato Acciaio", "100", holds, struts, "27,6", spacing, "220,46", "<",
+          "Taglio non verificato!"}},
+        {"struts", {{"TVS", "600"}, {"nbr", "6"}, {"dst", "16"}, {"passo", "5"}, {"ast", "241,27"}}, true, 11.15,
+         146.1, FailureSide::steel, true, 64.89, 558.11, 3734.73, 3799.62, false, true, true,
+         {"11,15", "146,1", "Rottura lato Acciaio", "100", holds, "Vrd2<Vsd: puntoni non verificati", "13,8", spacing,
+          "3799,62", ">", "Taglio verificato"}},
+        {"spacing", {{"TVS", "400"}, {"nbr", "6"}, {"dst", "16"}, {"passo", "15"}, {"ast", "80,42"}}, true, 11.15,
+         146.1, FailureSide::steel, true, 64.89, 558.11, 1244.86, 1309.75, true, false, true,
+         {"11,15", "146,1", "Rottura lato Acciaio", "100", holds, struts, "13,8", "Passo staffe > Passo max!",
+          "1309,75", ">", "Taglio verificato"}},
+        // Msd is shown as 146,1, and Mrd 146,1 does not exceed what is shown.
+        {"moment as shown", {{"TMS", "146,09999999999997"}}, false, 11.15, 146.1, FailureSide::steel, false, 0, 0,
+         0, 0, false, false, false, {"11,15", "146,1", "Rottura lato Acciaio", "146,1", fails, "", "", "", "", "", ""}},
+    };
+    for (const TypedCase& c : cases) {
+        Verification run = example();
+        for (const auto& [field, text] : c.fields) run.set(field, text);
+        run.form.set_value("Check5", c.shear);
+        run.go();
+        ASSERT_TRUE(run.prompter.shown.empty()) << c.name << ": " << run.message();
+        const AnalysisResults& r = run.results;
+
+        ASSERT_TRUE(r.bending) << c.name;
+        EXPECT_DOUBLE_EQ(r.bending->neutral_axis, c.axis) << c.name;
+        EXPECT_NEAR(r.bending->mrd, c.mrd, 0.05) << c.name;
+        EXPECT_EQ(r.bending->side, c.side) << c.name;
+        EXPECT_EQ(r.bending->holds(), c.bending_holds) << c.name;
+        EXPECT_EQ(r.vf.fore, c.bending_holds ? colours::black : colours::red) << c.name;
+
+        ASSERT_EQ(r.shear.has_value(), c.shear) << c.name;
+        if (c.shear) {
+            const ShearResult& v = *r.shear;
+            EXPECT_NEAR(v.vrd1 / 1000, c.vrd1, 0.005) << c.name;
+            EXPECT_NEAR(v.vrd2 / 1000, c.vrd2, 0.005) << c.name;
+            EXPECT_NEAR(v.vwd / 1000, c.vwd, 0.005) << c.name;
+            EXPECT_NEAR(v.vrd3 / 1000, c.vrd3, 0.005) << c.name;
+            EXPECT_EQ(v.struts_hold(), c.struts_hold) << c.name;
+            EXPECT_EQ(v.spacing_holds(), c.spacing_holds) << c.name;
+            EXPECT_EQ(v.holds(), c.shear_holds) << c.name;
+            EXPECT_EQ(r.Label76.fore == colours::red, !c.struts_hold) << c.name;
+            EXPECT_EQ(r.Label91.fore == colours::red, !c.spacing_holds) << c.name;
+            EXPECT_EQ(r.lvtaglio.fore == colours::red, !c.shear_holds) << c.name;
+        }
+
+        std::map<std::string, std::string> shown;
+        for (const auto& [name, label] : r.labels()) shown[name] = label->text;
+        for (std::size_t i = 0; i < std::size(verdict_captions); ++i)
+            EXPECT_EQ(shown[verdict_captions[i]], c.captions[i]) << c.name << ": " << verdict_captions[i];
+    }
+}
+
+TEST(SectionAnalysis, AStopInTheShearKeepsTheBendingResultAndTheCaptionsFoundSoFar) {
+    Verification run = example();
+    run.set("con5", "abc").go();
+    EXPECT_EQ(run.message(), "Controllare dati (no found)");
+    ASSERT_TRUE(run.results.bending);
+    EXPECT_DOUBLE_EQ(run.results.bending->neutral_axis, 11.15);
+    EXPECT_EQ(run.results.lnu.text, "0,575");
+    EXPECT_EQ(run.results.lvrd2.text, "");
+
+    run.prompter.shown.clear();
+    run.set("ta1", "1e30").go();
+    EXPECT_FALSE(run.results.bending);
 }
 
 TEST(SectionAnalysis, NegativeDepthEndsTheRunInsteadOfLooping) {

@@ -133,7 +133,7 @@ std::string bar_list_text(const FieldSource& form, int layer) {
 void disegnasezione(const FieldSource& form, const AnalysisInput& in, AnalysisResults& results, Board& b,
                     const TextMeasure& measure) {
     b.fc.visible = true;
-    show_bending_results(form, in, results);
+    show_bending_results(in, results);
     b.linex.visible = false;
     place_layer_blocks(b, layer_count_of(form.text("strati")));
 
@@ -168,7 +168,7 @@ void disegnasezione(const FieldSource& form, const AnalysisInput& in, AnalysisRe
     draw_outline(b);
     place_dimension_texts(form, b, measure);
     show_by_section_type(b, tee, rectangle);
-    draw_neutral_axis_and_compressed_zone(b, single(b.scala * number_of(results.lx.text)), rectangle);
+    draw_neutral_axis_and_compressed_zone(b, single(b.scala * single(results.bending->neutral_axis)), rectangle);
 
     const auto lists = b.bar_lists();
     const auto captions = b.layer_captions();

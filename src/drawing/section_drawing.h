@@ -10,11 +10,11 @@
 
 namespace norvexa {
 
-// The last step of every analysis run that reaches it: shows and judges the bending
-// results, places the layer result blocks, then draws the section of the input form
-// to scale on the board (body, T outline, dimension texts, neutral axis, compressed
-// zone, bar lists, shear frame) and its bars. A section with a zero size for its shape
-// hides the body, outline and dimension texts and draws nothing more. Throws
+// The last step of every analysis run that reaches it: shows the bending results,
+// places the layer result blocks, then draws the section of the input form to scale on
+// the board (body, T outline, dimension texts, the neutral axis of results.bending,
+// compressed zone, bar lists, shear frame) and its bars. A section with a zero size for
+// its shape hides the body, outline and dimension texts and draws nothing more. Throws
 // ArithmeticFault when a field is not a number, when the scale leaves 16 bits or when a
 // layer area is negative; what was set before stays.
 void disegnasezione(const FieldSource& form, const AnalysisInput& in, AnalysisResults& results, Board& board,

@@ -29,9 +29,8 @@ FieldMap tee_form(const Fields& fields) {
 // The drawing alone, as a run that found the neutral axis at `depth` cm leaves it.
 struct Drawing {
     explicit Drawing(FieldMap form) : form(std::move(form)) {}
-    void draw(const char* depth = "10") {
-        results.lx.text = depth;
-        results.lm.text = "100";
+    void draw(double depth = 10) {
+        results.bending.emplace().neutral_axis = depth;
         disegnasezione(form, input, results, board, measure);
     }
     FieldMap form;
@@ -111,7 +110,7 @@ TEST(SectionDrawing, WorkedRectangleThroughARun) {
 
 TEST(SectionDrawing, WorkedTeeSection) {
     Drawing d(tee_form({{"tb", "100"}, {"th", "20"}, {"tb2", "30"}, {"th2", "60"}, {"ta1", "20"}, {"td1", "75"}}));
-    d.draw("10");
+    d.draw(10);
     const Board& b = d.board;
     EXPECT_EQ(b.scala, 40);
     expect_box(b.corpo1, 1667.5f, 987.5f, 4000, 800, "corpo1");
@@ -140,12 +139,12 @@ TEST(SectionDrawing, WorkedTeeSection) {
     EXPECT_FALSE(b.trat2.visible);
 
     // Exactly at the flange's lower edge the web's width wins and the web is not filled.
-    d.draw("20");
+    d.draw(20);
     expect_line(b.linex, 3067.5f, 1787.5f, 4267.5f, 1787.5f, "linex at the edge");
     EXPECT_FLOAT_EQ(b.trat1.height, 800);
     EXPECT_FALSE(b.trat2.visible);
 
-    d.draw("30");
+    d.draw(30);
     EXPECT_FLOAT_EQ(b.trat1.height, 800);
     expect_box(b.trat2, 3067.5f, 1787.5f, 1200, 400, "trat2");
     EXPECT_TRUE(b.trat1.visible && b.trat2.visible);
@@ -155,21 +154,21 @@ TEST(SectionDrawing, ScaleLimits) {
     const std::vector<std::pair<const char*, short>> widths = {{"30", 134}, {"3000", 1}, {"8068,5", 0}};
     for (const auto& [width, scala] : widths) {
         Drawing d(form_with({{"tb", width}, {"th", "10"}}));
-        d.draw("1");
+        d.draw(1);
         EXPECT_EQ(d.board.scala, scala) << width;
     }
     Drawing tiny(form_with({{"tb", "0,1"}, {"th", "0,1"}}));
-    EXPECT_THROW(tiny.draw("0,01"), ArithmeticFault);
+    EXPECT_THROW(tiny.draw(0.01), ArithmeticFault);
     EXPECT_EQ(tiny.board.scala, 0);
 }
 
 TEST(SectionDrawing, DegenerateSectionsHideTheBodyAndDrawNoBars) {
     Drawing d(tee_form({{"tb", "100"}, {"th", "20"}, {"tb2", "30"}, {"th2", "60"}, {"ta1", "20"}, {"td1", "75"}}));
-    d.draw("30");
+    d.draw(30);
     d.form.set_text("th2", "");
     d.form.set_text("ta1", "5");
     d.board.Frame3.visible = false;
-    d.draw("30");
+    d.draw(30);
     const Board& b = d.board;
     for (const BoardElement* e : {&b.corpo1, &b.corpo2, &b.LB1, &b.LH2D, &b.Label1, &b.Label4}) EXPECT_FALSE(e->visible);
     // What the previous run drew of the axis, zone and bars stays as it was.
@@ -190,11 +189,11 @@ TEST(SectionDrawing, NeitherShapeOptionChecksNothingAndKeepsVisibility) {
     form.set_value("rett", 0);
     form.set_value("COOR", 1);
     Drawing d(form);
-    d.draw("10");
+    d.draw(10);
     EXPECT_EQ(d.board.scala, 81);
     EXPECT_FALSE(d.board.corpo1.visible || d.board.Label1.visible);
     EXPECT_TRUE(d.board.trat1.visible);
-    d.draw("60");  // below the zero-height web: both strips as for a T section
+    d.draw(60);  // below the zero-height web: both strips as for a T section
     EXPECT_TRUE(d.board.trat2.visible);
 }
 

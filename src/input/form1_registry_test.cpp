@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/form_fields.h"
 #include "input_form_fixture.h"
 
 namespace norvexa {
@@ -12,6 +13,10 @@ TEST_F(InputForm, EveryHelpTextBelongsToARegisteredControl) {
     const std::vector<std::string> keys = form.help_keys();
     EXPECT_EQ(keys.size(), 31u);  // every text of the help table found its control
     for (const std::string& key : keys) EXPECT_NE(form.find(key), nullptr) << key;
+}
+
+TEST_F(InputForm, EveryFieldTheAnalysisReadsIsARegisteredControl) {
+    for (const std::string& name : form_field_names()) EXPECT_NE(form.find(name), nullptr) << name;
 }
 
 TEST_F(InputForm, EveryControlSaysHowAViewShowsIt) {

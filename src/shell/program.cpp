@@ -65,7 +65,7 @@ void Program::calculate() {
 }
 
 bool Program::refuse_before_calculation(const char* message) {
-    if (!analysis.results.lx.text.empty()) return false;
+    if (analysis.results.bending) return false;
     desktop_.prompter().ask({message, Icon::warning, Buttons::ok, "Attenzione"});
     return true;
 }
