@@ -93,7 +93,7 @@ class EveryWindow : public testing::Test, public ProjectSession {
         settings.Form_Load();
     }
     std::vector<WindowModel*> windows() {
-        return {&form, &program.steel_library, &program.concrete_library, &settings};
+        return {&form, &program.steel_library, &program.concrete_library, &settings, &program.help_window};
     }
 
     NoColours colours;

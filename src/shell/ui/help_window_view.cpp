@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -53,24 +52,24 @@ HelpWindowView::HelpWindowView(HelpWindow& model, std::function<void()> after, Q
     setObjectName("help");
     setWindowTitle(qstring(model_.caption));
     setMouseTracking(true);
+    binder_ = new ControlBinder(model_, [this] { handled(); }, this);
 
     menu_bar_ = new QMenuBar(this);
     QMenu* menu = menu_bar_->addMenu(qstring(model_.menu_caption));
     menu->setObjectName("guida");
-    QAction* ch = menu->addAction(qstring(model_.ch.text));
+    QAction* ch = menu->addAction(qstring(model_.find("ch")->text));
     ch->setObjectName("ch");
     connect(ch, &QAction::triggered, this, [this] {
-        model_.ch_Click();
+        model_.click("ch");
         handled();
     });
 
-    heading_ = new QLabel(qstring(model_.Label1.text));
-    heading_->setObjectName("Label1");
-    QFont heading_font = heading_->font();
+    QWidget* heading = binder_->bind("Label1");
+    QFont heading_font = heading->font();
     heading_font.setFamilies({"Times New Roman", "Liberation Serif", "serif"});
     heading_font.setBold(true);
     heading_font.setPointSizeF(heading_font.pointSizeF() * 1.5);
-    heading_->setFont(heading_font);
+    heading->setFont(heading_font);
 
     manual_ = new QTextEdit;
     manual_->setObjectName("RichTextBox1");
@@ -88,23 +87,18 @@ HelpWindowView::HelpWindowView(HelpWindow& model, std::function<void()> after, Q
     lh_->setFocusPolicy(Qt::NoFocus);
     lh_->installEventFilter(this);
 
-    close_ = new QPushButton(qstring(model_.Command2.text));
-    close_->setObjectName("Command2");
-    connect(close_, &QPushButton::clicked, this, [this] {
-        model_.Command2_Click();
-        handled();
-    });
+    close_ = static_cast<QPushButton*>(binder_->bind("Command2"));
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(lh_, 1);
     bottom->addWidget(close_);
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menu_bar_);
-    layout->addWidget(heading_);
+    layout->addWidget(heading);
     layout->addWidget(manual_, 1);
     layout->addLayout(bottom);
-    fill_text_document(*manual_->document(), model_.RichTextBox1);
-    manual_shown_ = model_.manual_revision;
+    fill_text_document(*manual_->document(), model_.RichTextBox1());
+    manual_shown_ = model_.manual_revision();
     refresh();
 }
 
@@ -141,19 +135,20 @@ void HelpWindowView::handled() {
 }
 
 void HelpWindowView::refresh() {
+    binder_->refresh();
     const QString line = qstring(model_.lh());
     if (lh_->text() != line) {
         lh_->setText(line);
         lh_->setCursorPosition(0);
     }
-    if (manual_shown_ != model_.manual_revision) {
-        manual_shown_ = model_.manual_revision;
-        fill_text_document(*manual_->document(), model_.RichTextBox1);
+    if (manual_shown_ != model_.manual_revision()) {
+        manual_shown_ = model_.manual_revision();
+        fill_text_document(*manual_->document(), model_.RichTextBox1());
         manual_->moveCursor(QTextCursor::Start);  // a manual (re)loaded opens at its beginning
     }
-    if (model_.visible) {
-        if (!(place_shown_ == model_.place) || !isVisible()) {
-            place_shown_ = model_.place;
+    if (model_.is_visible()) {
+        if (!(place_shown_ == model_.place()) || !isVisible()) {
+            place_shown_ = model_.place();
             apply_place();
             if (!isVisible()) {
                 show();
@@ -163,8 +158,8 @@ void HelpWindowView::refresh() {
     } else if (isVisible()) {
         hide();
     }
-    if (!model_.focus.empty()) {
-        model_.focus.clear();
+    if (!model_.focus().empty()) {
+        model_.focus_given();
         close_->setFocus(Qt::OtherFocusReason);
     }
 }
@@ -172,9 +167,9 @@ void HelpWindowView::refresh() {
 // The model's place is the outer edges, frame included, as the main window's is.
 void HelpWindowView::apply_place() {
     const QSize frame = frameGeometry().size() - size();
-    move(to_pixels(model_.place.left), to_pixels(model_.place.top));
-    resize(std::max(1, to_pixels(model_.place.width) - frame.width()),
-           std::max(1, to_pixels(model_.place.height) - frame.height()));
+    const WindowPlace& place = model_.place();
+    move(to_pixels(place.left), to_pixels(place.top));
+    resize(std::max(1, to_pixels(place.width) - frame.width()), std::max(1, to_pixels(place.height) - frame.height()));
 }
 
 bool HelpWindowView::eventFilter(QObject* watched, QEvent* event) {
@@ -203,10 +198,9 @@ void HelpWindowView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void HelpWindowView::closeEvent(QCloseEvent* event) {
-    if (model_.visible) {
-        model_.Command2_Click();
-        refresh();
-        if (after_) after_();
+    if (model_.is_visible()) {
+        model_.click("Command2");
+        handled();
     }
     event->accept();
 }

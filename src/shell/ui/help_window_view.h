@@ -4,9 +4,9 @@
 
 #include <QWidget>
 
+#include "common/ui/control_binder.h"
 #include "shell/help_window.h"
 
-class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QPushButton;
@@ -48,8 +48,8 @@ class HelpWindowView : public QWidget {
 
     HelpWindow& model_;
     std::function<void()> after_;
+    ControlBinder* binder_;
     QMenuBar* menu_bar_;
-    QLabel* heading_;
     QTextEdit* manual_;
     QLineEdit* lh_;
     QPushButton* close_;
