@@ -93,7 +93,8 @@ class EveryWindow : public testing::Test, public ProjectSession {
         settings.Form_Load();
     }
     std::vector<WindowModel*> windows() {
-        return {&form, &program.steel_library, &program.concrete_library, &settings, &program.help_window};
+        return {&form, &program.steel_library, &program.concrete_library, &settings, &program.help_window,
+                &program.information};
     }
 
     NoColours colours;

@@ -134,12 +134,12 @@ TEST_F(ChildWindows, InformationShowsItsTextsAndClosesOnOkOrAnotherWindow) {
     EXPECT_EQ(info_view->findChild<QLabel*>("Label1")->text(), "NORVEXA rel 1.0");
     QTest::mouseClick(info_view->ok_button(), Qt::LeftButton);
     EXPECT_FALSE(info_child->isVisible());
-    EXPECT_FALSE(info.visible);
+    EXPECT_FALSE(info.is_visible());
 
     info_view->open();
     area.setActiveSubWindow(other);
     EXPECT_FALSE(info_child->isVisible());
-    EXPECT_FALSE(info.visible);
+    EXPECT_FALSE(info.is_visible());
 }
 
 TEST_F(ChildWindows, AMessageBoxDoesNotCloseTheStandardsWindow) {
