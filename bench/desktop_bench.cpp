@@ -140,7 +140,7 @@ void OpenHelp(benchmark::State& state) {
         state.ResumeTiming();
         program->program().run_menu("sov");
         QApplication::processEvents();
-        shown = shown && program->program().help_window.manual_loaded && help.isVisible();
+        shown = shown && program->program().help_window.manual_loaded() && help.isVisible();
     }
     if (!shown) state.SkipWithError("manual not shown");
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * manual.size()));

@@ -45,24 +45,46 @@ std::string joined(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-ReportWindow::ReportWindow()
-    : CommonDialog1{"", "Rich Text Format (*.rtf)|*.rtf|File di testo (*.txt)|*.txt"}, rich_text_(rtf_document({})) {
-    command1.text = "Salva...";
-    CommandButton1.text = "Aggiorna";
-    Command2.text = "Chiudi";
-    Frame1.text = "Apri con...";
-    Frame1.enabled = false;
-    OLE1.text = "MICROSOFT WORD";
-    OLE2.text = "BLOCCO NOTE";
+ReportWindow::ReportWindow() {
+    using K = ControlKind;
+    add("rtxt", rtxt, K::label);
+    add("command1", command1, K::command_button).tip("Salva Relazione come Rich Text Format").text("Salva...")
+        .back(colours::button_face).click([this] {
+            if (services_) salvaz(services_->files, services_->prompter);
+        });
+    add("CommandButton1", CommandButton1, K::command_button).tip("Aggiorna Relazione").text("Aggiorna")
+        .back(colours::button_face).click([this] {
+            if (services_) CALCULUS(services_->source(), services_->prompter);
+        });
+    add("Command2", Command2, K::command_button).tip("Chiudi form Relazione").text("Chiudi")
+        .back(colours::button_face).click([this] {
+            if (close_window) close_window();
+        });
+    add("Frame1", Frame1, K::frame).text("Apri con...").enabled(false);
+    add("OLE1", OLE1, K::picture).in("Frame1").text("MICROSOFT WORD").click([this] {
+        if (services_) OLE1_open(services_->viewer);
+    });
+    add("OLE2", OLE2, K::picture).in("Frame1").text("BLOCCO NOTE").click([this] {
+        if (services_) OLE2_open(services_->viewer);
+    });
+    start_afresh();
+}
+
+void ReportWindow::start_afresh() {
+    reset();
+    CommonDialog1 = {"", "Rich Text Format (*.rtf)|*.rtf|File di testo (*.txt)|*.txt"};
+    rich_text_ = rtf_document({});
 }
 
 void ReportWindow::Form_Load(const ReportData& data, Prompter& prompter) {
+    start_afresh();
     top = 100;
     left = 2000;
     CALCULUS(data, prompter);
 }
 
 void ReportWindow::CALCULUS(const ReportData& data, Prompter& prompter) {
+    touch();
     Frame1.enabled = true;
     if (auto files = write_report_files(data)) {
         rtxt.text = joined(files->lines);
@@ -90,16 +112,11 @@ bool ReportWindow::OLE1_open(OutsideViewer& viewer) const {
 
 bool ReportWindow::OLE2_open(OutsideViewer& viewer) const { return Frame1.enabled && viewer.open(report_text_file()); }
 
-std::string ReportWindow::tip(std::string_view name) {
-    if (name == "command1") return "Salva Relazione come Rich Text Format";
-    if (name == "CommandButton1") return "Aggiorna Relazione";
-    if (name == "Command2") return "Chiudi form Relazione";
-    return "";
-}
-
 const std::vector<ReportMenuItem>& ReportWindow::menu() {
-    static const std::vector<ReportMenuItem> items = {
-        {"aggiorna", "&Aggiorna"}, {"salva", "&Salva"}, {}, {"chiudi", "Chiudi Relazione"}};
+    static const std::vector<ReportMenuItem> items = {{"aggiorna", "&Aggiorna", "CommandButton1"},
+                                                      {"salva", "&Salva", "command1"},
+                                                      {},
+                                                      {"chiudi", "Chiudi Relazione", "Command2"}};
     return items;
 }
 

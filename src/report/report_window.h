@@ -1,13 +1,14 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "common/control.h"
 #include "common/file_chooser.h"
 #include "common/outside_viewer.h"
 #include "common/prompter.h"
+#include "common/window_model.h"
 #include "report/report_text.h"
 
 namespace norvexa {
@@ -16,18 +17,32 @@ namespace norvexa {
 struct ReportMenuItem {
     std::string name;     // the command: "aggiorna", "salva" or "chiudi"
     std::string caption;  // "&" marks the access letter
+    std::string button;   // the window's button that does the same
 
     bool operator==(const ReportMenuItem&) const = default;
 };
 
-// The report window relaz: the report in a rich-text box, the save, refresh and close
-// buttons, and the frame of the outside viewers that open its files.
-class ReportWindow {
+// The report window relaz: the report in a rich-text box (rtxt), the save, refresh and
+// close buttons (command1, CommandButton1, Command2), and the frame Frame1 of the
+// outside viewers OLE1 and OLE2 that open its files.
+class ReportWindow : public WindowModel {
   public:
+    // What the buttons work with while the window is open; each must outlive the window.
+    struct Services {
+        std::function<ReportData()> source;  // the report's input as the program holds it now
+        Prompter& prompter;
+        FileChooser& files;  // the save dialog
+        OutsideViewer& viewer;
+    };
+
     ReportWindow();
 
-    // Places the window and writes the report (CALCULUS).
+    // Loads the window afresh: its controls as designed, the save dialog without a file,
+    // the window placed; then writes the report (CALCULUS).
     void Form_Load(const ReportData& data, Prompter& prompter);
+    // The buttons' services, which the window's view gives; until then the buttons do
+    // nothing but close.
+    void use(Services services) { services_.emplace(std::move(services)); }
     // Writes the report to the text file of the program folder (made when missing), loads
     // that file back into rtxt and saves it as the rich-text file. When a file cannot be
     // written or read, tells the user to close the outside viewer holding it and leaves
@@ -43,28 +58,32 @@ class ReportWindow {
     bool OLE1_open(OutsideViewer& viewer) const;
     bool OLE2_open(OutsideViewer& viewer) const;
 
-    // The named button's tool tip; empty for another name.
-    static std::string tip(std::string_view name);
     // The items of menu_caption's menu, in their order.
     static const std::vector<ReportMenuItem>& menu();
 
-    std::string caption = "Relazione";
-    std::string menu_caption = "&Relazione";
+    const std::string caption = "Relazione";
+    const std::string menu_caption = "&Relazione";
     int top = 0, left = 0;  // twips, set by Form_Load
 
-    Control rtxt;            // the report, lines joined with "\n"
+    // The save dialog; it keeps the last file chosen while the window is open.
+    FileDialog CommonDialog1;
+    const std::string dialog_title = "relazione:";
+    // "Chiudi": closes the window on the desktop; the view sets it.
+    std::function<void()> close_window;
+
+  private:
+    // Every control as designed, the save dialog without a file, no report written yet.
+    void start_afresh();
+
+    Control rtxt;            // the report, lines joined with "\n"; read, never typed into
     Control command1;        // "Salva..."
     Control CommandButton1;  // "Aggiorna"
     Control Command2;        // "Chiudi"
     Control Frame1;          // "Apri con...": disabled until the first report
     Control OLE1, OLE2;      // the viewers' labels
 
-    // The save dialog; it keeps the last file chosen.
-    FileDialog CommonDialog1;
-    std::string dialog_title = "relazione:";
-
-  private:
     std::string rich_text_;  // as CALCULUS last wrote it; the empty report's before that
+    std::optional<Services> services_;
 };
 
 }  // namespace norvexa

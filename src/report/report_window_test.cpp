@@ -29,20 +29,20 @@ class ReportWindowTest : public testing::Test {
 };
 
 TEST_F(ReportWindowTest, WritesBothFilesAndShowsTheTextFileInTheBox) {
-    EXPECT_FALSE(window.Frame1.enabled);
+    EXPECT_FALSE(window.find("Frame1")->enabled);
     const ScopedVariable missing_folder{"NORVEXA_HOME", (home.path() / "nuova").c_str()};
     calculus();
     EXPECT_TRUE(prompter.shown.empty());
-    EXPECT_TRUE(window.Frame1.enabled);
+    EXPECT_TRUE(window.find("Frame1")->enabled);
 
     const auto text = file_bytes(home.path() / "nuova" / "relazionetemp.txt");
     EXPECT_TRUE(text.starts_with("\r\n\r\nTrave ?\r\n\r\n---"));
     EXPECT_NE(text.find("\r\nAs1: n\xB0" "2\xD8" "16; d1=cm 46\r\n"), std::string::npos);
     EXPECT_TRUE(text.ends_with("assistenza@norvexa.it    \r\n"));
     // The box holds the file as read back: the character the code page lacks is a '?'.
-    EXPECT_TRUE(window.rtxt.text.starts_with("\n\nTrave ?\n\n---"));
-    EXPECT_NE(window.rtxt.text.find("\nAs1: n°2Ø16; d1=cm 46\n"), std::string::npos);
-    EXPECT_TRUE(window.rtxt.text.ends_with("\nPer informazioni: assistenza@norvexa.it    "));
+    EXPECT_TRUE(window.find("rtxt")->text.starts_with("\n\nTrave ?\n\n---"));
+    EXPECT_NE(window.find("rtxt")->text.find("\nAs1: n°2Ø16; d1=cm 46\n"), std::string::npos);
+    EXPECT_TRUE(window.find("rtxt")->text.ends_with("\nPer informazioni: assistenza@norvexa.it    "));
 
     const auto rich = file_bytes(home.path() / "nuova" / "relazionetempword.rtf");
     EXPECT_TRUE(rich.starts_with("{\\rtf1"));
@@ -62,14 +62,14 @@ TEST_F(ReportWindowTest, AnyFailureTellsTheUserAndEmptiesTheBox) {
     };
     for (const auto& [what, spoil] : cases) {
         const ScopedVariable restored_afterwards{"NORVEXA_HOME", home.path().c_str()};
-        window.rtxt.text = "relazione precedente";
+        window.find("rtxt")->text = "relazione precedente";
         spoil();
         calculus();
         ASSERT_EQ(prompter.shown.size(), 1u) << what;
         EXPECT_EQ(prompter.shown[0], (Message{"Problemi di connessione con microsoft word o notepad. Per aggiornare/"
                                               "visualizzare la relazione chiudere il file in microsoft word/notepad",
                                               Icon::critical, Buttons::ok, "Attenzione"}));
-        EXPECT_EQ(window.rtxt.text, "") << what;
+        EXPECT_EQ(window.find("rtxt")->text, "") << what;
         prompter.shown.clear();
         input.b = 0;
         for (const char* name : {"relazionetemp.txt", "relazionetempword.rtf", "file"})
@@ -81,8 +81,8 @@ TEST_F(ReportWindowTest, LoadingPlacesTheWindowAndWritesTheReport) {
     window.Form_Load({"Trave", input, results, {"n°2Ø16", "", "", ""}, false}, prompter);
     EXPECT_EQ(window.top, 100);
     EXPECT_EQ(window.left, 2000);
-    EXPECT_TRUE(window.Frame1.enabled);
-    EXPECT_TRUE(window.rtxt.text.starts_with("\n\nTrave\n"));
+    EXPECT_TRUE(window.find("Frame1")->enabled);
+    EXPECT_TRUE(window.find("rtxt")->text.starts_with("\n\nTrave\n"));
     EXPECT_TRUE(std::filesystem::exists(report_rich_text_file()));
 }
 
@@ -144,7 +144,7 @@ TEST_F(ReportWindowTest, AfterAFailedReportTheEmptyBoxIsWhatIsSaved) {
     calculus();
     input.b = std::numeric_limits<float>::infinity();
     calculus();
-    ASSERT_EQ(window.rtxt.text, "");
+    ASSERT_EQ(window.find("rtxt")->text, "");
     const auto chosen = (home.path() / "vuota.rtf").string();
     files.answer_next(chosen);
     window.salvaz(files, prompter);

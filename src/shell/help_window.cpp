@@ -19,28 +19,35 @@ RtfDocument built_in_text() {
 
 }  // namespace
 
-HelpWindow::HelpWindow(HelpLine& line) : RichTextBox1(built_in_text()), line_(line) {
-    Label1.text = "Manuale norvexa";
-    Command2.text = "Chiudi";
-    ch.text = "Chiudi guida";
+HelpWindow::HelpWindow(HelpLine& line) : line_(line), RichTextBox1_(built_in_text()) {
+    using K = ControlKind;
+    add("Label1", Label1, K::label).text("Manuale norvexa");
+    add("Command2", Command2, K::command_button).text("Chiudi").back(colours::button_face)
+        .click([this] { Command2_Click(); });
+    add("ch", ch, K::command_button).text("Chiudi guida").click([this] { ch_Click(); });
+    reset();
     if (line_.text().empty()) line_.set(lh_start_text);
 }
 
+void HelpWindow::show_built_in_text() {
+    RichTextBox1_ = built_in_text();
+    manual_loaded_ = false;
+    ++manual_revision_;
+}
+
 void HelpWindow::Form_Load(int analysis_left, int analysis_top) {
-    if (loaded) return;
-    loaded = true;
-    place = {analysis_left, analysis_top, design_width, tallest};
-    RichTextBox1 = built_in_text();
-    manual_loaded = false;
-    ++manual_revision;
-    ++revision;
+    if (loaded_) return;
+    reset();
+    loaded_ = true;
+    place_ = {analysis_left, analysis_top, design_width, tallest};
+    show_built_in_text();
 }
 
 void HelpWindow::show_at_top(const MainWindowPlace& main) {
-    place.top = main.place.top;
-    place.height = main.place.height < tallest ? main.place.height : tallest;
-    visible = true;
-    ++revision;
+    place_.top = main.place.top;
+    place_.height = main.place.height < tallest ? main.place.height : tallest;
+    visible_ = true;
+    touch();
 }
 
 void HelpWindow::guida(MainWindowPlace& main, int input_form_width, int analysis_left, int analysis_top) {
@@ -50,7 +57,7 @@ void HelpWindow::guida(MainWindowPlace& main, int input_form_width, int analysis
         main.place = main.normal_place;
     }
     if (main.place.width > narrowed_main_width) main.place.width = narrowed_main_width;
-    place.left = main.place.left + input_form_width + gap;
+    place_.left = main.place.left + input_form_width + gap;
     show_at_top(main);
     load_manual();
 }
@@ -67,35 +74,33 @@ void HelpWindow::load_manual() {
     if (!bytes) return;
     RtfDocument manual = read_rtf(*bytes);
     if (!manual.rtf) return;
-    RichTextBox1 = std::move(manual);
-    manual_loaded = true;
-    ++manual_revision;
-    ++revision;
+    RichTextBox1_ = std::move(manual);
+    manual_loaded_ = true;
+    ++manual_revision_;
+    touch();
 }
 
 void HelpWindow::Form_MouseMove() {
     // Every small move of the pointer comes here: only a real change is news for the views.
     if (line_.text() == lh_start_text) return;
     line_.set(lh_start_text);
-    ++revision;
+    touch();
 }
 
 void HelpWindow::RichTextBox1_MouseMove() { Form_MouseMove(); }
 
 void HelpWindow::lh_GotFocus() {
-    focus = "Command2";
-    ++revision;
+    focus_ = "Command2";
+    touch();
 }
 
 void HelpWindow::RichTextBox1_GotFocus() { lh_GotFocus(); }
 
 void HelpWindow::unload() {
-    loaded = false;
-    visible = false;
-    RichTextBox1 = built_in_text();
-    manual_loaded = false;
-    ++manual_revision;
-    ++revision;
+    loaded_ = false;
+    visible_ = false;
+    show_built_in_text();
+    touch();
 }
 
 void HelpWindow::Command2_Click() { unload(); }

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "common/control.h"
 #include "common/help_line.h"
+#include "common/window_model.h"
 #include "report/rtf_reader.h"
 
 namespace norvexa {
@@ -27,8 +27,9 @@ struct MainWindowPlace {
 
 // The help window help: the manual in a read-only rich-text area, the line of hover
 // help, "Chiudi" and its own menu. It is a window of its own beside or over the main
-// window, not a child of it.
-class HelpWindow {
+// window, not a child of it. Its controls: the heading Label1, "Chiudi" (Command2) and
+// the menu item "Chiudi guida" (ch), which both unload it.
+class HelpWindow : public WindowModel {
   public:
     static constexpr const char* lh_start_text =
         "(Per informazioni sui comandi posizionati su di essi con il mouse. Per maggiori informazioni consulta il "
@@ -43,8 +44,8 @@ class HelpWindow {
     // lh_start_text when it holds nothing yet.
     explicit HelpWindow(HelpLine& line);
 
-    // Loads the window when it is not loaded: its left and top edges are the analysis
-    // window's (screen twips), its manual the built-in text.
+    // Loads the window when it is not loaded: its controls as designed, its left and top
+    // edges the analysis window's (screen twips), its manual the built-in text.
     void Form_Load(int analysis_left, int analysis_top);
     // "Affianca verticalmente": restores the main window to its normal state, narrows it to
     // narrowed_main_width when wider, places the help right of the input window (of that
@@ -71,31 +72,38 @@ class HelpWindow {
 
     // The text of lh: the help line.
     const std::string& lh() const { return line_.text(); }
+    // The manual; the built-in text until one is loaded.
+    const RtfDocument& RichTextBox1() const { return RichTextBox1_; }
+    bool manual_loaded() const { return manual_loaded_; }
+    // Bumped whenever RichTextBox1 changes, so that a view fills its area only then.
+    unsigned long manual_revision() const { return manual_revision_; }
+    bool is_loaded() const { return loaded_; }
+    bool is_visible() const { return visible_; }
+    const WindowPlace& place() const { return place_; }
+    // The control to give the focus to, once; empty when none. The view tells the model
+    // when it has given it.
+    const std::string& focus() const { return focus_; }
+    void focus_given() { focus_.clear(); }
 
-    std::string caption = "Help";
-    std::string menu_caption = "Guida";
-    Control Label1;    // "Manuale norvexa"
-    Control Command2;  // "Chiudi"
-    Control ch;        // "Chiudi guida"
-    RtfDocument RichTextBox1;  // the manual; the built-in text until one is loaded
-    bool manual_loaded = false;
-    unsigned long manual_revision = 0;  // bumped whenever RichTextBox1 changes
-
-    bool loaded = false;
-    bool visible = false;
-    WindowPlace place;
-    std::string focus;  // the control to give the focus to, once; the view clears it
-
+    const std::string caption = "Help";
+    const std::string menu_caption = "Guida";
     // The manual shipped with the program (bundled_manual_path()); empty when none.
     std::filesystem::path shipped_manual;
-    // Bumped by every change the view must show.
-    unsigned long revision = 0;
 
   private:
     void show_at_top(const MainWindowPlace& main);
+    void show_built_in_text();
     void unload();
 
     HelpLine& line_;
+    Control Label1, Command2, ch;
+    RtfDocument RichTextBox1_;
+    bool manual_loaded_ = false;
+    unsigned long manual_revision_ = 0;
+    bool loaded_ = false;
+    bool visible_ = false;
+    WindowPlace place_;
+    std::string focus_;
 };
 
 }  // namespace norvexa

@@ -25,12 +25,12 @@ TEST(HelpWindow, StartsWithTheBuiltInTextsAndKeepsAnEarlierHoverText) {
     HelpLine line;
     HelpWindow help(line);
     EXPECT_EQ(help.lh(), HelpWindow::lh_start_text);
-    EXPECT_EQ(help.RichTextBox1.texts(), std::vector<std::string>{"(MANUALE SOFTWARE NON TROVATO)"});
+    EXPECT_EQ(help.RichTextBox1().texts(), std::vector<std::string>{"(MANUALE SOFTWARE NON TROVATO)"});
     EXPECT_EQ(help.caption, "Help");
-    EXPECT_EQ(help.Label1.text, "Manuale norvexa");
-    EXPECT_EQ(help.Command2.text, "Chiudi");
+    EXPECT_EQ(help.find("Label1")->text, "Manuale norvexa");
+    EXPECT_EQ(help.find("Command2")->text, "Chiudi");
     EXPECT_EQ(help.menu_caption, "Guida");
-    EXPECT_EQ(help.ch.text, "Chiudi guida");
+    EXPECT_EQ(help.find("ch")->text, "Chiudi guida");
 
     HelpLine hovered;
     hovered.set("Caratteristiche Cls selezionato");
@@ -64,8 +64,8 @@ TEST(HelpWindow, GuidaNarrowsTheMainWindowAndPlacesTheHelpBesideTheInputWindow) 
         help.guida(main, 7000, 7500, 1035);
         EXPECT_EQ(main.state, WindowState::normal) << c.name;
         EXPECT_EQ(main.place, c.main_after) << c.name;
-        EXPECT_EQ(help.place, c.help) << c.name;
-        EXPECT_TRUE(help.visible) << c.name;
+        EXPECT_EQ(help.place(), c.help) << c.name;
+        EXPECT_TRUE(help.is_visible()) << c.name;
     }
 }
 
@@ -75,18 +75,18 @@ TEST(HelpWindow, GuidanonPutsTheHelpOverTheAnalysisWindowAtTheMainWindowsTop) {
     HelpWindow help(line);
     const MainWindowPlace main = main_window(150, 90, 20000, 14000, WindowState::maximised);
     help.guidanon(main, 7500, 1035);
-    EXPECT_EQ(help.place, (WindowPlace{7500, 90, 8400, 11520}));
-    EXPECT_TRUE(help.visible);
+    EXPECT_EQ(help.place(), (WindowPlace{7500, 90, 8400, 11520}));
+    EXPECT_TRUE(help.is_visible());
 
     // Loaded once: a second call keeps the left edge even when the analysis window moved.
     help.guidanon(main_window(0, 40, 9000, 6000), 100, 100);
-    EXPECT_EQ(help.place, (WindowPlace{7500, 40, 8400, 6000}));
+    EXPECT_EQ(help.place(), (WindowPlace{7500, 40, 8400, 6000}));
 
     // Closing unloads it: the next call loads it again over the analysis window.
     help.Command2_Click();
-    EXPECT_FALSE(help.visible);
+    EXPECT_FALSE(help.is_visible());
     help.guidanon(main_window(0, 40, 9000, 6000), 100, 100);
-    EXPECT_EQ(help.place.left, 100);
+    EXPECT_EQ(help.place().left, 100);
 }
 
 TEST(HelpWindow, LoadsTheManualOfTheProgramFolderOrKeepsTheBuiltInText) {
@@ -97,26 +97,26 @@ TEST(HelpWindow, LoadsTheManualOfTheProgramFolderOrKeepsTheBuiltInText) {
     const std::vector<std::string> built_in = {"(MANUALE SOFTWARE NON TROVATO)"};
 
     help.guidanon(main, 0, 0);
-    EXPECT_EQ(help.RichTextBox1.texts(), built_in);
-    EXPECT_FALSE(help.manual_loaded);
+    EXPECT_EQ(help.RichTextBox1().texts(), built_in);
+    EXPECT_FALSE(help.manual_loaded());
 
     put_bytes(manual_file(), "Manuale in testo semplice");
     help.guidanon(main, 0, 0);
-    EXPECT_EQ(help.RichTextBox1.texts(), built_in);
+    EXPECT_EQ(help.RichTextBox1().texts(), built_in);
 
     put_bytes(manual_file(), "{\\rtf1\\ansi {\\b Introduzione}\\par Norvexa verifica\\par}");
-    const unsigned long before = help.manual_revision;
+    const unsigned long before = help.manual_revision();
     help.guida(main, 7000, 0, 0);
-    EXPECT_EQ(help.RichTextBox1.texts(), (std::vector<std::string>{"Introduzione", "Norvexa verifica"}));
-    EXPECT_TRUE(help.RichTextBox1.paragraphs[0].runs[0].bold);
-    EXPECT_TRUE(help.manual_loaded);
-    EXPECT_NE(help.manual_revision, before);
+    EXPECT_EQ(help.RichTextBox1().texts(), (std::vector<std::string>{"Introduzione", "Norvexa verifica"}));
+    EXPECT_TRUE(help.RichTextBox1().paragraphs[0].runs[0].bold);
+    EXPECT_TRUE(help.manual_loaded());
+    EXPECT_NE(help.manual_revision(), before);
 
     help.ch_Click();
-    EXPECT_EQ(help.RichTextBox1.texts(), built_in);
+    EXPECT_EQ(help.RichTextBox1().texts(), built_in);
     fs::remove(manual_file());
     help.guidanon(main, 0, 0);
-    EXPECT_EQ(help.RichTextBox1.texts(), built_in);
+    EXPECT_EQ(help.RichTextBox1().texts(), built_in);
 }
 
 TEST(HelpWindow, InstallsTheShippedManualButNeverOverAUsersCopy) {
@@ -128,12 +128,12 @@ TEST(HelpWindow, InstallsTheShippedManualButNeverOverAUsersCopy) {
     HelpWindow help(line);
     help.shipped_manual = shipped;
     help.guidanon(main_window(0, 0, 10000, 12000), 0, 0);
-    EXPECT_EQ(help.RichTextBox1.texts(), std::vector<std::string>{"Manuale distribuito"});
+    EXPECT_EQ(help.RichTextBox1().texts(), std::vector<std::string>{"Manuale distribuito"});
     EXPECT_TRUE(fs::exists(manual_file()));
 
     put_bytes(manual_file(), "{\\rtf1 Manuale con le mie note\\par}");
     help.guidanon(main_window(0, 0, 10000, 12000), 0, 0);
-    EXPECT_EQ(help.RichTextBox1.texts(), std::vector<std::string>{"Manuale con le mie note"});
+    EXPECT_EQ(help.RichTextBox1().texts(), std::vector<std::string>{"Manuale con le mie note"});
 }
 
 TEST(HelpWindow, HoverTextsWaitForTheWindowAndItsOwnPointerResetsThem) {
@@ -154,10 +154,10 @@ TEST(HelpWindow, NeitherTheHelpLineNorTheManualKeepsTheFocus) {
     HelpLine line;
     HelpWindow help(line);
     help.lh_GotFocus();
-    EXPECT_EQ(help.focus, "Command2");
-    help.focus.clear();
+    EXPECT_EQ(help.focus(), "Command2");
+    help.focus_given();
     help.RichTextBox1_GotFocus();
-    EXPECT_EQ(help.focus, "Command2");
+    EXPECT_EQ(help.focus(), "Command2");
 }
 
 TEST(HelpWindow, TheShippedManualIsWholeAndExplainsEveryMessage) {

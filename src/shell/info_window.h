@@ -2,36 +2,34 @@
 
 #include <string>
 
-#include "common/control.h"
+#include "common/window_model.h"
 
 namespace norvexa {
 
-// The information window INFOrmazioni: the program's name and purpose, credits, contact
-// and terms of use, and "OK". It closes when another window of the program becomes active.
-class InfoWindow {
+// The information window INFOrmazioni: the program's name and purpose (Label1, Label2),
+// credits (Label3, Label4), contact (Label5, Label6), terms of use (Label7) and "OK"
+// (Command2). It closes when another window of the program becomes active.
+class InfoWindow : public WindowModel {
   public:
     InfoWindow();
 
+    // Loads the window when it is not loaded, its controls as designed, and shows it.
     void show();
     void Command2_Click();
     // Another window of the program became active.
     void Form_Deactivate();
 
-    std::string caption = "NORVEXA rel 0.1";
-    Control Label1;    // the title
-    Control Label2;    // the subtitle
-    Control Label3;    // credits heading
-    Control Label4;    // credits
-    Control Label5;    // contact heading
-    Control Label6;    // contact
-    Control Label7;    // terms of use
-    Control Command2;  // "OK"
-    bool loaded = false;
-    bool visible = false;
-    unsigned long revision = 0;
+    bool is_loaded() const { return loaded_; }
+    bool is_visible() const { return visible_; }
+
+    const std::string caption = "NORVEXA rel 0.1";
 
   private:
     void unload();
+
+    Control Label1, Label2, Label3, Label4, Label5, Label6, Label7, Command2;
+    bool loaded_ = false;
+    bool visible_ = false;
 };
 
 }  // namespace norvexa

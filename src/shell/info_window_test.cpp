@@ -8,21 +8,22 @@ namespace {
 TEST(InfoWindow, ShowsItsCaptionsAndClosesOnOkOrLosingActivation) {
     InfoWindow window;
     EXPECT_EQ(window.caption, "NORVEXA rel 0.1");
-    EXPECT_EQ(window.Label1.text, "NORVEXA rel 1.0");
-    EXPECT_EQ(window.Label2.text, "SOFTWARE PER LA VERIFICA DI SEZIONI IN C.A. AGLI STATI LIMITE ULTIMI");
-    EXPECT_EQ(window.Label3.text, "Ideazione, progettazione e realizzazione a cura di");
-    EXPECT_EQ(window.Label5.text, "Per informazioni, commenti o segnalazione di errori:");
-    EXPECT_EQ(window.Command2.text, "OK");
-    for (const Control* block : {&window.Label4, &window.Label6, &window.Label7}) EXPECT_FALSE(block->text.empty());
+    EXPECT_EQ(window.find("Label1")->text, "NORVEXA rel 1.0");
+    EXPECT_EQ(window.find("Label2")->text, "SOFTWARE PER LA VERIFICA DI SEZIONI IN C.A. AGLI STATI LIMITE ULTIMI");
+    EXPECT_EQ(window.find("Label3")->text, "Ideazione, progettazione e realizzazione a cura di");
+    EXPECT_EQ(window.find("Label5")->text, "Per informazioni, commenti o segnalazione di errori:");
+    EXPECT_EQ(window.find("Command2")->text, "OK");
+    for (const Control* block : {window.find("Label4"), window.find("Label6"), window.find("Label7")})
+        EXPECT_FALSE(block->text.empty());
 
     window.show();
-    EXPECT_TRUE(window.visible);
+    EXPECT_TRUE(window.is_visible());
     window.Command2_Click();
-    EXPECT_FALSE(window.visible);
+    EXPECT_FALSE(window.is_visible());
     window.show();
     window.Form_Deactivate();
-    EXPECT_FALSE(window.visible);
-    EXPECT_FALSE(window.loaded);
+    EXPECT_FALSE(window.is_visible());
+    EXPECT_FALSE(window.is_loaded());
 }
 
 }  // namespace

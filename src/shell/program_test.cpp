@@ -92,7 +92,8 @@ class EveryWindow : public testing::Test, public ProjectSession {
         settings.Form_Load();
     }
     std::vector<WindowModel*> windows() {
-        return {&form, &program.steel_library, &program.concrete_library, &settings};
+        return {&form, &program.steel_library, &program.concrete_library, &settings, &program.help_window,
+                &program.information, &program.standards, &program.report};
     }
 
     NoColours colours;

@@ -22,10 +22,14 @@ bool is_file(const std::filesystem::path& path) {
 }  // namespace
 
 StandardsWindow::StandardsWindow() {
-    Frame1.text = "D.M. 09/01/'96";
-    Frame2.text = "EUROCODICE 2";
-    for (std::size_t i = 0; i < documents.size(); ++i) OLE[i].text = documents[i].caption;
-    Command2.text = "Chiudi";
+    using K = ControlKind;
+    add("Frame1", Frame1, K::frame).text("D.M. 09/01/'96");
+    add("Frame2", Frame2, K::frame).text("EUROCODICE 2");
+    for (std::size_t i = 0; i < documents.size(); ++i)
+        add("OLE" + std::to_string(i + 1), OLE[i], K::picture).in(documents[i].frame).text(documents[i].caption);
+    add("Command2", Command2, K::command_button).text("Chiudi").back(colours::button_face)
+        .click([this] { Command2_Click(); });
+    reset();
 }
 
 std::filesystem::path StandardsWindow::document_path(std::size_t index) {
@@ -46,14 +50,15 @@ void StandardsWindow::look_at_documents() {
     for (std::size_t i = 0; i < documents.size(); ++i) {
         const auto path = document_path(i);
         OLE[i].enabled = is_file(path);
-        OLE_tip[i] = OLE[i].enabled ? path.string() : missing_tip + path.string();
+        OLE_tip_[i] = OLE[i].enabled ? path.string() : missing_tip + path.string();
     }
-    ++revision;
+    touch();
 }
 
 void StandardsWindow::show() {
-    loaded = true;
-    visible = true;
+    if (!loaded_) reset();
+    loaded_ = true;
+    visible_ = true;
     look_at_documents();
 }
 
@@ -70,9 +75,9 @@ bool StandardsWindow::OLE_DblClick(std::size_t index, OutsideViewer& viewer, Pro
 }
 
 void StandardsWindow::unload() {
-    loaded = false;
-    visible = false;
-    ++revision;
+    loaded_ = false;
+    visible_ = false;
+    touch();
 }
 
 void StandardsWindow::Command2_Click() { unload(); }

@@ -4,16 +4,18 @@
 #include <filesystem>
 #include <string>
 
-#include "common/control.h"
 #include "common/outside_viewer.h"
 #include "common/prompter.h"
+#include "common/window_model.h"
 
 namespace norvexa {
 
 // The standards window NORMATIVA: the reference standards as five document icons in two
 // framed groups, each opening its document of the program folder in the desktop's
 // viewer, and "Chiudi". It closes when another window of the program becomes active.
-class StandardsWindow {
+// Its controls: the groups Frame1 and Frame2, the icons OLE1..OLE5 (enabled while their
+// document is there) and Command2.
+class StandardsWindow : public WindowModel {
   public:
     struct Document {
         const char* frame;      // the control name of its group: "Frame1" or "Frame2"
@@ -31,8 +33,9 @@ class StandardsWindow {
 
     StandardsWindow();
 
-    // Loads the window (when not loaded) and shows it; the icons of documents missing from
-    // the program folder are disabled, with missing_tip and the path as their tool tip.
+    // Loads the window (when not loaded: its controls as designed) and shows it; the icons
+    // of documents missing from the program folder are disabled, with missing_tip and the
+    // path as their tool tip.
     void show();
     // Looks at the program folder again: what shows() does to the icons.
     void Form_Activate();
@@ -49,19 +52,23 @@ class StandardsWindow {
     // file matches.
     static std::filesystem::path document_path(std::size_t index);
 
-    std::string caption = "NORMATIVA";
-    Control Frame1;  // "D.M. 09/01/'96"
-    Control Frame2;  // "EUROCODICE 2"
-    std::array<Control, 5> OLE;          // OLE1..OLE5: caption; enabled while the document is there
-    std::array<std::string, 5> OLE_tip;  // the document's path, or missing_tip and the path
-    Control Command2;            // "Chiudi"
-    bool loaded = false;
-    bool visible = false;
-    unsigned long revision = 0;
+    // The tool tip of icon `index`: the document's path, or missing_tip and the path.
+    const std::string& OLE_tip(std::size_t index) const { return OLE_tip_.at(index); }
+    bool is_loaded() const { return loaded_; }
+    bool is_visible() const { return visible_; }
+
+    const std::string caption = "NORMATIVA";
 
   private:
     void look_at_documents();
     void unload();
+
+    Control Frame1, Frame2;
+    std::array<Control, 5> OLE;
+    Control Command2;
+    std::array<std::string, 5> OLE_tip_;
+    bool loaded_ = false;
+    bool visible_ = false;
 };
 
 }  // namespace norvexa

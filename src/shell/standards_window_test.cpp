@@ -17,11 +17,11 @@ void touch(const fs::path& path) { std::ofstream(path, std::ios::binary) << "%PD
 TEST(StandardsWindow, ShowsTheFiveDocumentsInTheirTwoGroups) {
     const StandardsWindow window;
     EXPECT_EQ(window.caption, "NORMATIVA");
-    EXPECT_EQ(window.Frame1.text, "D.M. 09/01/'96");
-    EXPECT_EQ(window.Frame2.text, "EUROCODICE 2");
-    EXPECT_EQ(window.Command2.text, "Chiudi");
+    EXPECT_EQ(window.find("Frame1")->text, "D.M. 09/01/'96");
+    EXPECT_EQ(window.find("Frame2")->text, "EUROCODICE 2");
+    EXPECT_EQ(window.find("Command2")->text, "Chiudi");
     const char* captions[] = {"DM 09 Gennaio 1996", "EC2 parte 1", "EC2 parte 2", "EC2 parte 3", "EC2 parte 4"};
-    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(window.OLE[i].text, captions[i]);
+    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(window.find("OLE" + std::to_string(i + 1))->text, captions[i]);
     EXPECT_STREQ(StandardsWindow::documents[0].frame, "Frame1");
     for (std::size_t i = 1; i < 5; ++i) EXPECT_STREQ(StandardsWindow::documents[i].frame, "Frame2");
 }
@@ -33,20 +33,20 @@ TEST(StandardsWindow, IconsOfMissingDocumentsAreGreyedWithTheExpectedPath) {
     fs::create_directory(home.path() / "EC2 PARTE 4.PDF");  // a folder is no document
     StandardsWindow window;
     window.show();
-    EXPECT_TRUE(window.visible);
+    EXPECT_TRUE(window.is_visible());
     const bool present[] = {false, true, false, true, false};
     const fs::path paths[] = {home.path() / "DM 09 GENNAIO 1996.PDF", home.path() / "EC2 PARTE 1.PDF",
                               home.path() / "EC2 PARTE 2.PDF", home.path() / "ec2 parte 3.pdf",
                               home.path() / "EC2 PARTE 4.PDF"};
     for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(window.OLE[i].enabled, present[i]) << i;
+        EXPECT_EQ(window.find("OLE" + std::to_string(i + 1))->enabled, present[i]) << i;
         EXPECT_EQ(StandardsWindow::document_path(i), paths[i]) << i;
-        EXPECT_EQ(window.OLE_tip[i], (present[i] ? "" : "Documento non presente: ") + paths[i].string()) << i;
+        EXPECT_EQ(window.OLE_tip(i), (present[i] ? "" : "Documento non presente: ") + paths[i].string()) << i;
     }
 
     touch(home.path() / "DM 09 GENNAIO 1996.PDF");
     window.Form_Activate();
-    EXPECT_TRUE(window.OLE[0].enabled);
+    EXPECT_TRUE(window.find("OLE1")->enabled);
 }
 
 TEST(StandardsWindow, ADoubleClickOpensThePresentDocumentInTheViewer) {
@@ -65,7 +65,7 @@ TEST(StandardsWindow, ADoubleClickOpensThePresentDocumentInTheViewer) {
     // A document removed after the window showed it is found missing on the click.
     fs::remove(home.path() / "EC2 PARTE 2.PDF");
     EXPECT_FALSE(window.OLE_DblClick(2, viewer, prompter));
-    EXPECT_FALSE(window.OLE[2].enabled);
+    EXPECT_FALSE(window.find("OLE3")->enabled);
     EXPECT_EQ(viewer.opened.size(), 1u);
 
     touch(home.path() / "EC2 PARTE 2.PDF");
@@ -82,11 +82,11 @@ TEST(StandardsWindow, ClosesOnChiudiAndOnLosingActivation) {
     StandardsWindow window;
     window.show();
     window.Command2_Click();
-    EXPECT_FALSE(window.visible);
-    EXPECT_FALSE(window.loaded);
+    EXPECT_FALSE(window.is_visible());
+    EXPECT_FALSE(window.is_loaded());
     window.show();
     window.Form_Deactivate();
-    EXPECT_FALSE(window.visible);
+    EXPECT_FALSE(window.is_visible());
 }
 
 }  // namespace

@@ -119,7 +119,7 @@ QWidget* ControlBinder::bind(const ControlRow& row) {
     const std::string& name = row.name;
     const ControlInfo& info = row.info;
     Bound& bound = bound_.emplace(name, Bound{name, row.control, info, nullptr}).first->second;
-    bound.widget = make(bound);
+    bound.widget = make(bound, row.on);
     made_.emplace_back(bound.widget);
     bound.widget->setObjectName(qt(name));
     bound.widget->installEventFilter(this);
@@ -127,6 +127,12 @@ QWidget* ControlBinder::bind(const ControlRow& row) {
     if (!info.tip.empty()) bound.widget->setToolTip(qt(info.tip));
     refresh(bound);
     return bound.widget;
+}
+
+QWidget* ControlBinder::bind(std::string_view name) {
+    for (const ControlRow& row : model_.rows())
+        if (row.name == name) return bind(row);
+    return nullptr;
 }
 
 QWidget* ControlBinder::widget(std::string_view name) const {
@@ -160,7 +166,7 @@ const ControlBinder::Bound* ControlBinder::bound_to(const QObject* object) const
     return &bound_.find(name->second)->second;
 }
 
-QWidget* ControlBinder::make(Bound& bound) {
+QWidget* ControlBinder::make(Bound& bound, const ControlHandlers& on) {
     const std::string name = bound.name;
     auto typed = [this, name](const QString& text) { handle([&] { model_.type(name, text.toStdString()); }); };
     switch (bound.info.kind) {
@@ -224,8 +230,11 @@ QWidget* ControlBinder::make(Bound& bound) {
         case ControlKind::command_button: {
             auto* button = new QPushButton;
             button->setAutoFillBackground(true);
-            connect(button, &QPushButton::pressed, this, [this, name] { handle([&] { model_.press(name); }); });
-            connect(button, &QPushButton::released, this, [this, name] { handle([&] { model_.release(name); }); });
+            // Only a button that answers its mouse button hears of it: a click is one event.
+            if (on.press)
+                connect(button, &QPushButton::pressed, this, [this, name] { handle([&] { model_.press(name); }); });
+            if (on.release)
+                connect(button, &QPushButton::released, this, [this, name] { handle([&] { model_.release(name); }); });
             connect(button, &QPushButton::clicked, this, [this, name] { handle([&] { model_.click(name); }); });
             return button;
         }

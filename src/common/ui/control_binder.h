@@ -31,6 +31,9 @@ class ControlBinder : public QObject {
     void bind_all();
     // The widget of one control of the model.
     QWidget* bind(const ControlRow& row);
+    // The widget of the named control; nullptr when the model has none. A window that
+    // shows some of its controls its own way binds the others one by one.
+    QWidget* bind(std::string_view name);
     // The widget bound to the name; nullptr when none.
     QWidget* widget(std::string_view name) const;
     // Shows a label as a value box: sunken, filled with its control's colour.
@@ -54,7 +57,7 @@ class ControlBinder : public QObject {
     };
 
 
-    QWidget* make(Bound& bound);
+    QWidget* make(Bound& bound, const ControlHandlers& on);
     void refresh(Bound& bound);
     // Runs one event's handler unless another is running, then `after`.
     void handle(const std::function<void()>& handler);

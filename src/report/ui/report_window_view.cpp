@@ -2,13 +2,11 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextEdit>
@@ -20,13 +18,8 @@ namespace {
 
 QString qstring(const std::string& text) { return QString::fromStdString(text); }
 
-QPushButton* command_button(const char* name, const Control& control) {
-    auto* button = new QPushButton(qstring(control.text));
-    button->setObjectName(name);
-    button->setToolTip(qstring(ReportWindow::tip(name)));
-    return button;
-}
-
+// The binder shows a picture as a bare label; a viewer is a tool button of the window's
+// own, its icon over its caption.
 QToolButton* viewer_button(const char* name, const Control& control, const QIcon& icon) {
     auto* button = new QToolButton;
     button->setObjectName(name);
@@ -44,15 +37,12 @@ QToolButton* viewer_button(const char* name, const Control& control, const QIcon
 ReportWindowView::ReportWindowView(ReportWindow& model, std::function<ReportData()> source, Prompter& prompter,
                                    FileChooser& files, OutsideViewer& viewer, std::function<void()> after,
                                    QWidget* parent)
-    : QWidget(parent),
-      model_(model),
-      source_(std::move(source)),
-      prompter_(prompter),
-      files_(files),
-      viewer_(viewer),
-      after_(std::move(after)) {
+    : QWidget(parent), model_(model), after_(std::move(after)) {
     setObjectName("relaz");
     setWindowTitle(qstring(model_.caption));
+    model_.use({std::move(source), prompter, files, viewer});
+    model_.close_window = [this] { close_window(); };
+    binder_ = new ControlBinder(model_, after_, this);
 
     menu_bar_ = new QMenuBar(this);
     QMenu* menu = menu_bar_->addMenu(qstring(model_.menu_caption));
@@ -63,7 +53,10 @@ ReportWindowView::ReportWindowView(ReportWindow& model, std::function<ReportData
         }
         QAction* action = menu->addAction(qstring(item.caption));
         action->setObjectName(qstring(item.name));
-        connect(action, &QAction::triggered, this, [this, name = item.name] { run(name); });
+        connect(action, &QAction::triggered, this, [this, button = item.button] {
+            model_.click(button);
+            if (after_) after_();
+        });
     }
 
     rtxt_ = new QTextEdit;
@@ -80,46 +73,44 @@ ReportWindowView::ReportWindowView(ReportWindow& model, std::function<ReportData
     rtxt_->setFocusPolicy(Qt::NoFocus);
     rtxt_->installEventFilter(this);
 
-    command1_ = command_button("command1", model_.command1);
-    CommandButton1_ = command_button("CommandButton1", model_.CommandButton1);
-    Command2_ = command_button("Command2", model_.Command2);
-    connect(command1_, &QPushButton::clicked, this, [this] { run("salva"); });
-    connect(CommandButton1_, &QPushButton::clicked, this, [this] { run("aggiorna"); });
-    connect(Command2_, &QPushButton::clicked, this, [this] { run("chiudi"); });
-
-    Frame1_ = new QGroupBox(qstring(model_.Frame1.text));
-    Frame1_->setObjectName("Frame1");
-    OLE1_ = viewer_button("OLE1", model_.OLE1,
+    QWidget* command1 = binder_->bind("command1");
+    QWidget* CommandButton1 = binder_->bind("CommandButton1");
+    QWidget* Command2 = binder_->bind("Command2");
+    QWidget* Frame1 = binder_->bind("Frame1");
+    OLE1_ = viewer_button("OLE1", *model_.find("OLE1"),
                           QIcon::fromTheme("x-office-document", style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
-    OLE2_ = viewer_button("OLE2", model_.OLE2,
+    OLE2_ = viewer_button("OLE2", *model_.find("OLE2"),
                           QIcon::fromTheme("text-x-generic", style()->standardIcon(QStyle::SP_FileIcon)));
     for (QToolButton* button : {OLE1_, OLE2_})
         connect(button, &QToolButton::clicked, this, [this, button] { open_with(button); });
-    auto* frame_layout = new QVBoxLayout(Frame1_);
+    auto* frame_layout = new QVBoxLayout(Frame1);
     frame_layout->addWidget(OLE1_);
     frame_layout->addWidget(OLE2_);
 
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(command1_);
-    buttons->addWidget(CommandButton1_);
-    buttons->addWidget(Command2_);
+    buttons->addWidget(command1);
+    buttons->addWidget(CommandButton1);
+    buttons->addWidget(Command2);
     buttons->addSpacing(fontMetrics().height());
-    buttons->addWidget(Frame1_);
+    buttons->addWidget(Frame1);
     buttons->addStretch(1);
     auto* layout = new QHBoxLayout(this);
     layout->setMenuBar(menu_bar_);
     layout->addWidget(rtxt_, 1);
     layout->addLayout(buttons);
 
-    setTabOrder(command1_, CommandButton1_);
-    setTabOrder(CommandButton1_, Command2_);
-    setTabOrder(Command2_, OLE1_);
+    setTabOrder(command1, CommandButton1);
+    setTabOrder(CommandButton1, Command2);
+    setTabOrder(Command2, OLE1_);
     setTabOrder(OLE1_, OLE2_);
     refresh();
 }
 
+ReportWindowView::~ReportWindowView() { model_.close_window = nullptr; }
+
 void ReportWindowView::refresh() {
-    const QString text = qstring(model_.rtxt.text);
+    binder_->refresh();
+    const QString text = qstring(model_.find("rtxt")->text);
     if (rtxt_->toPlainText() != text) {
         QScrollBar* down = rtxt_->verticalScrollBar();
         QScrollBar* across = rtxt_->horizontalScrollBar();
@@ -128,7 +119,6 @@ void ReportWindowView::refresh() {
         down->setValue(shown_down);
         across->setValue(shown_across);
     }
-    Frame1_->setEnabled(model_.Frame1.enabled);
 }
 
 QSize ReportWindowView::sizeHint() const {
@@ -141,15 +131,9 @@ QSize ReportWindowView::sizeHint() const {
 }
 
 bool ReportWindowView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == rtxt_ && event->type() == QEvent::FocusIn) command1_->setFocus(Qt::OtherFocusReason);
+    if (watched == rtxt_ && event->type() == QEvent::FocusIn)
+        binder_->widget("command1")->setFocus(Qt::OtherFocusReason);
     return QWidget::eventFilter(watched, event);
-}
-
-void ReportWindowView::run(std::string_view command) {
-    if (command == "aggiorna") model_.CALCULUS(source_(), prompter_);
-    else if (command == "salva") model_.salvaz(files_, prompter_);
-    else if (command == "chiudi") return close_window();
-    if (after_) after_();
 }
 
 void ReportWindowView::open_with(QToolButton* button) {
@@ -158,8 +142,7 @@ void ReportWindowView::open_with(QToolButton* button) {
         return;
     last_opened_ = button;
     since_opened_.start();
-    if (button == OLE1_) model_.OLE1_open(viewer_);
-    else model_.OLE2_open(viewer_);
+    model_.click(button == OLE1_ ? "OLE1" : "OLE2");
 }
 
 void ReportWindowView::close_window() {

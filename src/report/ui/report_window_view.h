@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <string_view>
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -9,11 +8,10 @@
 #include "common/file_chooser.h"
 #include "common/outside_viewer.h"
 #include "common/prompter.h"
+#include "common/ui/control_binder.h"
 #include "report/report_window.h"
 
-class QGroupBox;
 class QMenuBar;
-class QPushButton;
 class QTextEdit;
 class QToolButton;
 
@@ -22,6 +20,7 @@ namespace norvexa {
 // The report window: its own menu bar, the report in a read-only monospaced box, the
 // save, refresh and close buttons, and the frame of the two outside viewers. The owner
 // runs the model's Form_Load before showing it and places it at the model's top and left.
+// The view gives the model the services its buttons use and the way to close it.
 class ReportWindowView : public QWidget {
   public:
     // source: the report's input as the program holds it now, for "Aggiorna".
@@ -29,6 +28,7 @@ class ReportWindowView : public QWidget {
     ReportWindowView(ReportWindow& model, std::function<ReportData()> source, Prompter& prompter,
                      FileChooser& files, OutsideViewer& viewer, std::function<void()> after,
                      QWidget* parent = nullptr);
+    ~ReportWindowView() override;
 
     // Shows the model: the report (kept at the place scrolled to) and the frame's state.
     void refresh();
@@ -41,24 +41,15 @@ class ReportWindowView : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // A menu item's or a button's command: "aggiorna", "salva" or "chiudi".
-    void run(std::string_view command);
     void open_with(QToolButton* button);
     // The window itself, or the MDI child window holding it.
     void close_window();
 
     ReportWindow& model_;
-    std::function<ReportData()> source_;
-    Prompter& prompter_;
-    FileChooser& files_;
-    OutsideViewer& viewer_;
     std::function<void()> after_;
+    ControlBinder* binder_;
     QMenuBar* menu_bar_;
     QTextEdit* rtxt_;
-    QPushButton* command1_;
-    QPushButton* CommandButton1_;
-    QPushButton* Command2_;
-    QGroupBox* Frame1_;
     QToolButton* OLE1_;
     QToolButton* OLE2_;
     // A double-click on an icon, the old program's way, opens its file once.

@@ -121,7 +121,7 @@ TEST_F(ReportView, TheBoxShowsTheReportInAMonospacedFontAndNeverKeepsTheFocus) {
     EXPECT_NE(QApplication::focusWidget(), box);
     QTest::keyClicks(box, "x");
     QTest::keyClick(box, Qt::Key_Delete);
-    EXPECT_EQ(shown().toStdString(), report.rtxt.text);
+    EXPECT_EQ(shown().toStdString(), report.find("rtxt")->text);
 }
 
 TEST_F(ReportView, AggiornaWritesTheReportAgainFromTheProgramAsItIsNow) {

@@ -269,7 +269,7 @@ TEST_F(Desktop, ReportOpensOnlyAfterACalculationAndClosesWithANewProject) {
     QTest::keyClick(window.title_strip()->title_field()->lineEdit(), Qt::Key_F5);
     ASSERT_NE(window.report_view(), nullptr);
     EXPECT_EQ(window.report_view()->parentWidget()->pos(), QPoint(to_pixels(2000), to_pixels(100)));
-    EXPECT_NE(model().report.rtxt.text.find("Asse neutro: x=cm 11,15"), std::string::npos);
+    EXPECT_NE(model().report.find("rtxt")->text.find("Asse neutro: x=cm 11,15"), std::string::npos);
 
     prompter.answer_next(Answer::no);
     window.menu_action("nuovo")->trigger();

@@ -7,7 +7,6 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -56,24 +55,24 @@ HelpWindowView::HelpWindowView(HelpWindow& model, std::function<void()> after, Q
     setObjectName("help");
     setWindowTitle(qstring(model_.caption));
     setMouseTracking(true);
+    binder_ = new ControlBinder(model_, [this] { handled(); }, this);
 
     menu_bar_ = new QMenuBar(this);
     QMenu* menu = menu_bar_->addMenu(qstring(model_.menu_caption));
     menu->setObjectName("guida");
-    QAction* ch = menu->addAction(qstring(model_.ch.text));
+    QAction* ch = menu->addAction(qstring(model_.find("ch")->text));
     ch->setObjectName("ch");
     connect(ch, &QAction::triggered, this, [this] {
-        model_.ch_Click();
+        model_.click("ch");
         handled();
     });
 
-    heading_ = new QLabel(qstring(model_.Label1.text));
-    heading_->setObjectName("Label1");
-    QFont heading_font = heading_->font();
+    QWidget* heading = binder_->bind("Label1");
+    QFont heading_font = heading->font();
     heading_font.setFamilies({"Times New Roman", "Liberation Serif", "serif"});
     heading_font.setBold(true);
     heading_font.setPointSizeF(heading_font.pointSizeF() * 1.5);
-    heading_->setFont(heading_font);
+    heading->setFont(heading_font);
 
     manual_ = new QTextEdit;
     manual_->setObjectName("RichTextBox1");
@@ -91,19 +90,14 @@ HelpWindowView::HelpWindowView(HelpWindow& model, std::function<void()> after, Q
     lh_->setFocusPolicy(Qt::NoFocus);
     lh_->installEventFilter(this);
 
-    close_ = new QPushButton(qstring(model_.Command2.text));
-    close_->setObjectName("Command2");
-    connect(close_, &QPushButton::clicked, this, [this] {
-        model_.Command2_Click();
-        handled();
-    });
+    close_ = static_cast<QPushButton*>(binder_->bind("Command2"));
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(lh_, 1);
     bottom->addWidget(close_);
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menu_bar_);
-    layout->addWidget(heading_);
+    layout->addWidget(heading);
     layout->addWidget(manual_, 1);
     layout->addLayout(bottom);
     show_manual();
@@ -143,14 +137,15 @@ void HelpWindowView::handled() {
 }
 
 void HelpWindowView::refresh() {
+    binder_->refresh();
     const QString line = qstring(model_.lh());
     if (lh_->text() != line) {
         lh_->setText(line);
         lh_->setCursorPosition(0);
     }
-    if (model_.visible) {
-        if (!(place_shown_ == model_.place) || !isVisible()) {
-            place_shown_ = model_.place;
+    if (model_.is_visible()) {
+        if (!(place_shown_ == model_.place()) || !isVisible()) {
+            place_shown_ = model_.place();
             apply_place();
             if (!isVisible()) {
                 show();
@@ -161,9 +156,9 @@ void HelpWindowView::refresh() {
         hide();
     }
     // After the window takes its size, so that the manual is laid out once, at its width.
-    if (manual_shown_ != model_.manual_revision) show_manual();
-    if (!model_.focus.empty()) {
-        model_.focus.clear();
+    if (manual_shown_ != model_.manual_revision()) show_manual();
+    if (!model_.focus().empty()) {
+        model_.focus_given();
         close_->setFocus(Qt::OtherFocusReason);
     }
 }
@@ -173,11 +168,11 @@ void HelpWindowView::refresh() {
 // bringing the cursor back would lay out the whole manual at once; a new document opens
 // with the cursor at its beginning and the editor lays it out a screenful at a time.
 void HelpWindowView::show_manual() {
-    manual_shown_ = model_.manual_revision;
+    manual_shown_ = model_.manual_revision();
     auto* document = new QTextDocument(manual_);
     document->setUndoRedoEnabled(false);  // read, never edited
     document->setDefaultFont(manual_->font());
-    fill_text_document(*document, model_.RichTextBox1);
+    fill_text_document(*document, model_.RichTextBox1());
     // Measured for the editor's screen, and not laid out before the editor gives the page its
     // width: a null page size holds the layout back, as the editor does with its first document.
     document->setPageSize(QSizeF(0, 0));
@@ -190,9 +185,9 @@ void HelpWindowView::show_manual() {
 // The model's place is the outer edges, frame included, as the main window's is.
 void HelpWindowView::apply_place() {
     const QSize frame = frameGeometry().size() - size();
-    move(to_pixels(model_.place.left), to_pixels(model_.place.top));
-    resize(std::max(1, to_pixels(model_.place.width) - frame.width()),
-           std::max(1, to_pixels(model_.place.height) - frame.height()));
+    const WindowPlace& place = model_.place();
+    move(to_pixels(place.left), to_pixels(place.top));
+    resize(std::max(1, to_pixels(place.width) - frame.width()), std::max(1, to_pixels(place.height) - frame.height()));
 }
 
 bool HelpWindowView::eventFilter(QObject* watched, QEvent* event) {
@@ -221,10 +216,9 @@ void HelpWindowView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void HelpWindowView::closeEvent(QCloseEvent* event) {
-    if (model_.visible) {
-        model_.Command2_Click();
-        refresh();
-        if (after_) after_();
+    if (model_.is_visible()) {
+        model_.click("Command2");
+        handled();
     }
     event->accept();
 }

@@ -4,9 +4,9 @@
 
 #include <QWidget>
 
+#include "common/ui/control_binder.h"
 #include "shell/help_window.h"
 
-class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QPushButton;
@@ -50,8 +50,8 @@ class HelpWindowView : public QWidget {
 
     HelpWindow& model_;
     std::function<void()> after_;
+    ControlBinder* binder_;
     QMenuBar* menu_bar_;
-    QLabel* heading_;
     QTextEdit* manual_;
     QTextDocument* manual_document_ = nullptr;  // the document manual_ shows, owned by manual_
     QLineEdit* lh_;

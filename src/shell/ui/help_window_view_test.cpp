@@ -164,17 +164,17 @@ TEST_F(HelpView, ChiudiTheMenuAndTheCloseBoxCloseIt) {
     view.guidanon(main, analysis);
     QTest::mouseClick(view.close_button(), Qt::LeftButton);
     EXPECT_FALSE(view.isVisible());
-    EXPECT_FALSE(help.loaded);
+    EXPECT_FALSE(help.is_loaded());
 
     view.guidanon(main, analysis);
     view.findChild<QAction*>("ch")->trigger();
     EXPECT_FALSE(view.isVisible());
-    EXPECT_FALSE(help.visible);
+    EXPECT_FALSE(help.is_visible());
 
     view.guidanon(main, analysis);
     view.close();
     EXPECT_FALSE(view.isVisible());
-    EXPECT_FALSE(help.visible);
+    EXPECT_FALSE(help.is_visible());
     view.guidanon(main, analysis);
     EXPECT_TRUE(view.isVisible());
 }

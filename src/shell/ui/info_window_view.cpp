@@ -11,9 +11,9 @@
 namespace norvexa {
 namespace {
 
-QLabel* label(const char* name, const Control& control, double scale = 1.0, bool bold = false) {
-    auto* shown = new QLabel(QString::fromStdString(control.text));
-    shown->setObjectName(name);
+// One of the window's texts, centred and wrapped, in its size and weight.
+QLabel* styled(QWidget* widget, double scale = 1.0, bool bold = false) {
+    auto* shown = static_cast<QLabel*>(widget);
     shown->setWordWrap(true);
     shown->setAlignment(Qt::AlignHCenter);
     shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -27,12 +27,15 @@ QLabel* label(const char* name, const Control& control, double scale = 1.0, bool
 }  // namespace
 
 InfoWindowView::InfoWindowView(InfoWindow& model, std::function<void()> after, QWidget* parent)
-    : ModelChildView([this] { return model_.visible; }, [this] { model_.Command2_Click(); }, std::move(after), parent),
+    : ModelChildView([this] { return model_.is_visible(); }, [this] { model_.click("Command2"); }, std::move(after),
+                     parent),
       model_(model) {
     setObjectName("INFOrmazioni");
     setWindowTitle(QString::fromStdString(model_.caption));
+    binder_ = new ControlBinder(model_, [this] { handled(); }, this);
+    binder_->bind_all();
 
-    QLabel* title = label("Label1", model_.Label1, 1.8, true);
+    QLabel* title = styled(binder_->widget("Label1"), 1.8, true);
     QFont title_font = title->font();
     title_font.setFamilies({"Copperplate Gothic Light", "Liberation Serif", "serif"});
     title->setFont(title_font);
@@ -40,13 +43,8 @@ InfoWindowView::InfoWindowView(InfoWindow& model, std::function<void()> after, Q
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
 
-    ok_ = new QPushButton(QString::fromStdString(model_.Command2.text));
-    ok_->setObjectName("Command2");
+    ok_ = static_cast<QPushButton*>(binder_->widget("Command2"));
     ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, [this] {
-        model_.Command2_Click();
-        handled();
-    });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok_);
@@ -55,17 +53,17 @@ InfoWindowView::InfoWindowView(InfoWindow& model, std::function<void()> after, Q
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 16, 24, 16);
     layout->addWidget(title);
-    QLabel* subtitle = label("Label2", model_.Label2, 1.0, true);
+    QLabel* subtitle = styled(binder_->widget("Label2"), 1.0, true);
     layout->addWidget(subtitle);
     layout->addWidget(rule);
     layout->addSpacing(8);
-    layout->addWidget(label("Label3", model_.Label3));
-    layout->addWidget(label("Label4", model_.Label4, 1.1, true));
+    layout->addWidget(styled(binder_->widget("Label3")));
+    layout->addWidget(styled(binder_->widget("Label4"), 1.1, true));
     layout->addSpacing(8);
-    layout->addWidget(label("Label5", model_.Label5));
-    layout->addWidget(label("Label6", model_.Label6, 1.1, true));
+    layout->addWidget(styled(binder_->widget("Label5")));
+    layout->addWidget(styled(binder_->widget("Label6"), 1.1, true));
     layout->addSpacing(8);
-    QLabel* terms = label("Label7", model_.Label7, 0.9);
+    QLabel* terms = styled(binder_->widget("Label7"), 0.9);
     terms->setAlignment(Qt::AlignJustify);
     layout->addWidget(terms);
     layout->addSpacing(8);
@@ -84,7 +82,10 @@ void InfoWindowView::open() {
     show_frame(ok_);
 }
 
-void InfoWindowView::refresh() { close_when_unloaded(); }
+void InfoWindowView::refresh() {
+    binder_->refresh();
+    close_when_unloaded();
+}
 
 void InfoWindowView::handled() {
     refresh();

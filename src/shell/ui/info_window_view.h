@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "common/ui/control_binder.h"
 #include "shell/info_window.h"
 #include "shell/ui/model_child_view.h"
 
@@ -28,6 +29,7 @@ class InfoWindowView : public ModelChildView {
     void handled();
 
     InfoWindow& model_;
+    ControlBinder* binder_;
     QPushButton* ok_;
 };
 

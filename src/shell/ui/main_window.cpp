@@ -152,7 +152,6 @@ void MainWindow::show_report() {
     if (!report_child_) {
         // A report window that was closed is loaded again, and so writes the report anew.
         const auto source = [this] { return report_data(program_->title.Text1.text, program_->analysis); };
-        program_->report = ReportWindow();
         program_->report.Form_Load(source(), services_.prompter);
         report_view_ = new ReportWindowView(program_->report, source, services_.prompter, services_.report_files,
                                             services_.viewer, [this] { refresh(); });

@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
@@ -18,11 +17,14 @@ namespace {
 
 QString qstring(const std::string& text) { return QString::fromStdString(text); }
 
+std::string icon_name(std::size_t index) { return "OLE" + std::to_string(index + 1); }
+
 }  // namespace
 
 StandardsWindowView::StandardsWindowView(StandardsWindow& model, OutsideViewer& viewer, Prompter& prompter,
                                          std::function<void()> after, QWidget* parent)
-    : ModelChildView([this] { return model_.visible; }, [this] { model_.Command2_Click(); }, std::move(after), parent),
+    : ModelChildView([this] { return model_.is_visible(); }, [this] { model_.click("Command2"); }, std::move(after),
+                     parent),
       model_(model),
       viewer_(viewer),
       prompter_(prompter) {
@@ -31,16 +33,17 @@ StandardsWindowView::StandardsWindowView(StandardsWindow& model, OutsideViewer& 
     const QIcon document_icon =
         QIcon::fromTheme("application-pdf", QIcon::fromTheme("x-office-document", style()->standardIcon(QStyle::SP_FileIcon)));
 
-    auto* frame1 = new QGroupBox(qstring(model_.Frame1.text));
-    frame1->setObjectName("Frame1");
-    auto* frame2 = new QGroupBox(qstring(model_.Frame2.text));
-    frame2->setObjectName("Frame2");
+    binder_ = new ControlBinder(model_, [this] { handled(); }, this);
+    QWidget* frame1 = binder_->bind("Frame1");
+    QWidget* frame2 = binder_->bind("Frame2");
     auto* layout1 = new QHBoxLayout(frame1);
     auto* layout2 = new QHBoxLayout(frame2);
+    // The binder shows a picture as a bare label; the icons are tool buttons of the
+    // window's own, the document's icon over its caption, opened by a double click.
     for (std::size_t i = 0; i < icons_.size(); ++i) {
         auto* button = new QToolButton;
-        button->setObjectName(QString("OLE%1").arg(i + 1));
-        button->setText(qstring(model_.OLE[i].text));
+        button->setObjectName(QString::fromStdString(icon_name(i)));
+        button->setText(qstring(model_.find(icon_name(i))->text));
         button->setIcon(document_icon);
         button->setIconSize(QSize(40, 40));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -52,12 +55,7 @@ StandardsWindowView::StandardsWindowView(StandardsWindow& model, OutsideViewer& 
     }
     layout1->addStretch(1);
 
-    close_ = new QPushButton(qstring(model_.Command2.text));
-    close_->setObjectName("Command2");
-    connect(close_, &QPushButton::clicked, this, [this] {
-        model_.Command2_Click();
-        handled();
-    });
+    close_ = static_cast<QPushButton*>(binder_->bind("Command2"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -87,9 +85,10 @@ void StandardsWindowView::open() {
 }
 
 void StandardsWindowView::refresh() {
+    binder_->refresh();
     for (std::size_t i = 0; i < icons_.size(); ++i) {
-        icons_[i]->setEnabled(model_.OLE[i].enabled);
-        icons_[i]->setToolTip(qstring(model_.OLE_tip[i]));
+        icons_[i]->setEnabled(model_.find(icon_name(i))->enabled);
+        icons_[i]->setToolTip(qstring(model_.OLE_tip(i)));
     }
     close_when_unloaded();
 }

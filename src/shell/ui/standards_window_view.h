@@ -5,10 +5,10 @@
 
 #include "common/outside_viewer.h"
 #include "common/prompter.h"
+#include "common/ui/control_binder.h"
 #include "shell/standards_window.h"
 #include "shell/ui/model_child_view.h"
 
-class QGroupBox;
 class QPushButton;
 class QToolButton;
 
@@ -41,6 +41,7 @@ class StandardsWindowView : public ModelChildView {
     StandardsWindow& model_;
     OutsideViewer& viewer_;
     Prompter& prompter_;
+    ControlBinder* binder_;
     std::array<QToolButton*, 5> icons_{};
     QPushButton* close_;
 };

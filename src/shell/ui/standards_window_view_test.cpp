@@ -94,17 +94,17 @@ TEST_F(ChildWindows, StandardsClosesOnChiudiAndWhenAnotherWindowIsActivated) {
     standards_view->open();
     QTest::mouseClick(standards_view->close_button(), Qt::LeftButton);
     EXPECT_FALSE(standards_child->isVisible());
-    EXPECT_FALSE(standards.visible);
+    EXPECT_FALSE(standards.is_visible());
 
     standards_view->open();
     ASSERT_TRUE(standards_child->isVisible());
     area.setActiveSubWindow(other);
     EXPECT_FALSE(standards_child->isVisible());
-    EXPECT_FALSE(standards.visible);
+    EXPECT_FALSE(standards.is_visible());
 
     standards_view->open();
     standards_child->close();  // the child window's own close box
-    EXPECT_FALSE(standards.visible);
+    EXPECT_FALSE(standards.is_visible());
     standards_view->open();
     EXPECT_TRUE(standards_child->isVisible());
 }
@@ -119,7 +119,7 @@ TEST_F(ChildWindows, ReturningFromAnotherProgramKeepsTheStandardsWindow) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
     EXPECT_TRUE(standards_child->isVisible());
     EXPECT_EQ(area.activeSubWindow(), standards_child);
-    EXPECT_TRUE(standards.visible);
+    EXPECT_TRUE(standards.is_visible());
 }
 
 TEST_F(ChildWindows, InformationShowsItsTextsAndClosesOnOkOrAnotherWindow) {
@@ -134,12 +134,12 @@ TEST_F(ChildWindows, InformationShowsItsTextsAndClosesOnOkOrAnotherWindow) {
     EXPECT_EQ(info_view->findChild<QLabel*>("Label1")->text(), "NORVEXA rel 1.0");
     QTest::mouseClick(info_view->ok_button(), Qt::LeftButton);
     EXPECT_FALSE(info_child->isVisible());
-    EXPECT_FALSE(info.visible);
+    EXPECT_FALSE(info.is_visible());
 
     info_view->open();
     area.setActiveSubWindow(other);
     EXPECT_FALSE(info_child->isVisible());
-    EXPECT_FALSE(info.visible);
+    EXPECT_FALSE(info.is_visible());
 }
 
 TEST_F(ChildWindows, AMessageBoxDoesNotCloseTheStandardsWindow) {
@@ -156,7 +156,7 @@ TEST_F(ChildWindows, AMessageBoxDoesNotCloseTheStandardsWindow) {
     EXPECT_EQ(answerer.seen[0].text,
               "Nessun programma disponibile per aprire " + (home.path() / "EC2 PARTE 2.PDF").string());
     EXPECT_TRUE(child->isVisible());
-    EXPECT_TRUE(standards.visible);
+    EXPECT_TRUE(standards.is_visible());
 }
 
 }  // namespace
