@@ -144,7 +144,7 @@ void print_json(const Form1& form, const Form3& title, const AnalysisWindow& ana
         out << separator << json_string(name) << ": " << json_string(label->text);
         separator = ", ";
     }
-    out << "}, \"form\": {\"Text1\": " << json_string(title.Text1.text);
+    out << "}, \"form\": {\"Text1\": " << json_string(title.text());
     for (const ControlRow& row : form.rows())
         out << ", " << json_string(row.name) << ": "
             << json_string(holds_value(row.info.kind) ? std::to_string(row.control->value) : row.control->text);
@@ -233,7 +233,7 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
 
     form.Command1_Click();
     const bool refused = !prompter.shown.empty();
-    const std::vector<std::string> report = refused ? std::vector<std::string>{} : report_lines(report_data(title.Text1.text, analysis));
+    const std::vector<std::string> report = refused ? std::vector<std::string>{} : report_lines(report_data(title.text(), analysis));
     if (json) print_json(form, title, analysis, report, prompter.shown, out);
     else
         for (const std::string& line : report) out << line << '\n';

@@ -1,9 +1,9 @@
 #include "drawing/analysis_window.h"
 
 #include "analysis/section_analysis.h"
+#include "common/settings_file.h"
 #include "drawing/pointer_readout.h"
 #include "drawing/section_drawing.h"
-#include "common/settings_file.h"
 
 namespace norvexa {
 
@@ -21,15 +21,15 @@ void AnalysisWindow::Form_Load(float title_window_height, float input_window_wid
 }
 
 void AnalysisWindow::reload() {
-    const float place_top = top, place_left = left;
-    const unsigned long next = revision + 1;
-    *this = AnalysisWindow(*measure_);
-    revision = next;
-    Form_Load(place_top, place_left);
+    touch();
+    input = {};
+    results = {};
+    board = {};
+    Form_Load(top, left);
 }
 
 void AnalysisWindow::variabili(FieldSource& form, Prompter& prompter) {
-    ++revision;
+    touch();
     SectionAnalysis run(form, prompter, input, results);
     run.disegnasezione = [&] { disegnasezione(form, input, results, board, *measure_); };
     run.variabili();
@@ -43,12 +43,12 @@ void AnalysisWindow::clear_shear_results() {
 }
 
 void AnalysisWindow::FRAMEZ_MouseMove() {
-    ++revision;
+    touch();
     pointer_off_board(board);
 }
 
 void AnalysisWindow::TAVOLA_MouseMove(int, int, float x, float y) {
-    ++revision;
+    touch();
     pointer_over_board(board, x, y);
 }
 

@@ -4,14 +4,17 @@
 #include "analysis/analysis_results.h"
 #include "analysis/field_source.h"
 #include "common/prompter.h"
-#include "drawing/board.h"
 #include "common/text_measure.h"
+#include "common/window_model.h"
+#include "drawing/board.h"
 
 namespace norvexa {
 
 // The analysis window formsez: it owns the input record and the results of the last
 // run, the drawing board with the result panel, and answers the pointer over the board.
-class AnalysisWindow {
+// Its board elements and result labels are drawn by its view rather than bound as
+// controls, so its table holds no rows; its revision is the window model's.
+class AnalysisWindow : public WindowModel {
   public:
     // Labels are measured with `measure`, which must outlive the window; by default a
     // fixed measure per character.
@@ -35,11 +38,14 @@ class AnalysisWindow {
     void FRAMEZ_MouseMove();
     void TAVOLA_MouseMove(int button, int shift, float x, float y);
 
+    // Tells the views that the board was changed from outside: printing dresses it for
+    // paper and takes the dress off again.
+    void board_changed() { touch(); }
+
     AnalysisInput input;
     AnalysisResults results;
     Board board;
     float top = 0, left = 0;  // the window's place inside the main window, twips
-    unsigned long revision = 0;  // bumped by every handler, for the views
 
   private:
     static const FixedTextMeasure fixed_measure;

@@ -328,7 +328,7 @@ TEST_F(InputForm, TitleAndEveryInputMarkTheProjectChanged) {
     form.Check1_Click();
     EXPECT_TRUE(form.salvaconnome);
     title.Text1_MouseDown();
-    EXPECT_EQ(title.sel_length, 32000);
+    EXPECT_EQ(title.sel_length(), 32000);
 }
 
 TEST_F(InputForm, CalculateRunsTheAnalysisOnTheFields) {

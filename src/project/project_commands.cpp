@@ -31,7 +31,7 @@ void ProjectCommands::nuovo() {
     CommonDialog1.file_name.clear();
     current_file_.clear();
     title_bar = untitled_project;
-    title_.Text1.items.push_back(title_.Text1.text);
+    title_.remember_title();
     title_.select_title();
     form_.reload();
     analysis_.reload();

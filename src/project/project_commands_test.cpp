@@ -180,17 +180,17 @@ TEST_F(ProjectCommandsTest, NewStartsOverAndKeepsThePreviousTitle) {
     EXPECT_EQ(form.control("con1").text, "C 25-30");
     EXPECT_EQ(analysis.results.lx.text, "");
     EXPECT_EQ(reports_closed, 1);
-    EXPECT_EQ(title.Text1.text, "(TITOLO PROGETTO)");
-    EXPECT_EQ(title.Text1.items.back(), "Trave A");
-    EXPECT_TRUE(title.has_focus);
-    EXPECT_EQ(title.sel_start, 0);
-    EXPECT_EQ(title.sel_length, 100);
+    EXPECT_EQ(title.text(), "(TITOLO PROGETTO)");
+    EXPECT_EQ(title.find("Text1")->items.back(), "Trave A");
+    EXPECT_TRUE(title.has_focus());
+    EXPECT_EQ(title.sel_start(), 0);
+    EXPECT_EQ(title.sel_length(), 100);
     expect_state("Senzanome.nvx", "", false);
 
     // Without changes there is no question.
     commands.nuovo();
     EXPECT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(title.Text1.items.back(), "(TITOLO PROGETTO)");
+    EXPECT_EQ(title.find("Text1")->items.back(), "(TITOLO PROGETTO)");
 }
 
 TEST_F(ProjectCommandsTest, NewWithYesSavesFirstAndStopsWhenTheSaveDoes) {

@@ -86,7 +86,7 @@ std::vector<std::string> project_lines(const Form1& form, const Form3& title) {
     std::vector<std::string> lines{project_marker};
     for (const Line& line : layout()) {
         switch (line.kind) {
-            case Kind::title: lines.push_back(title.Text1.text); break;
+            case Kind::title: lines.push_back(title.text()); break;
             case Kind::flag: lines.push_back(form.value(line.name) ? "True" : "False"); break;
             case Kind::integer: lines.push_back(file_number(form.value(line.name))); break;
             default: lines.push_back(form.text(line.name));

@@ -32,7 +32,7 @@ class ProjectFile : public testing::Test, public ProjectSession {
     }
     void expect_new_project() {
         EXPECT_EQ(commands.title_bar, "Senzanome.nvx");
-        EXPECT_EQ(title.Text1.text, "(TITOLO PROGETTO)");
+        EXPECT_EQ(title.text(), "(TITOLO PROGETTO)");
         EXPECT_EQ(form.control("tb").text, "");
         EXPECT_EQ(form.control("rett").value, 1);
         EXPECT_FALSE(form.salvaconnome);
@@ -88,7 +88,7 @@ TEST_F(ProjectFile, RoundTripRestoresEveryControl) {
         ASSERT_EQ(form.control("tb").text, "") << i;
         ASSERT_TRUE(commands.open_project(path)) << i;
         for (const auto& [name, control] : snapshot(form)) EXPECT_EQ(control, before.at(name)) << "case " << i << ": " << name;
-        EXPECT_EQ(title.Text1.text, "Sezione " + std::to_string(i));
+        EXPECT_EQ(title.text(), "Sezione " + std::to_string(i));
         EXPECT_EQ(commands.title_bar, name);
         EXPECT_FALSE(form.salvaconnome);
         EXPECT_TRUE(prompter.shown.empty()) << prompter.shown.front().text;

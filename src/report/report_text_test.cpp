@@ -16,7 +16,7 @@ class ReportText : public testing::Test, public ProjectSession {
     Lines run(std::initializer_list<std::pair<const char*, const char*>> fields, bool shear_shown = true) {
         for (const auto& [name, text] : fields) enter(name, text);
         form.Command1_Click();
-        return report_lines({title.Text1.text, analysis.input, analysis.results, {"n°2Ø16", "", "", ""}, shear_shown});
+        return report_lines({title.text(), analysis.input, analysis.results, {"n°2Ø16", "", "", ""}, shear_shown});
     }
 };
 

@@ -20,7 +20,7 @@ PrintDress::PrintDress(AnalysisWindow& window, const std::string& title) : windo
         list->filled = false;
         list->border = false;
     }
-    ++window_.revision;
+    window_.board_changed();
 }
 
 PrintDress::~PrintDress() {
@@ -34,7 +34,7 @@ PrintDress::~PrintDress() {
         list->border = true;
     }
     board.Label43.visible = true;
-    ++window_.revision;
+    window_.board_changed();
 }
 
 }  // namespace norvexa

@@ -73,7 +73,7 @@ bool Program::refuse_before_calculation(const char* message) {
 void Program::stampa() {
     AnalysisPrinter* printer = desktop_.printer();
     if (refuse_before_calculation(print_refused_message) || !printer->choose_printer()) return;
-    const PrintDress dress(analysis, title.Text1.text);
+    const PrintDress dress(analysis, title.text());
     // A failed print ends the command silently; the dress comes off either way.
     printer->print_window();
 }
@@ -89,8 +89,8 @@ void Program::esporta_pdf() {
             {"Sovrascrivere il file " + *chosen + "?", Icon::none, Buttons::yes_no, "Esporta PDF"}) !=
             Answer::yes)
         return;
-    const std::vector<std::string> report = report_lines(report_data(title.Text1.text, analysis));
-    const PrintDress dress(analysis, title.Text1.text);
+    const std::vector<std::string> report = report_lines(report_data(title.text(), analysis));
+    const PrintDress dress(analysis, title.text());
     if (!desktop_.printer()->export_pdf(*chosen, report))
         desktop_.prompter().ask({"Impossibile scrivere il file " + *chosen, Icon::critical, Buttons::ok, "Attenzione"});
 }
@@ -118,7 +118,7 @@ void Program::Relazione() {
 }
 
 unsigned long Program::revision() const {
-    return form.revision() + title.revision + project.revision + analysis.revision + steel_library.revision() +
+    return form.revision() + title.revision() + project.revision + analysis.revision() + steel_library.revision() +
            concrete_library.revision() + help_window.revision() + standards.revision() + information.revision() +
            help.revision() + settings.revision();
 }

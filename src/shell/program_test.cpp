@@ -93,7 +93,7 @@ class EveryWindow : public testing::Test, public ProjectSession {
     }
     std::vector<WindowModel*> windows() {
         return {&form, &program.steel_library, &program.concrete_library, &settings, &program.help_window,
-                &program.information, &program.standards, &program.report};
+                &program.information, &program.standards, &program.report, &program.title};
     }
 
     NoColours colours;

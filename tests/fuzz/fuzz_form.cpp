@@ -31,6 +31,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i < most_events && fuzz::apply_next_event(p.form, events); ++i) {
     }
     p.form.Command1_Click();
-    if (!p.analysis.results.lx.text.empty()) report_lines(report_data(p.title.Text1.text, p.analysis));
+    if (!p.analysis.results.lx.text.empty()) report_lines(report_data(p.title.text(), p.analysis));
     return 0;
 }

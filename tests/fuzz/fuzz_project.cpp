@@ -30,6 +30,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!p.commands.open_project(project_path())) return 0;
     p.form.Command1_Click();
     // The report is offered once the calculation has shown its results.
-    if (!p.analysis.results.lx.text.empty()) report_lines(report_data(p.title.Text1.text, p.analysis));
+    if (!p.analysis.results.lx.text.empty()) report_lines(report_data(p.title.text(), p.analysis));
     return 0;
 }

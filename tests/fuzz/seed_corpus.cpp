@@ -68,7 +68,7 @@ std::string report_of_example() {
     enter(p.form, rectangle);
     p.form.Command1_Click();
     fuzz::expect(!p.analysis.results.lx.text.empty(), "the example does not calculate");
-    return rtf_document(report_lines(report_data(p.title.Text1.text, p.analysis)));
+    return rtf_document(report_lines(report_data(p.title.text(), p.analysis)));
 }
 
 std::string events_of(bool t_section, const Fields& fields, bool layers) {

@@ -38,8 +38,8 @@ Form3Window::Form3Window(Form3& model, std::function<void()> after, QWidget* par
     : QWidget(parent), model_(model), after_(std::move(after)) {
     setObjectName("Form3");
     setWindowTitle("Titolo progetto");
-    auto* picture = new QLabel;
-    picture->setObjectName("Picture1");
+    binder_ = new ControlBinder(model_, after_, this);
+    auto* picture = static_cast<QLabel*>(binder_->bind("Picture1"));
     picture->setPixmap(section_picture(40));
     title_ = new QComboBox;
     title_->setObjectName("Text1");
@@ -51,51 +51,53 @@ Form3Window::Form3Window(Form3& model, std::function<void()> after, QWidget* par
     title_->setMaximumWidth(title_->fontMetrics().horizontalAdvance('x') * 90);
     title_->installEventFilter(this);
     title_->lineEdit()->installEventFilter(this);
-    heading_ = new QLabel;
-    heading_->setObjectName("Label2");
-    QFont heading_font = heading_->font();
+    QWidget* heading = binder_->bind("Label2");
+    QFont heading_font = heading->font();
     heading_font.setFamilies({"Copperplate Gothic Light", "Liberation Serif", "serif"});
     heading_font.setPointSizeF(heading_font.pointSizeF() * 1.4);
     heading_font.setCapitalization(QFont::AllUppercase);
-    heading_->setFont(heading_font);
+    heading->setFont(heading_font);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 4);
     layout->addWidget(picture);
     layout->addWidget(title_, 1);
     layout->addSpacing(16);
-    layout->addWidget(heading_);
+    layout->addWidget(heading);
     layout->addStretch(0);
     setFixedHeight(to_pixels(model_.height));
 
-    auto typed = [this](const QString& text) {
-        model_.type_title(text.toStdString());
+    connect(title_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        model_.type("Text1", text.toStdString());
         if (after_) after_();
-    };
-    connect(title_->lineEdit(), &QLineEdit::textEdited, this, typed);
-    connect(title_, &QComboBox::activated, this, [this, typed](int index) { typed(title_->itemText(index)); });
+    });
+    connect(title_, &QComboBox::activated, this, [this](int index) {
+        model_.choose("Text1", title_->itemText(index).toStdString());
+        if (after_) after_();
+    });
     refresh();
 }
 
 void Form3Window::refresh() {
+    binder_->refresh();
+    const Control& title = *model_.find("Text1");
     const QSignalBlocker blocker(title_);
     const QSignalBlocker edit_blocker(title_->lineEdit());
     QStringList items;
-    for (const std::string& item : model_.Text1.items) items << QString::fromStdString(item);
+    for (const std::string& item : title.items) items << QString::fromStdString(item);
     QStringList shown;
     for (int i = 0; i < title_->count(); ++i) shown << title_->itemText(i);
-    const QString text = QString::fromStdString(model_.Text1.text);
+    const QString text = QString::fromStdString(title.text);
     if (shown != items) {
         title_->clear();
         title_->addItems(items);
         title_->setEditText(text);
     }
     if (title_->currentText() != text) title_->setEditText(text);
-    heading_->setText(QString::fromStdString(model_.Label2.text));
-    if (model_.has_focus) {
-        model_.has_focus = false;
+    if (model_.has_focus()) {
+        model_.focus_given();
         title_->setFocus(Qt::OtherFocusReason);
-        title_->lineEdit()->setSelection(model_.sel_start, std::min<int>(model_.sel_length, text.size()));
+        title_->lineEdit()->setSelection(model_.sel_start(), std::min<int>(model_.sel_length(), text.size()));
     }
 }
 
@@ -109,9 +111,9 @@ bool Form3Window::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     if (watched == title_->lineEdit()) {
-        if (event->type() == QEvent::MouseButtonPress) model_.Text1_MouseDown();
+        if (event->type() == QEvent::MouseButtonPress) model_.press("Text1");
         // The press places the cursor; the whole title is selected once the button is up.
-        if (event->type() == QEvent::MouseButtonRelease && model_.sel_length > 0) {
+        if (event->type() == QEvent::MouseButtonRelease && model_.sel_length() > 0) {
             title_->lineEdit()->selectAll();
             return true;
         }

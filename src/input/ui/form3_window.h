@@ -5,15 +5,16 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "common/ui/control_binder.h"
 #include "input/form3.h"
 
 class QComboBox;
-class QLabel;
 
 namespace norvexa {
 
 // The title strip: the project title, an editable list of the titles used since start,
-// with the program's heading and picture.
+// with the program's heading and picture. The title is a list box of the strip's own, in
+// the style's colours, whose events go to the model's entry points.
 class Form3Window : public QWidget {
   public:
     // after: called once the title has handled an event, to refresh every window.
@@ -32,8 +33,8 @@ class Form3Window : public QWidget {
   private:
     Form3& model_;
     std::function<void()> after_;
+    ControlBinder* binder_;
     QComboBox* title_;
-    QLabel* heading_;
     QPointer<QWidget> next_;
 };
 

@@ -50,31 +50,31 @@ TEST_F(TitleStrip, TypingTheTitleMarksTheProjectChanged) {
     QTest::mouseClick(title_edit(), Qt::LeftButton);
     QTest::keyClick(strip.title_field(), Qt::Key_End);
     QTest::keyClicks(strip.title_field(), " 1");
-    EXPECT_EQ(program.title.Text1.text, "(TITOLO PROGETTO) 1");
+    EXPECT_EQ(program.title.text(), "(TITOLO PROGETTO) 1");
     EXPECT_EQ(shown(), "(TITOLO PROGETTO) 1");
     EXPECT_TRUE(program.form.salvaconnome);
 }
 
 TEST_F(TitleStrip, TypedTitleIsNotCompletedFromTheList) {
-    program.title.Text1.items = {"Trave 30x50", "Trave 40x60"};
+    program.title.find("Text1")->items = {"Trave 30x50", "Trave 40x60"};
     strip.refresh();
     QTest::mouseClick(title_edit(), Qt::LeftButton);
     QTest::keyClick(strip.title_field(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(strip.title_field(), "Tr");
     EXPECT_EQ(shown(), "Tr");
     EXPECT_EQ(title_edit()->selectedText().toStdString(), "");
-    EXPECT_EQ(program.title.Text1.text, "Tr");
+    EXPECT_EQ(program.title.text(), "Tr");
 }
 
 TEST_F(TitleStrip, PickingATitleFromTheListTakesIt) {
-    program.title.Text1.items = {"Trave 30x50", "Trave 40x60"};
+    program.title.find("Text1")->items = {"Trave 30x50", "Trave 40x60"};
     strip.refresh();
     QComboBox* title = strip.title_field();
     title->showPopup();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(title->view()->window()));
     const QPoint item = title->view()->visualRect(title->view()->model()->index(1, 0)).center();
     QTest::mouseClick(title->view()->viewport(), Qt::LeftButton, {}, item);
-    EXPECT_EQ(program.title.Text1.text, "Trave 40x60");
+    EXPECT_EQ(program.title.text(), "Trave 40x60");
     EXPECT_EQ(shown(), "Trave 40x60");
     EXPECT_TRUE(program.form.salvaconnome);
 }
@@ -88,10 +88,10 @@ TEST_F(TitleStrip, SelectingTheTitleGivesItTheFocusWithAllOfItSelected) {
     EXPECT_EQ(title_edit()->selectedText().toStdString(), "(TITOLO PROGETTO)");
     // Typing then replaces the whole title.
     QTest::keyClicks(QApplication::focusWidget(), "Trave");
-    EXPECT_EQ(program.title.Text1.text, "Trave");
+    EXPECT_EQ(program.title.text(), "Trave");
     // The selection is given once, not at every refresh.
     QTest::keyClicks(QApplication::focusWidget(), " A");
-    EXPECT_EQ(program.title.Text1.text, "Trave A");
+    EXPECT_EQ(program.title.text(), "Trave A");
 }
 
 TEST_F(TitleStrip, AClickInTheTitleSelectsAllOfIt) {
@@ -115,7 +115,7 @@ TEST_F(TitleStrip, TabMovesFromTheTitleToTheNextWindowsFirstField) {
     other.setEnabled(true);
     QTest::keyClick(strip.title_field(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), &other);
-    EXPECT_EQ(program.title.Text1.text, "(TITOLO PROGETTO)");
+    EXPECT_EQ(program.title.text(), "(TITOLO PROGETTO)");
 }
 
 }  // namespace

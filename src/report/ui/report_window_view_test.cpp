@@ -48,7 +48,7 @@ class ReportView : public testing::Test, public ProjectSession {
         view->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
     }
-    ReportData source() { return report_data(title.Text1.text, analysis); }
+    ReportData source() { return report_data(title.text(), analysis); }
     template <typename Widget>
     Widget* child(const char* name) {
         auto* widget = view->findChild<Widget*>(name);

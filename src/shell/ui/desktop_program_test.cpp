@@ -100,7 +100,7 @@ TEST_F(Desktop, StartsWithItsWindowsInPlaceAndTheTitleSelected) {
     EXPECT_TRUE(title->hasFocus());
     EXPECT_EQ(title->selectedText(), "(TITOLO PROGETTO)");
     QTest::keyClicks(title, "Trave 1");
-    EXPECT_EQ(model().title.Text1.text, "Trave 1");
+    EXPECT_EQ(model().title.text(), "Trave 1");
     EXPECT_TRUE(window.isWindowModified());
     EXPECT_EQ(window.windowTitle(), "Senzanome.nvx[*]");  // the modified mark is the desktop's, not the name's
 }

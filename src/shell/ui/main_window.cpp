@@ -151,7 +151,7 @@ void MainWindow::show_settings() {
 void MainWindow::show_report() {
     if (!report_child_) {
         // A report window that was closed is loaded again, and so writes the report anew.
-        const auto source = [this] { return report_data(program_->title.Text1.text, program_->analysis); };
+        const auto source = [this] { return report_data(program_->title.text(), program_->analysis); };
         program_->report.Form_Load(source(), services_.prompter);
         report_view_ = new ReportWindowView(program_->report, source, services_.prompter, services_.report_files,
                                             services_.viewer, [this] { refresh(); });
