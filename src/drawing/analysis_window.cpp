@@ -35,6 +35,22 @@ void AnalysisWindow::variabili(FieldSource& form, Prompter& prompter) {
     run.variabili();
 }
 
+void AnalysisWindow::show_shear_panel(bool shown) {
+    touch();
+    if (shown) clear_shear_results();
+    board.Frame3.visible = shown;
+}
+
+void AnalysisWindow::show_busy(bool busy) {
+    touch();
+    board.sf.visible = busy;
+}
+
+void AnalysisWindow::place_right_of(float input_window_width) {
+    touch();
+    left = input_window_width;
+}
+
 void AnalysisWindow::clear_shear_results() {
     AnalysisResults& r = results;
     for (Control* label : {&r.lk, &r.lbweb, &r.lrol, &r.lvrd1, &r.Label73, &r.lnu, &r.lvrd2, &r.Label76, &r.lsmax,

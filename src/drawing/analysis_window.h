@@ -34,6 +34,13 @@ class AnalysisWindow : public WindowModel {
 
     // Empties the captions of every shear result label.
     void clear_shear_results();
+    // The shear panel of the board as the shear switch says: shown empty when it is
+    // switched on, hidden when off.
+    void show_shear_panel(bool shown);
+    // The busy banner, shown while "Calcola" is held down.
+    void show_busy(bool busy);
+    // The window's left edge, right of an input window of that width (twips).
+    void place_right_of(float input_window_width);
 
     void FRAMEZ_MouseMove();
     void TAVOLA_MouseMove(int button, int shift, float x, float y);

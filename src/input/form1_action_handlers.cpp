@@ -36,8 +36,7 @@ void Form1::stirrup_Validate(Control& field) {
 void Form1::Check5_Click() {
     salvaconnome = true;
     const bool on = Check5.value == 1;
-    if (on) analysis_.clear_shear_results();
-    analysis_.board.Frame3.visible = on;
+    analysis_.show_shear_panel(on);
     for (Control* c : {&frameStaffe, &lblNbr, &lblDst, &lblPasso, &lblAst}) c->enabled = on;
     for (Control* field : {&nbr, &dst, &passo}) {
         if (!on) set_text(*field, "");
@@ -73,13 +72,13 @@ void Form1::Command1_Click() {
 
 void Form1::Command1_MouseDown() {
     touch();
-    analysis_.board.sf.visible = true;
+    analysis_.show_busy(true);
     Command1.back = rgb(128, 128, 128);
 }
 
 void Form1::Command1_MouseUp() {
     touch();
-    analysis_.board.sf.visible = false;
+    analysis_.show_busy(false);
     Command1.back = colours::button_face;
 }
 

@@ -53,7 +53,8 @@ void Form1::build_table() {
     row("webSketch", webSketch, K::picture).in("frameSizes").visible(false);
     for (const auto& [name, size] : {std::pair{"tb", &tb}, {"th", &th}, {"tb2", &tb2}, {"th2", &th2}})
         row(name, *size, K::editable_list).in("frameSizes").back(design.concrete).visible(size != &tb2 && size != &th2)
-            .change([this, size] { size_Change(*size); }).leave([this, size] { point_to_comma_Validate(*size); });
+            .change([this, size = size] { size_Change(*size); })
+            .leave([this, size = size] { point_to_comma_Validate(*size); });
 
     row("frameArmature", frameArmature, K::frame).text("Armature");
     row("strati", strati, K::choice_list).in("frameArmature").back(design.steel).choose([this] { strati_Click(); });
@@ -86,7 +87,7 @@ void Form1::build_table() {
             const std::string suffix = std::to_string(k + 1) + "a" + std::to_string(g + 1);
             for (const auto& [stem, field] : {std::pair{"n", &n[k][g]}, {"f", &f[k][g]}})
                 row(stem + suffix, *field, K::editable_list).in(page_frame, page)
-                    .change([this, field] { bar_Change(*field); })
+                    .change([this, field = field] { bar_Change(*field); })
                     .choose([this, k, g] { bar_Chosen(k, g); }).leave([this, k, g] { bar_Chosen(k, g); });
             row(group_area_name(k, g), groupArea[k][g], K::label).in(page_frame, page);
         }
@@ -103,8 +104,9 @@ void Form1::build_table() {
     row("lblDst", lblDst, K::label).in("frameStaffe").text("φ");
     row("lblPasso", lblPasso, K::label).in("frameStaffe").text("S (cm)");
     for (const auto& [name, field] : {std::pair{"nbr", &nbr}, {"dst", &dst}, {"passo", &passo}})
-        row(name, *field, K::editable_list).in("frameStaffe").change([this, field] { stirrup_Change(*field); })
-            .leave([this, field] { stirrup_Validate(*field); });
+        row(name, *field, K::editable_list).in("frameStaffe")
+            .change([this, field = field] { stirrup_Change(*field); })
+            .leave([this, field = field] { stirrup_Validate(*field); });
     row("lblAst", lblAst, K::label).in("frameStaffe").text("Ast/m (cmq/ml)");
     row("ast", ast, K::label).in("frameStaffe");
     row("Check5", Check5, K::check_box).text(" Verifica  taglio").value(1).click([this] { Check5_Click(); });

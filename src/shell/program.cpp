@@ -120,7 +120,7 @@ void Program::Relazione() {
 unsigned long Program::revision() const {
     return form.revision() + title.revision() + project.revision + analysis.revision() + steel_library.revision() +
            concrete_library.revision() + help_window.revision() + standards.revision() + information.revision() +
-           help.revision() + settings.revision();
+           help.revision() + settings.revision() + report.revision();
 }
 
 }  // namespace norvexa

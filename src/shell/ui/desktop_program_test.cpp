@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
+#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -270,6 +271,13 @@ TEST_F(Desktop, ReportOpensOnlyAfterACalculationAndClosesWithANewProject) {
     ASSERT_NE(window.report_view(), nullptr);
     EXPECT_EQ(window.report_view()->parentWidget()->pos(), QPoint(to_pixels(2000), to_pixels(100)));
     EXPECT_NE(model().report.find("rtxt")->text.find("Asse neutro: x=cm 11,15"), std::string::npos);
+    // "Aggiorna" shows the report written again, with the title as it is now.
+    QLineEdit* title = window.title_strip()->title_field()->lineEdit();
+    title->selectAll();
+    QTest::keyClicks(title, "Trave B");
+    window.report_view()->findChild<QPushButton*>("CommandButton1")->click();
+    EXPECT_NE(window.report_view()->findChild<QTextEdit*>("rtxt")->toPlainText().toStdString().find("Trave B"),
+              std::string::npos);
 
     prompter.answer_next(Answer::no);
     window.menu_action("nuovo")->trigger();
@@ -300,6 +308,13 @@ TEST_F(Desktop, SettingsWindowConfirmsReloadingTheFormAndClosesWhenLeft) {
     // Another window becoming active closes it without saving.
     window.menu_action("color")->trigger();
     ASSERT_NE(window.settings_window(), nullptr);
+    // A list left holding too large a number shows the bound it takes.
+    strip = window.settings_window()->findChild<QComboBox*>("c1");
+    strip->setFocus();
+    strip->lineEdit()->selectAll();
+    QTest::keyClicks(strip->lineEdit(), "99");
+    window.settings_window()->findChild<QPushButton*>("Command8")->setFocus();
+    EXPECT_EQ(strip->currentText(), "40");
     window.area()->setActiveSubWindow(window.analysis_window());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window.settings_window(), nullptr);

@@ -136,8 +136,8 @@ void MainWindow::quit() {
 void MainWindow::show_settings() {
     if (!settings_child_) {
         // Gone once closed, with whatever was changed and not confirmed.
-        auto* view = new SettingsWindowView(program_->settings, [this] { refresh(); });
-        settings_child_ = add_child(area_, view);
+        settings_view_ = new SettingsWindowView(program_->settings, [this] { refresh(); });
+        settings_child_ = add_child(area_, settings_view_);
         settings_child_->setAttribute(Qt::WA_DeleteOnClose);
         connect(settings_child_, &QObject::destroyed, this, [this] { program_->settings.Form_Unload(); });
         settings_child_->adjustSize();
@@ -282,7 +282,7 @@ Form1::Load MainWindow::load() {
     fit_title_strip();
     analysis_->move(form_window_->width(), to_pixels(program_->title.height));
     analysis_->adjustSize();
-    program_->analysis.left = static_cast<float>(to_twips(form_window_->width()));
+    program_->analysis.place_right_of(static_cast<float>(to_twips(form_window_->width())));
     refresh();
     return loaded;
 }
@@ -315,6 +315,8 @@ void MainWindow::refresh() {
     help_view_->refresh();
     if (standards_view_) standards_view_->refresh();
     if (info_view_) info_view_->refresh();
+    if (report_view_) report_view_->refresh();
+    if (settings_view_) settings_view_->refresh();
     setWindowTitle(QString::fromStdString(program_->title_bar()) + "[*]");
     setWindowModified(program_->modified());
     for (const auto& [name, action] : actions_) action->setEnabled(program_->menu_enabled(name));

@@ -30,6 +30,7 @@ class StandardsWindowView;
 class LibraryWindowView;
 class Form1Window;
 class ReportWindowView;
+class SettingsWindowView;
 class WindowPrinter;
 class Form3Window;
 
@@ -134,6 +135,7 @@ class MainWindow : public QMainWindow, public Desktop {
     LibraryWindowView* steel_view_;
     LibraryWindowView* concrete_view_;
     QPointer<QMdiSubWindow> settings_child_;
+    QPointer<SettingsWindowView> settings_view_;
     unsigned long shown_revision_ = 0;
     std::optional<LockKeys> shown_locks_;
     bool closing_ = false;
