@@ -6,119 +6,6 @@
 
 namespace norvexa {
 
-RowBuilder& RowBuilder::in(std::string frame, int page) {
-    row_.info.frame = std::move(frame);
-    row_.info.page = page;
-    return *this;
-}
-
-RowBuilder& RowBuilder::page(int page) {
-    row_.info.page = page;
-    return *this;
-}
-
-RowBuilder& RowBuilder::group(std::string group) {
-    row_.info.group = std::move(group);
-    return *this;
-}
-
-RowBuilder& RowBuilder::range(int minimum, int maximum) {
-    row_.info.minimum = minimum;
-    row_.info.maximum = maximum;
-    return *this;
-}
-
-RowBuilder& RowBuilder::tip(std::string tip) {
-    row_.info.tip = std::move(tip);
-    return *this;
-}
-
-RowBuilder& RowBuilder::help(std::string text) {
-    row_.help = std::move(text);
-    return *this;
-}
-
-RowBuilder& RowBuilder::text(std::string text) {
-    row_.start.text = std::move(text);
-    return *this;
-}
-
-RowBuilder& RowBuilder::items(std::vector<std::string> items) {
-    row_.start.items = std::move(items);
-    return *this;
-}
-
-RowBuilder& RowBuilder::value(int value) {
-    row_.start.value = value;
-    return *this;
-}
-
-RowBuilder& RowBuilder::back(Colour colour) {
-    row_.start.back = colour;
-    return *this;
-}
-
-RowBuilder& RowBuilder::fore(Colour colour) {
-    row_.start.fore = colour;
-    return *this;
-}
-
-RowBuilder& RowBuilder::enabled(bool enabled) {
-    row_.start.enabled = enabled;
-    return *this;
-}
-
-RowBuilder& RowBuilder::visible(bool visible) {
-    row_.start.visible = visible;
-    return *this;
-}
-
-RowBuilder& RowBuilder::change(std::function<void()> handler) {
-    row_.on.change = std::move(handler);
-    return *this;
-}
-
-RowBuilder& RowBuilder::key_down(std::function<void()> handler) {
-    row_.on.key_down = std::move(handler);
-    return *this;
-}
-
-RowBuilder& RowBuilder::leave(std::function<void()> handler) {
-    row_.on.leave = std::move(handler);
-    return *this;
-}
-
-RowBuilder& RowBuilder::choose(std::function<void()> handler) {
-    row_.on.choose = std::move(handler);
-    return *this;
-}
-
-RowBuilder& RowBuilder::click(std::function<void()> handler) {
-    row_.on.click = std::move(handler);
-    return *this;
-}
-
-RowBuilder& RowBuilder::double_click(std::function<void()> handler) {
-    row_.on.double_click = std::move(handler);
-    return *this;
-}
-
-RowBuilder& RowBuilder::press(std::function<void()> handler) {
-    row_.on.press = std::move(handler);
-    return *this;
-}
-
-RowBuilder& RowBuilder::release(std::function<void()> handler) {
-    row_.on.release = std::move(handler);
-    return *this;
-}
-
-RowBuilder& RowBuilder::tool(std::function<void(int)> handler, std::function<bool(int)> enabled) {
-    row_.on.tool = std::move(handler);
-    row_.on.tool_enabled = std::move(enabled);
-    return *this;
-}
-
 RowBuilder WindowModel::add(std::string name, Control& control, ControlKind kind) {
     ControlRow& added = rows_.emplace_back();
     added.name = std::move(name);
@@ -196,6 +83,13 @@ void WindowModel::set_text(Control& control, std::string text) {
         found->second->on.change();
 }
 
+bool WindowModel::run(std::string_view name, std::function<void()> ControlHandlers::*handler) {
+    ControlRow* r = usable_row(name);
+    if (!r || !(r->on.*handler)) return false;
+    (r->on.*handler)();
+    return true;
+}
+
 bool WindowModel::type(std::string_view name, const std::string& text) {
     ControlRow* r = usable_row(name);
     if (!r || (r->info.kind != ControlKind::text_field && r->info.kind != ControlKind::editable_list)) return false;
@@ -204,12 +98,7 @@ bool WindowModel::type(std::string_view name, const std::string& text) {
     return true;
 }
 
-bool WindowModel::leave(std::string_view name) {
-    ControlRow* r = usable_row(name);
-    if (!r || !r->on.leave) return false;
-    r->on.leave();
-    return true;
-}
+bool WindowModel::leave(std::string_view name) { return run(name, &ControlHandlers::leave); }
 
 bool WindowModel::choose(std::string_view name, const std::string& item) {
     ControlRow* r = usable_row(name);
@@ -239,26 +128,11 @@ bool WindowModel::click(std::string_view name) {
     return true;
 }
 
-bool WindowModel::double_click(std::string_view name) {
-    ControlRow* r = usable_row(name);
-    if (!r || !r->on.double_click) return false;
-    r->on.double_click();
-    return true;
-}
+bool WindowModel::double_click(std::string_view name) { return run(name, &ControlHandlers::double_click); }
 
-bool WindowModel::press(std::string_view name) {
-    ControlRow* r = usable_row(name);
-    if (!r || !r->on.press) return false;
-    r->on.press();
-    return true;
-}
+bool WindowModel::press(std::string_view name) { return run(name, &ControlHandlers::press); }
 
-bool WindowModel::release(std::string_view name) {
-    ControlRow* r = usable_row(name);
-    if (!r || !r->on.release) return false;
-    r->on.release();
-    return true;
-}
+bool WindowModel::release(std::string_view name) { return run(name, &ControlHandlers::release); }
 
 bool WindowModel::move_slider(std::string_view name, long long position) {
     ControlRow* r = usable_row(name);

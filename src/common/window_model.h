@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "common/control.h"
@@ -44,32 +45,47 @@ class RowBuilder {
   public:
     explicit RowBuilder(ControlRow& row) : row_(row) {}
 
-    RowBuilder& in(std::string frame, int page = -1);
-    RowBuilder& page(int page);
-    RowBuilder& group(std::string group);
-    RowBuilder& range(int minimum, int maximum);
-    RowBuilder& tip(std::string tip);
-    RowBuilder& help(std::string text);
+    RowBuilder& in(std::string frame, int page = -1) {
+        row_.info.frame = std::move(frame);
+        return this->page(page);
+    }
+    RowBuilder& page(int page) { return set(row_.info.page, page); }
+    RowBuilder& group(std::string group) { return set(row_.info.group, std::move(group)); }
+    RowBuilder& range(int minimum, int maximum) {
+        row_.info.minimum = minimum;
+        return set(row_.info.maximum, maximum);
+    }
+    RowBuilder& tip(std::string tip) { return set(row_.info.tip, std::move(tip)); }
+    RowBuilder& help(std::string text) { return set(row_.help, std::move(text)); }
     // Start state.
-    RowBuilder& text(std::string text);
-    RowBuilder& items(std::vector<std::string> items);
-    RowBuilder& value(int value);
-    RowBuilder& back(Colour colour);
-    RowBuilder& fore(Colour colour);
-    RowBuilder& enabled(bool enabled);
-    RowBuilder& visible(bool visible);
+    RowBuilder& text(std::string text) { return set(row_.start.text, std::move(text)); }
+    RowBuilder& items(std::vector<std::string> items) { return set(row_.start.items, std::move(items)); }
+    RowBuilder& value(int value) { return set(row_.start.value, value); }
+    RowBuilder& back(Colour colour) { return set(row_.start.back, colour); }
+    RowBuilder& fore(Colour colour) { return set(row_.start.fore, colour); }
+    RowBuilder& enabled(bool enabled) { return set(row_.start.enabled, enabled); }
+    RowBuilder& visible(bool visible) { return set(row_.start.visible, visible); }
     // Handlers.
-    RowBuilder& change(std::function<void()> handler);
-    RowBuilder& key_down(std::function<void()> handler);
-    RowBuilder& leave(std::function<void()> handler);
-    RowBuilder& choose(std::function<void()> handler);
-    RowBuilder& click(std::function<void()> handler);
-    RowBuilder& double_click(std::function<void()> handler);
-    RowBuilder& press(std::function<void()> handler);
-    RowBuilder& release(std::function<void()> handler);
-    RowBuilder& tool(std::function<void(int)> handler, std::function<bool(int)> enabled);
+    RowBuilder& change(std::function<void()> handler) { return set(row_.on.change, std::move(handler)); }
+    RowBuilder& key_down(std::function<void()> handler) { return set(row_.on.key_down, std::move(handler)); }
+    RowBuilder& leave(std::function<void()> handler) { return set(row_.on.leave, std::move(handler)); }
+    RowBuilder& choose(std::function<void()> handler) { return set(row_.on.choose, std::move(handler)); }
+    RowBuilder& click(std::function<void()> handler) { return set(row_.on.click, std::move(handler)); }
+    RowBuilder& double_click(std::function<void()> handler) { return set(row_.on.double_click, std::move(handler)); }
+    RowBuilder& press(std::function<void()> handler) { return set(row_.on.press, std::move(handler)); }
+    RowBuilder& release(std::function<void()> handler) { return set(row_.on.release, std::move(handler)); }
+    RowBuilder& tool(std::function<void(int)> handler, std::function<bool(int)> enabled) {
+        row_.on.tool = std::move(handler);
+        return set(row_.on.tool_enabled, std::move(enabled));
+    }
 
   private:
+    template <typename Field, typename Value>
+    RowBuilder& set(Field& field, Value&& value) {
+        field = std::forward<Value>(value);
+        return *this;
+    }
+
     ControlRow& row_;
 };
 
@@ -143,8 +159,10 @@ class WindowModel {
   private:
     ControlRow* row(std::string_view name);
     const ControlRow* row(std::string_view name) const;
-    // The row when the control is usable and its handler set; nullptr otherwise.
+    // The row when the control is usable; nullptr otherwise.
     ControlRow* usable_row(std::string_view name);
+    // Runs the usable control's handler; false when either is missing.
+    bool run(std::string_view name, std::function<void()> ControlHandlers::*handler);
 
     HelpLine* help_;
     std::deque<ControlRow> rows_;

@@ -14,9 +14,9 @@ struct MenuItem {
     std::string name;      // the command's name, as Program::run_menu takes it
     std::string caption;   // "&" marks the access letter
     std::string shortcut;  // "Ctrl+N", "F5"; empty for none
-    std::function<void(Program&)> run;
+    std::function<void(Program&)> run = {};
     // Whether the command does anything on this program's desktop; always when unset.
-    std::function<bool(const Program&)> enabled;
+    std::function<bool(const Program&)> enabled = {};
 };
 
 // A menu of the menu bar. A menu whose own command is set is a command in the bar itself

@@ -4,7 +4,6 @@
 
 #include "project_fixture.h"
 #include "shell/main_menu.h"
-#include "shell/settings_window.h"
 
 namespace norvexa {
 namespace {
@@ -77,10 +76,6 @@ TEST_F(ProgramTest, CalculateRunsTheAnalysisAndLeavesTheBusyLabelHidden) {
 namespace norvexa {
 namespace {
 
-struct NoColours : ColourChooser {
-    std::optional<Colour> choose(Colour) override { return std::nullopt; }
-};
-
 // Every window built on the window model, with the input form's layers 2 to 4, its web
 // sizes and its stirrups switched off and both libraries open in browse mode.
 class EveryWindow : public testing::Test, public ProjectSession {
@@ -89,15 +84,12 @@ class EveryWindow : public testing::Test, public ProjectSession {
         form.click("Check5");
         program.steel_library.show();
         program.concrete_library.show();
-        settings.Form_Load();
+        program.settings.Form_Load();
     }
     std::vector<WindowModel*> windows() {
-        return {&form, &program.steel_library, &program.concrete_library, &settings, &program.help_window,
+        return {&form, &program.steel_library, &program.concrete_library, &program.settings, &program.help_window,
                 &program.information, &program.standards, &program.report, &program.title};
     }
-
-    NoColours colours;
-    Colori settings{prompter, colours};
 };
 
 TEST_F(EveryWindow, AControlThatIsNotUsableRefusesEveryEventAlike) {

@@ -25,7 +25,6 @@ DesktopProgram::DesktopProgram(std::optional<std::filesystem::path> project, Dia
       main_(std::make_unique<MainWindow>(WindowServices{prompter_, files_, report_files_, viewer_, colours_, starter_})),
       program_(*main_),
       splash_(new SplashWindow) {
-    main_->show_program(program_);
     message_boxes_.set_parent(main_.get());
     file_dialogs_.set_parent(main_.get());
     report_dialogs_.set_parent(main_.get());
@@ -43,6 +42,7 @@ void DesktopProgram::attiva() {
     if (started_) return;
     started_ = true;
     remove_stale_temporaries(program_folder());
+    main_->show_program(program_);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const int width = to_twips(screen.width()), height = to_twips(screen.height());
     if (screen_too_small(width, height))

@@ -51,7 +51,8 @@ class DesktopProgram : public QObject {
     // Ends the program after the folder-creation window; tests replace it.
     std::function<void()> end;
     SplashWindow* splash() const { return splash_; }
-    // The main window, made with the program and shown once it starts.
+    // The main window, made with the program; its views are built and it is shown once
+    // the program starts.
     MainWindow* main_window() const { return main_.get(); }
 
   private:
