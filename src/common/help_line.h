@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 namespace norvexa {
@@ -13,13 +12,9 @@ class HelpLine {
         if (text == text_) return;
         text_ = std::move(text);
         ++revision_;
-        if (on_change) on_change();
     }
     const std::string& text() const { return text_; }
     unsigned long revision() const { return revision_; }
-
-    // Called after every change of the text; the desktop layer shows it there.
-    std::function<void()> on_change;
 
   private:
     std::string text_;

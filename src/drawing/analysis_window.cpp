@@ -6,6 +6,12 @@
 #include "drawing/section_drawing.h"
 
 namespace norvexa {
+namespace {
+
+// How far printing moves a bar list left.
+float paper_shift(const BoardElement& list) { return list.width / 2 + 200; }
+
+}  // namespace
 
 const FixedTextMeasure AnalysisWindow::fixed_measure;
 
@@ -49,6 +55,34 @@ void AnalysisWindow::show_busy(bool busy) {
 void AnalysisWindow::place_right_of(float input_window_width) {
     touch();
     left = input_window_width;
+}
+
+void AnalysisWindow::put_on_paper_dress(const std::string& title) {
+    touch();
+    board.sf.text = title;
+    board.sf.visible = true;
+    board.Label43.visible = false;
+    const auto lists = board.bar_lists();
+    for (int i = 0; i < 4; ++i)
+        if (input.a[i] != 0) lists[i]->visible = true;
+    for (BoardElement* list : lists) {
+        list->left -= paper_shift(*list);
+        list->filled = false;
+        list->border = false;
+    }
+}
+
+void AnalysisWindow::take_off_paper_dress() {
+    touch();
+    board.sf.visible = false;
+    board.sf.text = Board().sf.text;
+    for (BoardElement* list : board.bar_lists()) {
+        list->visible = false;
+        list->left += paper_shift(*list);
+        list->filled = true;
+        list->border = true;
+    }
+    board.Label43.visible = true;
 }
 
 void AnalysisWindow::clear_shear_results() {

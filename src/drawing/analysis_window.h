@@ -45,9 +45,11 @@ class AnalysisWindow : public WindowModel {
     void FRAMEZ_MouseMove();
     void TAVOLA_MouseMove(int button, int shift, float x, float y);
 
-    // Tells the views that the board was changed from outside: printing dresses it for
-    // paper and takes the dress off again.
-    void board_changed() { touch(); }
+    // Dresses the board for paper: the project title in the busy banner, the bar lists
+    // of the layers with steel shown without box or border and moved left by half their
+    // width and 200 twips, the vertical rule hidden. take_off_paper_dress undoes it.
+    void put_on_paper_dress(const std::string& title);
+    void take_off_paper_dress();
 
     AnalysisInput input;
     AnalysisResults results;

@@ -68,7 +68,7 @@ class ReportWindow : public WindowModel {
     // The save dialog; it keeps the last file chosen while the window is open.
     FileDialog CommonDialog1;
     const std::string dialog_title = "relazione:";
-    // "Chiudi": closes the window on the desktop; the view sets it.
+    // "Chiudi": closes the window on the desktop; the program sets it.
     std::function<void()> close_window;
 
   private:

@@ -72,6 +72,7 @@ class HelpWindow : public WindowModel {
 
     // The text of lh: the help line.
     const std::string& lh() const { return line_.text(); }
+    unsigned long line_revision() const { return line_.revision(); }
     // The manual; the built-in text until one is loaded.
     const RtfDocument& RichTextBox1() const { return RichTextBox1_; }
     bool manual_loaded() const { return manual_loaded_; }

@@ -25,7 +25,7 @@ Program::Program(Desktop& desktop)
     form.hooks.kalk = [this] { run_menu("calcolatrice"); };
     form.hooks.show_steel_library = [this] { run_menu("acc"); };
     form.hooks.show_concrete_library = [this] { run_menu("cls"); };
-    project.close_report = [this] { desktop_.close_window(ChildWindow::report); };
+    project.close_report = report.close_window = [this] { desktop_.close_window(ChildWindow::report); };
     settings.reload_windows = [this] { reload_windows(); };
     settings.close_window = [this] { desktop_.close_window(ChildWindow::settings); };
     for (LibraryWindow* library : {&steel_library, &concrete_library})

@@ -11,7 +11,7 @@
 namespace norvexa {
 
 AnalysisWindowView::AnalysisWindowView(AnalysisWindow& model, const QFont& label_font, QWidget* parent)
-    : QWidget(parent), model_(model) {
+    : ModelView(parent), model_(model) {
     setObjectName("formsez");
     setWindowTitle("Analisi sezione");
     setAutoFillBackground(true);  // Frame6: the band around the inner frame

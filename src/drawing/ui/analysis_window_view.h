@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QWidget>
-
+#include "common/ui/model_view.h"
 #include "drawing/analysis_window.h"
 
 namespace norvexa {
@@ -12,14 +11,15 @@ class ResultPanel;
 // The analysis window: a band in the window-line colour around the board and, below
 // the board, the result panel. The pointer over the window but off the board resets the
 // read-out.
-class AnalysisWindowView : public QWidget {
+class AnalysisWindowView : public ModelView {
   public:
     // after: called once a pointer move has reached the model, to refresh every window.
     // The pointer changes only the board (its read-out and bar lists), so the window
     // redraws its board after a pointer move, not the whole program.
     AnalysisWindowView(AnalysisWindow& model, const QFont& label_font, QWidget* parent = nullptr);
 
-    void refresh();
+    void refresh() override;
+    unsigned long model_revision() const override { return model_.revision(); }
     BoardView* board() const { return board_; }
     ResultPanel* panel() const { return panel_; }
     // The inner frame holding the board and the panel, as printing takes it.

@@ -44,7 +44,7 @@ QPixmap web_sketch(int size) {
 }  // namespace
 
 Form1Window::Form1Window(Form1& model, std::function<void()> after, QWidget* parent)
-    : QWidget(parent), model_(model) {
+    : ModelView(parent), model_(model) {
     setObjectName("Form1");
     setWindowTitle("Dati sezione");
     binder_ = new ControlBinder(model_, std::move(after), this);

@@ -3,8 +3,8 @@
 #include <functional>
 #include <string_view>
 
-#include <QWidget>
 
+#include "common/ui/model_view.h"
 #include "common/ui/control_binder.h"
 #include "input/form1.h"
 
@@ -14,13 +14,14 @@ namespace norvexa {
 
 // The section input window: one widget per control of the model, named by the control,
 // grouped in its frames, with the layer table and the four bar-list pages on tabs.
-class Form1Window : public QWidget {
+class Form1Window : public ModelView {
   public:
     // after: called once the form has handled an event, to refresh every window.
     Form1Window(Form1& model, std::function<void()> after, QWidget* parent = nullptr);
 
     // Shows the model in every widget.
-    void refresh() { binder_->refresh(); }
+    void refresh() override { binder_->refresh(); }
+    unsigned long model_revision() const override { return model_.revision(); }
     QWidget* control(std::string_view name) const { return binder_->widget(name); }
 
   private:

@@ -35,7 +35,7 @@ QPixmap section_picture(int size) {
 }  // namespace
 
 Form3Window::Form3Window(Form3& model, std::function<void()> after, QWidget* parent)
-    : QWidget(parent), model_(model), after_(std::move(after)) {
+    : ModelView(parent), model_(model), after_(std::move(after)) {
     setObjectName("Form3");
     setWindowTitle("Titolo progetto");
     binder_ = new ControlBinder(model_, after_, this);

@@ -51,7 +51,7 @@ void keep_text_legible(QWidget* widget) {
 }  // namespace
 
 LibraryWindowView::LibraryWindowView(LibraryWindow& model, std::function<void()> after, QWidget* parent)
-    : QWidget(parent), model_(model), after_(std::move(after)) {
+    : ModelView(parent), model_(model), after_(std::move(after)) {
     setObjectName(model_.name());
     setWindowTitle(model_.caption());
     binder_ = new ControlBinder(model_, [this] { handled(); }, this);
@@ -86,11 +86,6 @@ LibraryWindowView::LibraryWindowView(LibraryWindow& model, std::function<void()>
     outer->addLayout(commands);
     set_tab_order();
     refresh();
-}
-
-void LibraryWindowView::close_child() {
-    if (child_) child_->close();
-    else close();
 }
 
 void LibraryWindowView::build_tool_bar() {
@@ -168,31 +163,20 @@ void LibraryWindowView::handled() {
     else refresh();
 }
 
-QMdiSubWindow* LibraryWindowView::place_in(QMdiArea* area) {
-    child_ = area->addSubWindow(this);
-    child_->setAttribute(Qt::WA_DeleteOnClose, false);
-    child_->setObjectName(objectName() + "Window");
-    child_->hide();
-    connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
+void LibraryWindowView::place(QMdiSubWindow& child) {
+    connect(child.mdiArea(), &QMdiArea::subWindowActivated, this, [this, own = &child](QMdiSubWindow* active) {
         // No child at all is active while a message box or another program has the focus.
         if (!active) return;
-        if (active == child_) model_.Form_Activate();
+        if (active == own) model_.Form_Activate();
         else if (model_.is_open()) model_.Form_Deactivate();
         else return;
         handled();
     });
-    return child_;
 }
 
 void LibraryWindowView::open() {
     model_.show();
-    show();
-    if (child_) {
-        child_->show();
-        child_->mdiArea()->setActiveSubWindow(child_);
-    } else {
-        activateWindow();
-    }
+    ModelView::open();
     handled();
 }
 

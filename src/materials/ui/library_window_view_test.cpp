@@ -68,10 +68,11 @@ class LibraryWindowDesktop : public testing::Test {
         steel_view = new LibraryWindowView(steel, after);
         concrete_view = new LibraryWindowView(concrete, after);
         form_child = area.addSubWindow(form_window);
-        steel_view->place_in(&area);
-        concrete_view->place_in(&area);
+        steel_child = add_to_area(area, *steel_view);
+        add_to_area(area, *concrete_view)->hide();
+        steel_child->hide();
         desktop.closing = [this](ChildWindow window) {
-            (window == ChildWindow::steel_library ? steel_view : concrete_view)->close_child();
+            (window == ChildWindow::steel_library ? steel_view : concrete_view)->close_window();
         };
         form.hooks.show_steel_library = [this] { steel_view->open(); };
         form.hooks.show_concrete_library = [this] { concrete_view->open(); };
@@ -139,6 +140,7 @@ class LibraryWindowDesktop : public testing::Test {
     Form1Window* form_window = nullptr;
     LibraryWindowView* steel_view = nullptr;
     LibraryWindowView* concrete_view = nullptr;
+    QMdiSubWindow* steel_child = nullptr;
     QMdiSubWindow* form_child = nullptr;
 };
 
@@ -152,7 +154,7 @@ TEST_F(LibraryWindowDesktop, ANewSteelSavedAndLoadedIsTheOneTheNextCalculationUs
     // A double click on the input form's steel list opens the library on its steel.
     click_item(get<QListWidget>(form_window, "File1"), "Feb 44 K", true);
     ASSERT_TRUE(steel.is_open());
-    EXPECT_EQ(area.activeSubWindow(), steel_view->child());
+    EXPECT_EQ(area.activeSubWindow(), steel_child);
     EXPECT_EQ(steel_view->windowTitle(), "Materiali:");
     EXPECT_FALSE(get(form_window, "frameSteelProperties")->isVisible());
     EXPECT_EQ(get<QLineEdit>(steel_view, "ss2")->text(), "430");
@@ -184,7 +186,7 @@ TEST_F(LibraryWindowDesktop, ANewSteelSavedAndLoadedIsTheOneTheNextCalculationUs
 
     click(get(steel_view, "cbc2"));
     EXPECT_FALSE(steel.is_open());
-    EXPECT_FALSE(steel_view->child()->isVisible());
+    EXPECT_FALSE(steel_child->isVisible());
     EXPECT_TRUE(get(form_window, "frameSteelProperties")->isVisible());
     EXPECT_EQ(label_text("stl1"), "B450C");
     EXPECT_EQ(label_text("stl4"), "391,3");
@@ -233,7 +235,7 @@ TEST_F(LibraryWindowDesktop, AnotherWindowBecomingActiveClosesTheLibraryAndDrops
     // Opening the concrete library is another window becoming active.
     concrete_view->open();
     EXPECT_FALSE(steel.is_open());
-    EXPECT_FALSE(steel_view->child()->isVisible());
+    EXPECT_FALSE(steel_child->isVisible());
     EXPECT_TRUE(concrete.is_open());
     EXPECT_EQ(read_material(MaterialKind::steel, "Feb 44 K").material, reference_material(MaterialKind::steel));
 
@@ -247,7 +249,7 @@ TEST_F(LibraryWindowDesktop, AnotherWindowBecomingActiveClosesTheLibraryAndDrops
     EXPECT_EQ(get<QLineEdit>(steel_view, "ss2")->text(), "430");
     EXPECT_FALSE(tool_button(steel_view, "Modifica materiale")->isChecked());
     // The close box closes it like "Annulla".
-    steel_view->child()->close();
+    steel_child->close();
     EXPECT_FALSE(steel.is_open());
     EXPECT_TRUE(get(form_window, "frameSteelProperties")->isVisible());
 }

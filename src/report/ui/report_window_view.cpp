@@ -13,6 +13,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "common/ui/twips.h"
+
 namespace norvexa {
 namespace {
 
@@ -37,11 +39,10 @@ QToolButton* viewer_button(const char* name, const Control& control, const QIcon
 ReportWindowView::ReportWindowView(ReportWindow& model, std::function<ReportData()> source, Prompter& prompter,
                                    FileChooser& files, OutsideViewer& viewer, std::function<void()> after,
                                    QWidget* parent)
-    : QWidget(parent), model_(model), after_(std::move(after)) {
+    : ModelView(parent), model_(model), after_(std::move(after)) {
     setObjectName("relaz");
     setWindowTitle(qstring(model_.caption));
     model_.use({std::move(source), prompter, files, viewer});
-    model_.close_window = [this] { close_window(); };
     binder_ = new ControlBinder(model_, after_, this);
 
     menu_bar_ = new QMenuBar(this);
@@ -106,8 +107,6 @@ ReportWindowView::ReportWindowView(ReportWindow& model, std::function<ReportData
     refresh();
 }
 
-ReportWindowView::~ReportWindowView() { model_.close_window = nullptr; }
-
 void ReportWindowView::refresh() {
     binder_->refresh();
     const QString text = qstring(model_.find("rtxt")->text);
@@ -145,9 +144,9 @@ void ReportWindowView::open_with(QToolButton* button) {
     model_.click(button == OLE1_ ? "OLE1" : "OLE2");
 }
 
-void ReportWindowView::close_window() {
-    if (auto* child = qobject_cast<QMdiSubWindow*>(parentWidget())) child->close();
-    else close();
+void ReportWindowView::place(QMdiSubWindow& child) {
+    child.move(to_pixels(model_.left), to_pixels(model_.top));
+    ModelView::place(child);
 }
 
 }  // namespace norvexa

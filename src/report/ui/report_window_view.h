@@ -3,8 +3,8 @@
 #include <functional>
 
 #include <QElapsedTimer>
-#include <QWidget>
 
+#include "common/ui/model_view.h"
 #include "common/file_chooser.h"
 #include "common/outside_viewer.h"
 #include "common/prompter.h"
@@ -20,18 +20,20 @@ namespace norvexa {
 // The report window: its own menu bar, the report in a read-only monospaced box, the
 // save, refresh and close buttons, and the frame of the two outside viewers. The owner
 // runs the model's Form_Load before showing it and places it at the model's top and left.
-// The view gives the model the services its buttons use and the way to close it.
-class ReportWindowView : public QWidget {
+// The view gives the model the services its buttons use.
+class ReportWindowView : public ModelView {
   public:
     // source: the report's input as the program holds it now, for "Aggiorna".
     // after: called once the model has handled an event, to refresh every window.
     ReportWindowView(ReportWindow& model, std::function<ReportData()> source, Prompter& prompter,
                      FileChooser& files, OutsideViewer& viewer, std::function<void()> after,
                      QWidget* parent = nullptr);
-    ~ReportWindowView() override;
 
     // Shows the model: the report (kept at the place scrolled to) and the frame's state.
-    void refresh();
+    void refresh() override;
+    unsigned long model_revision() const override { return model_.revision(); }
+    // At the model's top and left, sized to the view.
+    void place(QMdiSubWindow& child) override;
     QSize sizeHint() const override;
 
     QMenuBar* menu_bar() const { return menu_bar_; }
@@ -42,8 +44,6 @@ class ReportWindowView : public QWidget {
 
   private:
     void open_with(QToolButton* button);
-    // The window itself, or the MDI child window holding it.
-    void close_window();
 
     ReportWindow& model_;
     std::function<void()> after_;

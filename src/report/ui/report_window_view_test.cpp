@@ -42,6 +42,7 @@ class ReportView : public testing::Test, public ProjectSession {
                 ++refreshes;
                 view->refresh();
             });
+        report.close_window = [this] { view->close_window(); };
     }
     void SetUp() override {
         view->show();

@@ -34,7 +34,11 @@ DesktopProgram::DesktopProgram(std::optional<std::filesystem::path> project, Dia
     connect(splash_, &SplashWindow::start_requested, this, [this] { attiva(); });
 }
 
-DesktopProgram::~DesktopProgram() { delete splash_; }
+DesktopProgram::~DesktopProgram() {
+    delete splash_;
+    // The views go before the models they show.
+    main_.reset();
+}
 
 void DesktopProgram::start() { splash_->start(); }
 

@@ -263,26 +263,26 @@ TEST_F(Desktop, ReportOpensOnlyAfterACalculationAndClosesWithANewProject) {
     EXPECT_EQ(messages_but_the_screen_notice().back(),
               (Message{"Prima di visualizzare la relazione è necessario eseguire il calcolo", Icon::warning, Buttons::ok,
                        "Attenzione"}));
-    EXPECT_EQ(window.report_view(), nullptr);
+    EXPECT_EQ(window.child_view(ChildWindow::report), nullptr);
 
     enter_worked_example(model().form);
     model().calculate();
     QTest::keyClick(window.title_strip()->title_field()->lineEdit(), Qt::Key_F5);
-    ASSERT_NE(window.report_view(), nullptr);
-    EXPECT_EQ(window.report_view()->parentWidget()->pos(), QPoint(to_pixels(2000), to_pixels(100)));
+    ASSERT_NE(window.child_view(ChildWindow::report), nullptr);
+    EXPECT_EQ(window.child_view(ChildWindow::report)->parentWidget()->pos(), QPoint(to_pixels(2000), to_pixels(100)));
     EXPECT_NE(model().report.find("rtxt")->text.find("Asse neutro: x=cm 11,15"), std::string::npos);
     // "Aggiorna" shows the report written again, with the title as it is now.
     QLineEdit* title = window.title_strip()->title_field()->lineEdit();
     title->selectAll();
     QTest::keyClicks(title, "Trave B");
-    window.report_view()->findChild<QPushButton*>("CommandButton1")->click();
-    EXPECT_NE(window.report_view()->findChild<QTextEdit*>("rtxt")->toPlainText().toStdString().find("Trave B"),
+    window.child_view(ChildWindow::report)->findChild<QPushButton*>("CommandButton1")->click();
+    EXPECT_NE(window.child_view(ChildWindow::report)->findChild<QTextEdit*>("rtxt")->toPlainText().toStdString().find("Trave B"),
               std::string::npos);
 
     prompter.answer_next(Answer::no);
     window.menu_action("nuovo")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(window.report_view(), nullptr);
+    EXPECT_EQ(window.child_view(ChildWindow::report), nullptr);
 }
 
 TEST_F(Desktop, SettingsWindowConfirmsReloadingTheFormAndClosesWhenLeft) {
@@ -291,15 +291,15 @@ TEST_F(Desktop, SettingsWindowConfirmsReloadingTheFormAndClosesWhenLeft) {
     MainWindow& window = main_window();
     type("tb", "30");
     window.menu_action("color")->trigger();
-    ASSERT_NE(window.settings_window(), nullptr);
-    auto* strip = window.settings_window()->findChild<QComboBox*>("c1");
+    ASSERT_NE(window.child_view(ChildWindow::settings), nullptr);
+    auto* strip = window.child_view(ChildWindow::settings)->findChild<QComboBox*>("c1");
     ASSERT_NE(strip, nullptr);
     strip->setFocus();
     strip->lineEdit()->selectAll();
     QTest::keyClicks(strip->lineEdit(), "55");
-    window.settings_window()->findChild<QPushButton*>("Command7")->click();
+    window.child_view(ChildWindow::settings)->findChild<QPushButton*>("Command7")->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(window.settings_window(), nullptr);
+    EXPECT_EQ(window.child_view(ChildWindow::settings), nullptr);
     EXPECT_EQ(read_lines(settings_file()).value_or(std::vector<std::string>{}).at(4), " 40 ");
     EXPECT_EQ(model().form.control("tb").text, "");  // the input was reloaded, as the warning says
     EXPECT_EQ(model().form.control("sl1").value, 40);
@@ -307,30 +307,51 @@ TEST_F(Desktop, SettingsWindowConfirmsReloadingTheFormAndClosesWhenLeft) {
 
     // Another window becoming active closes it without saving.
     window.menu_action("color")->trigger();
-    ASSERT_NE(window.settings_window(), nullptr);
+    ASSERT_NE(window.child_view(ChildWindow::settings), nullptr);
     // A list left holding too large a number shows the bound it takes.
-    strip = window.settings_window()->findChild<QComboBox*>("c1");
+    strip = window.child_view(ChildWindow::settings)->findChild<QComboBox*>("c1");
     strip->setFocus();
     strip->lineEdit()->selectAll();
     QTest::keyClicks(strip->lineEdit(), "99");
-    window.settings_window()->findChild<QPushButton*>("Command8")->setFocus();
+    window.child_view(ChildWindow::settings)->findChild<QPushButton*>("Command8")->setFocus();
     EXPECT_EQ(strip->currentText(), "40");
     window.area()->setActiveSubWindow(window.analysis_window());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(window.settings_window(), nullptr);
+    EXPECT_EQ(window.child_view(ChildWindow::settings), nullptr);
+}
+
+TEST_F(Desktop, OnlyTheViewsOfAModelThatChangedRedraw) {
+    make_library();
+    start();
+    MainWindow& window = main_window();
+    QLineEdit* title = window.title_strip()->title_field()->lineEdit();
+    title->setText("scritto nel campo");  // past the model: only a redraw of the strip undoes it
+    model().analysis.show_busy(true);
+    model().form.type("tb", "31");
+    window.refresh();
+    EXPECT_EQ(title->text(), "scritto nel campo");
+    EXPECT_EQ(static_cast<QComboBox*>(window.input_form()->control("tb"))->currentText(), "31");
+    model().title.type_title("Trave 7");
+    window.refresh();
+    EXPECT_EQ(title->text(), "Trave 7");
 }
 
 TEST_F(Desktop, HelpLineReachesTheHelpWindowWhichF1Opens) {
     make_library();
     start();
     MainWindow& window = main_window();
-    model().form.pointer_over("Command1");
+    // The pointer entering a control of the input form.
+    const auto hover = [&window](const char* control) {
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(window.input_form()->control(control), &enter);
+    };
+    hover("Command1");
     QTest::keyClick(window.title_strip()->title_field()->lineEdit(), Qt::Key_F1);
     ASSERT_TRUE(window.help_view()->isVisible());
     auto* line = window.help_view()->findChild<QLineEdit*>("lh");
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->text(), "Clikkare solo dopo aver inserito tutti i dati richiesti");
-    model().form.pointer_over("sl1");
+    hover("sl1");
     EXPECT_EQ(line->text().left(20), "Questo slider permet");
 }
 

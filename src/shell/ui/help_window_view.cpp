@@ -51,7 +51,7 @@ MainWindowPlace main_place(const QWidget& main) {
 }  // namespace
 
 HelpWindowView::HelpWindowView(HelpWindow& model, std::function<void()> after, QWidget* parent)
-    : QWidget(parent, Qt::Window), model_(model), after_(std::move(after)) {
+    : ModelView(parent, Qt::Window), model_(model), after_(std::move(after)) {
     setObjectName("help");
     setWindowTitle(qstring(model_.caption));
     setMouseTracking(true);
@@ -135,6 +135,8 @@ void HelpWindowView::handled() {
     refresh();
     if (after_) after_();
 }
+
+unsigned long HelpWindowView::model_revision() const { return model_.revision() + model_.line_revision(); }
 
 void HelpWindowView::refresh() {
     binder_->refresh();

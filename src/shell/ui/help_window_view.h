@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include <QWidget>
 
+#include "common/ui/model_view.h"
 #include "common/ui/control_binder.h"
 #include "shell/help_window.h"
 
@@ -18,7 +18,7 @@ namespace norvexa {
 // The help window: a window of its own (not an MDI child) with its menu "Guida", the
 // heading, the manual as formatted read-only text, the hover-help line and "Chiudi".
 // Built hidden; guida and guidanon show it.
-class HelpWindowView : public QWidget {
+class HelpWindowView : public ModelView {
   public:
     // parent: the main window, which the help stays in front of; may be null.
     // after: called once the model has handled an event, to refresh every window.
@@ -30,7 +30,8 @@ class HelpWindowView : public QWidget {
     // "Sovrapponi": the help over analysis_window, at main_window's top.
     void guidanon(const QWidget& main_window, const QWidget& analysis_window);
     // Shows the model: the help line, the manual when it changed, place, visibility, focus.
-    void refresh();
+    void refresh() override;
+    unsigned long model_revision() const override;
 
     QTextEdit* manual() const { return manual_; }
     QLineEdit* help_line() const { return lh_; }

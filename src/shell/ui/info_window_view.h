@@ -19,9 +19,10 @@ class InfoWindowView : public ModelChildView {
     InfoWindowView(InfoWindow& model, std::function<void()> after, QWidget* parent = nullptr);
 
     // Loads and shows the model, then its MDI child (or the window itself), made active.
-    void open();
+    void open() override;
     // Closes the window once the model is unloaded.
-    void refresh();
+    void refresh() override;
+    unsigned long model_revision() const override { return model_.revision(); }
 
     QPushButton* ok_button() const { return ok_; }
 

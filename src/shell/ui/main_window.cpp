@@ -1,5 +1,7 @@
 #include "shell/ui/main_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,17 +31,6 @@
 #include "shell/ui/window_printer.h"
 
 namespace norvexa {
-namespace {
-
-QMdiSubWindow* add_child(QMdiArea* area, QWidget* content, Qt::WindowFlags flags = {}) {
-    QMdiSubWindow* child = area->addSubWindow(content, flags);
-    child->setAttribute(Qt::WA_DeleteOnClose, false);
-    child->setObjectName(content->objectName() + "Window");
-    return child;
-}
-
-}  // namespace
-
 MainWindow::MainWindow(WindowServices services, QWidget* parent)
     : QMainWindow(parent), services_(services), measure_(QApplication::font()) {
     setObjectName("MDIForm1");
@@ -53,15 +44,14 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
 
 void MainWindow::show_program(Program& program) {
     program_ = &program;
-    const auto after = [this] { refresh(); };
-    form3_ = new Form3Window(program_->title, after);
-    form1_ = new Form1Window(program_->form, after);
+    form3_ = new Form3Window(program_->title, after());
+    form1_ = new Form1Window(program_->form, after());
     results_ = new AnalysisWindowView(program_->analysis, QApplication::font());
     // Tab leaves the project title for the input form's first field.
     form3_->set_next_in_tab_order(form1_->control("rett"));
-    title_window_ = add_child(area_, form3_, Qt::FramelessWindowHint);
-    form_window_ = add_child(area_, form1_);
-    analysis_ = add_child(area_, results_);
+    title_window_ = add_to_area(*area_, *form3_, Qt::FramelessWindowHint);
+    form_window_ = add_to_area(*area_, *form1_);
+    analysis_ = add_to_area(*area_, *results_);
 
     // The input form shows its layer table again whenever it becomes the active window.
     connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* child) {
@@ -70,16 +60,13 @@ void MainWindow::show_program(Program& program) {
         if (child == form_window_) program_->form.Form_Activate();
         refresh();
     });
-    steel_view_ = new LibraryWindowView(program_->steel_library, after);
-    steel_view_->place_in(area_);
-    concrete_view_ = new LibraryWindowView(program_->concrete_library, after);
-    concrete_view_->place_in(area_);
     // The help window stands beside the main window, made hidden at start so that the
     // help line is there whenever it opens.
     // Only the desktop program shows the manual, so only it looks for the shipped copy.
     program_->help_window.shipped_manual = bundled_manual_path().value_or(std::filesystem::path{});
-    help_view_ = new HelpWindowView(program_->help_window, after, this);
-    program_->help.on_change = [this] { help_view_->refresh(); };
+    help_view_ = new HelpWindowView(program_->help_window, after(), this);
+    for (ModelView* view : std::initializer_list<ModelView*>{form3_, form1_, results_, help_view_}) watch(view);
+    children_ = child_windows();
     printer_ = std::make_unique<WindowPrinter>(*results_, this);
     build_menus();
     build_status_bar();
@@ -93,37 +80,71 @@ void MainWindow::show_program(Program& program) {
     refresh();
 }
 
-MainWindow::~MainWindow() {
-    if (program_) program_->help.on_change = nullptr;
+std::vector<MainWindow::ChildSlot> MainWindow::child_windows() {
+    Program& p = *program_;
+    WindowServices& s = services_;
+    const auto report_source = [&p] { return report_data(p.title.text(), p.analysis); };
+    using enum Holding;
+    return {
+        {ChildWindow::report, in_area_while_open,
+         [&p, &s, report_source, this] {
+             // A report window that was closed is loaded again, and so writes the report anew.
+             p.report.Form_Load(report_source(), s.prompter);
+             return new ReportWindowView(p.report, report_source, s.prompter, s.report_files, s.viewer, after());
+         }},
+        {ChildWindow::settings, in_area_while_open, [&p, this] { return new SettingsWindowView(p.settings, after()); }},
+        {ChildWindow::steel_library, in_area, [&p, this] { return new LibraryWindowView(p.steel_library, after()); }},
+        {ChildWindow::concrete_library, in_area,
+         [&p, this] { return new LibraryWindowView(p.concrete_library, after()); }},
+        {ChildWindow::help_over, own_window, [this] { return help_view_; },
+         [this] { help_view_->guidanon(*this, *analysis_); }},
+        {ChildWindow::help_beside, own_window, [this] { return help_view_; },
+         [this] { help_view_->guida(*this, *form_window_, *analysis_); }},
+        {ChildWindow::standards, in_area,
+         [&p, &s, this] { return new StandardsWindowView(p.standards, s.viewer, s.prompter, after()); }},
+        {ChildWindow::information, in_area, [&p, this] { return new InfoWindowView(p.information, after()); }},
+    };
+}
+
+MainWindow::~MainWindow() = default;
+
+MainWindow::ChildSlot& MainWindow::slot(ChildWindow window) {
+    return *std::find_if(children_.begin(), children_.end(),
+                         [window](const ChildSlot& row) { return row.window == window; });
+}
+
+ModelView* MainWindow::child_view(ChildWindow window) const {
+    for (const ChildSlot& row : children_)
+        if (row.window == window) return row.view;
+    return nullptr;
+}
+
+std::function<void()> MainWindow::after() {
+    return [this] { refresh(); };
+}
+
+void MainWindow::watch(ModelView* view) {
+    std::erase_if(views_, [](const WatchedView& watched) { return !watched.view; });
+    views_.push_back({view, std::nullopt});
 }
 
 void MainWindow::show_window(ChildWindow window) {
-    switch (window) {
-        case ChildWindow::report: show_report(); break;
-        case ChildWindow::settings: show_settings(); break;
-        case ChildWindow::steel_library: steel_view_->open(); break;
-        case ChildWindow::concrete_library: concrete_view_->open(); break;
-        case ChildWindow::help_over: help_view_->guidanon(*this, *analysis_); break;
-        case ChildWindow::help_beside: help_view_->guida(*this, *form_window_, *analysis_); break;
-        case ChildWindow::standards: show_standards(); break;
-        case ChildWindow::information: show_information(); break;
+    ChildSlot& row = slot(window);
+    if (!row.view) {
+        row.view = row.make();
+        if (row.holding != Holding::own_window) {
+            QMdiSubWindow* child = add_to_area(*area_, *row.view);
+            if (row.holding == Holding::in_area_while_open) child->setAttribute(Qt::WA_DeleteOnClose);
+            watch(row.view);
+        }
     }
+    if (row.open) row.open();
+    else row.view->open();
     refresh();
 }
 
 void MainWindow::close_window(ChildWindow window) {
-    switch (window) {
-        case ChildWindow::report: close_report(); break;
-        case ChildWindow::settings:
-            if (settings_child_) settings_child_->close();
-            break;
-        case ChildWindow::steel_library: steel_view_->close_child(); break;
-        case ChildWindow::concrete_library: concrete_view_->close_child(); break;
-        case ChildWindow::help_over:
-        case ChildWindow::help_beside:
-        case ChildWindow::standards:
-        case ChildWindow::information: break;  // they close themselves
-    }
+    if (ModelView* view = slot(window).view) view->close_window();
 }
 
 AnalysisPrinter* MainWindow::printer() { return printer_.get(); }
@@ -131,63 +152,6 @@ AnalysisPrinter* MainWindow::printer() { return printer_.get(); }
 void MainWindow::quit() {
     closing_ = true;
     close();
-}
-
-void MainWindow::show_settings() {
-    if (!settings_child_) {
-        // Gone once closed, with whatever was changed and not confirmed.
-        settings_view_ = new SettingsWindowView(program_->settings, [this] { refresh(); });
-        settings_child_ = add_child(area_, settings_view_);
-        settings_child_->setAttribute(Qt::WA_DeleteOnClose);
-        connect(settings_child_, &QObject::destroyed, this, [this] { program_->settings.Form_Unload(); });
-        settings_child_->adjustSize();
-        settings_child_->move((area_->width() - settings_child_->width()) / 2,
-                              (area_->height() - settings_child_->height()) / 3);
-    }
-    settings_child_->show();
-    area_->setActiveSubWindow(settings_child_);
-}
-
-void MainWindow::show_report() {
-    if (!report_child_) {
-        // A report window that was closed is loaded again, and so writes the report anew.
-        const auto source = [this] { return report_data(program_->title.text(), program_->analysis); };
-        program_->report.Form_Load(source(), services_.prompter);
-        report_view_ = new ReportWindowView(program_->report, source, services_.prompter, services_.report_files,
-                                            services_.viewer, [this] { refresh(); });
-        report_child_ = add_child(area_, report_view_);
-        report_child_->setAttribute(Qt::WA_DeleteOnClose);
-        connect(report_child_, &QObject::destroyed, this, [this] { report_view_ = nullptr; });
-        report_child_->move(to_pixels(program_->report.left), to_pixels(program_->report.top));
-        report_child_->resize(report_child_->sizeHint());
-    }
-    report_child_->show();
-    area_->setActiveSubWindow(report_child_);
-}
-
-void MainWindow::show_standards() {
-    if (!standards_child_) {
-        standards_view_ = new StandardsWindowView(program_->standards, services_.viewer, services_.prompter,
-                                                  [this] { refresh(); });
-        standards_child_ = add_child(area_, standards_view_);
-        standards_child_->resize(standards_child_->sizeHint());
-    }
-    standards_view_->open();
-    refresh();
-}
-
-void MainWindow::show_information() {
-    if (!info_child_) {
-        info_view_ = new InfoWindowView(program_->information, [this] { refresh(); });
-        info_child_ = add_child(area_, info_view_);
-        info_child_->resize(info_child_->sizeHint());
-    }
-    info_view_->open();
-    refresh();
-}
-
-void MainWindow::close_report() {
-    if (report_child_) report_child_->close();
 }
 
 void MainWindow::add_command(QWidget* menu, const std::string& name, const std::string& caption,
@@ -304,19 +268,16 @@ void MainWindow::focus_title() {
 }
 
 void MainWindow::refresh() {
+    // By index: a view's refresh may close a window, whose events come back here.
+    for (std::size_t i = 0; i < views_.size(); ++i) {
+        WatchedView& watched = views_[i];
+        if (!watched.view || watched.shown_revision == watched.view->model_revision()) continue;
+        watched.shown_revision = watched.view->model_revision();
+        watched.view->refresh();
+    }
     const unsigned long revision = program_->revision();
     if (revision == shown_revision_) return;
     shown_revision_ = revision;
-    form3_->refresh();
-    form1_->refresh();
-    results_->refresh();
-    steel_view_->refresh();
-    concrete_view_->refresh();
-    help_view_->refresh();
-    if (standards_view_) standards_view_->refresh();
-    if (info_view_) info_view_->refresh();
-    if (report_view_) report_view_->refresh();
-    if (settings_view_) settings_view_->refresh();
     setWindowTitle(QString::fromStdString(program_->title_bar()) + "[*]");
     setWindowModified(program_->modified());
     for (const auto& [name, action] : actions_) action->setEnabled(program_->menu_enabled(name));

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QMainWindow>
 #include <QMdiSubWindow>
@@ -12,6 +14,7 @@
 #include "common/colour_chooser.h"
 #include "common/outside_viewer.h"
 #include "common/ui/font_measure.h"
+#include "common/ui/model_view.h"
 #include "shell/ui/lock_keys.h"
 #include "shell/program.h"
 
@@ -25,12 +28,7 @@ namespace norvexa {
 
 class AnalysisWindowView;
 class HelpWindowView;
-class InfoWindowView;
-class StandardsWindowView;
-class LibraryWindowView;
 class Form1Window;
-class ReportWindowView;
-class SettingsWindowView;
 class WindowPrinter;
 class Form3Window;
 
@@ -81,14 +79,10 @@ class MainWindow : public QMainWindow, public Desktop {
     Form3Window* title_strip() const { return form3_; }
     QMdiSubWindow* analysis_window() const { return analysis_; }
     HelpWindowView* help_view() const { return help_view_; }
-    LibraryWindowView* library_view(MaterialKind kind) const {
-        return kind == MaterialKind::steel ? steel_view_ : concrete_view_;
-    }
-    // The display settings window while it is open; nullptr otherwise.
-    QMdiSubWindow* settings_window() const { return settings_child_; }
+    // The child window's view once made, and while it is open for a window gone once
+    // closed; nullptr otherwise.
+    ModelView* child_view(ChildWindow window) const;
     WindowPrinter& window_printer() const { return *printer_; }
-    // The report window's view while it is open; nullptr otherwise.
-    ReportWindowView* report_view() const { return report_view_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -96,6 +90,32 @@ class MainWindow : public QMainWindow, public Desktop {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // How a child window's view is held.
+    enum class Holding {
+        in_area,            // an MDI child made at the first opening, hidden when closed
+        in_area_while_open, // an MDI child made at each opening, gone once closed
+        own_window,         // a window of its own beside the main window, made at start
+    };
+    // One child window: how its view is made and shown.
+    struct ChildSlot {
+        ChildWindow window;
+        Holding holding;
+        std::function<ModelView*()> make;  // builds the view, loading its model first where it must
+        std::function<void()> open = {};   // shows it; the view's own open() when unset
+        QPointer<ModelView> view = {};
+    };
+    // A view refreshed whenever its model's revision changes.
+    struct WatchedView {
+        QPointer<ModelView> view = {};
+        std::optional<unsigned long> shown_revision;
+    };
+
+    // The child windows, one row each.
+    std::vector<ChildSlot> child_windows();
+    ChildSlot& slot(ChildWindow window);
+    void watch(ModelView* view);
+    // The refresh of every view, given to the views as what follows their events.
+    std::function<void()> after();
     void build_menus();
     // A menu item (or a command in the menu bar) that runs the program's menu command.
     void add_command(QWidget* menu, const std::string& name, const std::string& caption, const std::string& shortcut);
@@ -104,11 +124,6 @@ class MainWindow : public QMainWindow, public Desktop {
     void show_lock_keys();
     // The title strip spans the client area.
     void fit_title_strip();
-    void show_report();
-    void close_report();
-    void show_settings();
-    void show_standards();
-    void show_information();
 
     Program* program_ = nullptr;
     WindowServices services_;
@@ -125,17 +140,9 @@ class MainWindow : public QMainWindow, public Desktop {
     QLabel* caps_lock_ = nullptr;
     std::map<std::string, QAction*> actions_;
     std::unique_ptr<WindowPrinter> printer_;
-    QPointer<QMdiSubWindow> report_child_;
-    ReportWindowView* report_view_ = nullptr;
     HelpWindowView* help_view_;
-    StandardsWindowView* standards_view_ = nullptr;
-    QPointer<QMdiSubWindow> standards_child_;
-    InfoWindowView* info_view_ = nullptr;
-    QPointer<QMdiSubWindow> info_child_;
-    LibraryWindowView* steel_view_;
-    LibraryWindowView* concrete_view_;
-    QPointer<QMdiSubWindow> settings_child_;
-    QPointer<SettingsWindowView> settings_view_;
+    std::vector<ChildSlot> children_;
+    std::vector<WatchedView> views_;
     unsigned long shown_revision_ = 0;
     std::optional<LockKeys> shown_locks_;
     bool closing_ = false;

@@ -2,13 +2,13 @@
 
 #include <functional>
 
-#include <QWidget>
+#include "common/ui/model_view.h"
 
 namespace norvexa {
 
 // A window shown in an MDI child over a model that shows and unloads it, with a close
 // button of its own: what the information and standards windows share.
-class ModelChildView : public QWidget {
+class ModelChildView : public ModelView {
   protected:
     // shown: whether the model shows the window; close_clicked: the model's close button;
     // after: called once the model has handled an event, to refresh every window.
@@ -26,9 +26,6 @@ class ModelChildView : public QWidget {
     void hideEvent(QHideEvent* event) override;
 
   private:
-    // The MDI child holding the view, or the view itself.
-    QWidget* window_frame();
-
     std::function<bool()> shown_;
     std::function<void()> close_clicked_, after_;
 };

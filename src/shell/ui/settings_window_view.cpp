@@ -3,6 +3,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -11,7 +13,7 @@
 namespace norvexa {
 
 SettingsWindowView::SettingsWindowView(Colori& model, std::function<void()> after, QWidget* parent)
-    : QWidget(parent), model_(model) {
+    : ModelView(parent), model_(model) {
     setObjectName("colori");
     setWindowTitle(QString::fromStdString(model_.caption));
     binder_ = new ControlBinder(model_, std::move(after), this);
@@ -54,6 +56,15 @@ SettingsWindowView::SettingsWindowView(Colori& model, std::function<void()> afte
     layout->addWidget(warning);
     layout->addLayout(buttons);
     refresh();
+}
+
+// Gone once closed, with whatever was changed and not confirmed.
+SettingsWindowView::~SettingsWindowView() { model_.Form_Unload(); }
+
+void SettingsWindowView::place(QMdiSubWindow& child) {
+    child.adjustSize();
+    const QSize area = child.mdiArea()->size();
+    child.move((area.width() - child.width()) / 2, (area.height() - child.height()) / 3);
 }
 
 }  // namespace norvexa

@@ -24,9 +24,10 @@ class StandardsWindowView : public ModelChildView {
                         std::function<void()> after, QWidget* parent = nullptr);
 
     // Loads and shows the model, then its MDI child (or the window itself), made active.
-    void open();
+    void open() override;
     // Shows the model: icons' state and tool tips; closes the window once unloaded.
-    void refresh();
+    void refresh() override;
+    unsigned long model_revision() const override { return model_.revision(); }
 
     QToolButton* icon(std::size_t index) const { return icons_.at(index); }
     QPushButton* close_button() const { return close_; }
