@@ -11,6 +11,9 @@
 
 namespace norvexa {
 
+// Shown with results computed from inputs the form no longer holds.
+inline constexpr const char* outdated_results_notice = "Risultati non aggiornati: premere Calcola (F9)";
+
 // What a run leaves behind: the typed results and the result labels' captions made
 // from them. A run that stops keeps what it reached; the captions it did not reach keep
 // their text.

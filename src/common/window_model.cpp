@@ -76,6 +76,7 @@ ControlRow* WindowModel::usable_row(std::string_view name) {
 }
 
 void WindowModel::set_text(Control& control, std::string text) {
+    const ChangeEnd end{*this};
     ++revision_;
     if (control.text == text) return;
     control.text = std::move(text);
@@ -84,6 +85,7 @@ void WindowModel::set_text(Control& control, std::string text) {
 }
 
 bool WindowModel::run(std::string_view name, std::function<void()> ControlHandlers::*handler) {
+    const ChangeEnd end{*this};
     ControlRow* r = usable_row(name);
     if (!r || !(r->on.*handler)) return false;
     (r->on.*handler)();
@@ -91,6 +93,7 @@ bool WindowModel::run(std::string_view name, std::function<void()> ControlHandle
 }
 
 bool WindowModel::type(std::string_view name, const std::string& text) {
+    const ChangeEnd end{*this};
     ControlRow* r = usable_row(name);
     if (!r || (r->info.kind != ControlKind::text_field && r->info.kind != ControlKind::editable_list)) return false;
     if (r->on.key_down) r->on.key_down();
@@ -101,6 +104,7 @@ bool WindowModel::type(std::string_view name, const std::string& text) {
 bool WindowModel::leave(std::string_view name) { return run(name, &ControlHandlers::leave); }
 
 bool WindowModel::choose(std::string_view name, const std::string& item) {
+    const ChangeEnd end{*this};
     ControlRow* r = usable_row(name);
     if (!r) return false;
     const ControlKind kind = r->info.kind;
@@ -114,6 +118,7 @@ bool WindowModel::choose(std::string_view name, const std::string& item) {
 }
 
 bool WindowModel::click(std::string_view name) {
+    const ChangeEnd end{*this};
     ControlRow* r = usable_row(name);
     if (!r || !r->on.click) return false;
     if (r->info.kind == ControlKind::option_button) {
@@ -135,6 +140,7 @@ bool WindowModel::press(std::string_view name) { return run(name, &ControlHandle
 bool WindowModel::release(std::string_view name) { return run(name, &ControlHandlers::release); }
 
 bool WindowModel::move_slider(std::string_view name, long long position) {
+    const ChangeEnd end{*this};
     ControlRow* r = usable_row(name);
     if (!r || r->info.kind != ControlKind::slider) return false;
     if (position < r->info.minimum || position > r->info.maximum) return false;
@@ -144,6 +150,7 @@ bool WindowModel::move_slider(std::string_view name, long long position) {
 }
 
 bool WindowModel::show_page(std::string_view name, int page) {
+    const ChangeEnd end{*this};
     ControlRow* r = usable_row(name);
     if (!r || r->info.kind != ControlKind::tab_panel || page < 0 || page >= static_cast<int>(r->control->items.size()))
         return false;
@@ -153,6 +160,7 @@ bool WindowModel::show_page(std::string_view name, int page) {
 }
 
 bool WindowModel::tool(std::string_view name, int button) {
+    const ChangeEnd end{*this};
     ControlRow* r = usable_row(name);
     if (!r || !r->on.tool || !tool_enabled(name, button)) return false;
     r->on.tool(button);

@@ -155,8 +155,16 @@ class WindowModel {
     // Every control back to its row's start state.
     void reset();
     void touch() { ++revision_; }
+    // Runs once an event's handlers are done, and after every text change.
+    virtual void changed() {}
 
   private:
+    // Calls changed() when it goes.
+    struct ChangeEnd {
+        WindowModel& window;
+        ~ChangeEnd() { window.changed(); }
+    };
+
     ControlRow* row(std::string_view name);
     const ControlRow* row(std::string_view name) const;
     // The row when the control is usable; nullptr otherwise.

@@ -31,14 +31,29 @@ void AnalysisWindow::reload() {
     input = {};
     results = {};
     board = {};
+    last_run_read_.reset();
+    outdated_ = false;
     Form_Load(top, left);
 }
 
 void AnalysisWindow::variabili(FieldSource& form, Prompter& prompter) {
     touch();
-    SectionAnalysis run(form, prompter, input, results);
-    run.disegnasezione = [&] { disegnasezione(form, input, results, board, *measure_); };
+    RecordingSource recorded(form);
+    SectionAnalysis run(recorded, prompter, input, results);
+    bool completed = false;
+    run.disegnasezione = [&] {
+        disegnasezione(recorded, input, results, board, *measure_);
+        completed = true;
+    };
     run.variabili();
+    if (completed) last_run_read_ = recorded.reads();
+    outdated_ = !completed && last_run_read_;
+}
+
+void AnalysisWindow::compare_inputs(const FieldSource& form) {
+    if (outdated_ || !last_run_read_ || !last_run_read_->changed_in(form)) return;
+    touch();
+    outdated_ = true;
 }
 
 void AnalysisWindow::show_shear_panel(bool shown) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
+
 #include "analysis/analysis_input.h"
 #include "analysis/analysis_results.h"
 #include "analysis/field_source.h"
+#include "analysis/recorded_reads.h"
 #include "common/prompter.h"
 #include "common/text_measure.h"
 #include "common/window_model.h"
@@ -27,6 +30,13 @@ class AnalysisWindow : public WindowModel {
     // One analysis run over the input form, ending with the section drawing; the results
     // and the drawing stay here until the next run.
     void variabili(FieldSource& form, Prompter& prompter);
+    // Whether the results on show no longer belong to the form: from the first change of
+    // a field the last completed run read, or from a run that stopped with a message,
+    // until a run completes again.
+    bool results_outdated() const { return outdated_; }
+    // Marks the results outdated when the form reads differently from what the last
+    // completed run read; the form calls it after each of its changes.
+    void compare_inputs(const FieldSource& form);
 
     // Closes and loads the window again in its place, empty: no input, no results,
     // nothing drawn, the colours read again.
@@ -59,6 +69,8 @@ class AnalysisWindow : public WindowModel {
   private:
     static const FixedTextMeasure fixed_measure;
     const TextMeasure* measure_;
+    std::optional<RecordedReads> last_run_read_;  // of the last run that completed
+    bool outdated_ = false;
 };
 
 }  // namespace norvexa

@@ -16,6 +16,8 @@ Form1::Load Form1::reload() {
     return Form_Load(missing_folders_);
 }
 
+void Form1::changed() { analysis_.compare_inputs(*this); }
+
 std::string Form1::text(std::string_view control) const {
     const Control* c = find(control);
     return c ? c->text : std::string{};

@@ -138,6 +138,8 @@ class Form1 : public WindowModel, public FieldSource, public MaterialUser {
     std::array<Control, 8> lblCon;  // captions of con2..con9
     Control Toolbar1, Toolbar2, Toolbar3;
 
+    // Every change may leave the analysis window's results behind the form.
+    void changed() override;
     bool show_group_area(int layer, int group);
     void show_material(const Materiale& material);  // name and fields into stl1..stl7 or con1..con9
     // A row of the table, with the control's help text when it has one.

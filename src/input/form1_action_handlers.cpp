@@ -112,6 +112,7 @@ void Form1::use_material(const Materiale& material) {
     show_material(material);
     // The project now uses another material: the exit and new-project questions must ask.
     salvaconnome = true;
+    changed();
 }
 
 void Form1::show_material_frames(MaterialKind kind, bool shown) {

@@ -115,6 +115,7 @@ std::vector<std::string> report_lines(const ReportData& data) {
     });
     if (data.shear_shown) add_shear(out, r);
     out.insert(out.end(), {"", "", "", "", "Elaborato da  ** N O R V E X A **", "Per informazioni: assistenza@norvexa.it    "});
+    if (data.outdated) out.insert(out.begin(), outdated_results_notice);
     return out;
 }
 

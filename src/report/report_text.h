@@ -16,10 +16,12 @@ struct ReportData {
     const AnalysisResults& results;        // result captions, printed as shown
     std::array<std::string, 4> bar_lists;  // bar-list captions of layers 1..4
     bool shear_shown;                      // the shear results frame is visible
+    bool outdated = false;                 // the results no longer belong to the form
 };
 
 // The report, one UTF-8 string per line: 75 lines, fewer when layers of zero area, an
-// incomplete stirrup description or hidden shear results drop theirs. Throws
+// incomplete stirrup description or hidden shear results drop theirs; outdated results
+// add the notice that says so as the first line. Throws
 // ArithmeticFault when a size or depth is not finite.
 std::vector<std::string> report_lines(const ReportData& data);
 

@@ -61,6 +61,31 @@ TEST_F(AnalysisView, TheWorkedRectangleSitsWhereTheModelPutsIt) {
     EXPECT_FALSE(view.panel()->findChild<QWidget*>("fas2")->isVisibleTo(&view));
 }
 
+TEST_F(AnalysisView, OutdatedResultsStayWithTheNoticeAndGreyedVerdicts) {
+    const Fields worked{{"tb", "30"}, {"th", "50"}, {"ta1", "9,42"}, {"td1", "46"}, {"TMS", "100"}, {"TVS", "100"},
+                        {"nbr", "2"}, {"dst", "8"}, {"passo", "10"}, {"ast", "10,05"}};
+    run(worked);
+    QLabel* notice = view.panel()->findChild<QLabel*>("outdated");
+    QLabel* verdict = view.panel()->result("vf");
+    const QColor current = verdict->palette().color(QPalette::WindowText);
+    EXPECT_FALSE(notice->isVisibleTo(&view));
+
+    FieldMap changed = FieldMap::with_start_values();
+    for (const auto& [name, text] : worked) changed.set_text(name, text);
+    changed.set_text("TMS", "200");
+    model.compare_inputs(changed);
+    view.refresh();
+    EXPECT_TRUE(notice->isVisibleTo(&view));
+    EXPECT_EQ(notice->text(), "Risultati non aggiornati: premere Calcola (F9)");
+    EXPECT_EQ(result("vf"), "Flessione verificata");  // kept, greyed
+    for (const char* name : {"vf", "lvtaglio"})
+        EXPECT_NE(view.panel()->result(name)->palette().color(QPalette::WindowText), current) << name;
+
+    run(worked);
+    EXPECT_FALSE(notice->isVisibleTo(&view));
+    EXPECT_EQ(verdict->palette().color(QPalette::WindowText), current);
+}
+
 TEST_F(AnalysisView, TheTeeShowsItsOutlineAndHidesTheShearBlockWhenOff) {
     run({{"tb", "100"}, {"th", "20"}, {"tb2", "30"}, {"th2", "60"}, {"ta1", "20"}, {"td1", "75"}, {"TMS", "300"}},
         true);

@@ -43,6 +43,10 @@ ResultPanel::ResultPanel(AnalysisWindow& model, QWidget* parent) : QWidget(paren
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 4);
     layout->setSpacing(2);
+    outdated_ = caption(outdated_results_notice, true);
+    outdated_->setObjectName("outdated");
+    set_colour(outdated_, QPalette::WindowText, QColor(0xa0, 0, 0));
+    layout->addWidget(outdated_);
     for (int k = 0; k < 4; ++k) layout->addWidget(layer_row(k));
     layout->addWidget(concrete_row());
     layout->addWidget(depth_row());
@@ -50,7 +54,7 @@ ResultPanel::ResultPanel(AnalysisWindow& model, QWidget* parent) : QWidget(paren
     layout->addWidget(shear_block());
     layout->addStretch(1);
     // The window keeps its size whether or not a run has filled the panel.
-    for (QWidget* part : std::initializer_list<QWidget*>{this, shear_, concrete_}) {
+    for (QWidget* part : std::initializer_list<QWidget*>{this, shear_, concrete_, outdated_}) {
         QSizePolicy policy = part->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         part->setSizePolicy(policy);
@@ -244,10 +248,15 @@ void ResultPanel::refresh() {
     concrete_->setVisible(board.fc.visible);
     set_colour(swatch_, QPalette::Window, to_qcolor(board.Shape10.back));
     shear_->setVisible(board.Frame3.visible);
+    const bool outdated = model_.results_outdated();
+    outdated_->setVisible(outdated);
     for (auto& [name, shown] : values_) {
         const QString text = QString::fromStdString(shown.control->text);
         if (shown.label->text() != text) shown.label->setText(text);
-        set_colour(shown.label, QPalette::WindowText, to_qcolor(shown.control->fore));
+        const bool verdict = name == "vf" || name == "lvtaglio";
+        set_colour(shown.label, QPalette::WindowText,
+                   verdict && outdated ? palette().color(QPalette::Disabled, QPalette::WindowText)
+                                       : to_qcolor(shown.control->fore));
     }
 }
 

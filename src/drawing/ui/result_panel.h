@@ -14,7 +14,9 @@ class QLabel;
 namespace norvexa {
 
 // The result panel below the board: one line per bar layer, the concrete, the depths,
-// the moments with the verdict, and the shear block; every value from the last run.
+// the moments with the verdict, and the shear block; every value from the last run. While
+// those results no longer belong to the form, a notice above them says so and the
+// verdicts are greyed.
 class ResultPanel : public QWidget {
   public:
     explicit ResultPanel(AnalysisWindow& model, QWidget* parent = nullptr);
@@ -42,6 +44,7 @@ class ResultPanel : public QWidget {
     QWidget* concrete_ = nullptr;
     QFrame* swatch_ = nullptr;
     QWidget* shear_ = nullptr;
+    QLabel* outdated_ = nullptr;  // the notice that the results no longer belong to the form
 };
 
 }  // namespace norvexa
