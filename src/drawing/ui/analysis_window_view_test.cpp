@@ -86,6 +86,30 @@ TEST_F(AnalysisView, OutdatedResultsStayWithTheNoticeAndGreyedVerdicts) {
     EXPECT_EQ(verdict->palette().color(QPalette::WindowText), current);
 }
 
+TEST_F(AnalysisView, TheBoardTakesTheRoomThePanelLeavesWithItsProportions) {
+    run({{"tb", "30"}, {"th", "50"}, {"ta1", "9,42"}, {"td1", "46"}, {"TMS", "100"}, {"TVS", "100"}, {"nbr", "2"},
+         {"dst", "8"}, {"passo", "10"}, {"ast", "10,05"}});
+    view.show();
+    const QSize natural = view.sizeHint();
+    const struct {
+        QSize size;
+        double least, most;
+    } cases[] = {
+        {natural, 1, 1},
+        {natural - QSize(0, 150), 0.5, 0.75},  // lower: the board gives up what the panel keeps
+        {natural - QSize(300, 0), 0.5, 0.5},   // far narrower: half size, the rest scrolls
+        {natural * 3, 2, 2},                   // larger: at most twice
+    };
+    for (const auto& c : cases) {
+        view.resize(c.size);
+        QApplication::processEvents();
+        const double scale = view.board()->scale();
+        EXPECT_GE(scale, c.least) << c.size.width() << "x" << c.size.height();
+        EXPECT_LE(scale, c.most) << c.size.width() << "x" << c.size.height();
+        EXPECT_NEAR(view.board()->width() / double(view.board()->height()), 7335.0 / 5175, 0.01);
+    }
+}
+
 TEST_F(AnalysisView, TheTeeShowsItsOutlineAndHidesTheShearBlockWhenOff) {
     run({{"tb", "100"}, {"th", "20"}, {"tb2", "30"}, {"th2", "60"}, {"ta1", "20"}, {"td1", "75"}, {"TMS", "300"}},
         true);

@@ -87,12 +87,11 @@ BoardView::BoardView(AnalysisWindow& model, const QFont& label_font, QWidget* pa
     scene_->setSceneRect(0, 0, Board::width, Board::height);
     scene_->setBackgroundBrush(Qt::white);
     setScene(scene_);
-    setTransform(QTransform::fromScale(1.0 / twips_per_pixel, 1.0 / twips_per_pixel));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);
     setRenderHint(QPainter::Antialiasing);
-    setFixedSize(to_pixels(Board::width), to_pixels(Board::height));
+    set_scale(1);
     setMouseTracking(true);
     // The board's own elements, back to front; the result panel is a widget of its own.
     qreal z = 0;
@@ -110,6 +109,13 @@ BoardView::BoardView(AnalysisWindow& model, const QFont& label_font, QWidget* pa
 QGraphicsItem* BoardView::item(const std::string& name) const {
     const auto found = items_.find(name);
     return found == items_.end() ? nullptr : found->second;
+}
+
+void BoardView::set_scale(double scale) {
+    if (scale == scale_) return;
+    scale_ = scale;
+    setTransform(QTransform::fromScale(scale / twips_per_pixel, scale / twips_per_pixel));
+    setFixedSize(qRound(Board::width * scale / twips_per_pixel), qRound(Board::height * scale / twips_per_pixel));
 }
 
 void BoardView::refresh() {

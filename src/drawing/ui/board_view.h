@@ -13,7 +13,7 @@ class QGraphicsScene;
 namespace norvexa {
 
 // The drawing board as a scene in twips, one item per board element, shown at 15 twips a
-// pixel. Pointer moves over it go to the analysis window's handler in board units.
+// pixel unless scaled to its window. Pointer moves over it go to the analysis window's handler in board units.
 class BoardView : public QGraphicsView {
   public:
     // label_font: the font the labels are measured and drawn with, at screen size.
@@ -21,6 +21,9 @@ class BoardView : public QGraphicsView {
 
     // Shows every element's place, size, visibility, colours and text.
     void refresh();
+    // Shows the board at that share of its size of 15 twips a pixel, its proportions kept.
+    void set_scale(double scale);
+    double scale() const { return scale_; }
     QGraphicsScene* board() const { return scene_; }
     // The item of a board element; nullptr for an unknown name.
     QGraphicsItem* item(const std::string& name) const;
@@ -35,6 +38,7 @@ class BoardView : public QGraphicsView {
     AnalysisWindow& model_;
     QGraphicsScene* scene_;
     QFont scene_font_;  // the label font in twips
+    double scale_ = 0;
     std::map<std::string, QGraphicsItem*> items_;
 };
 

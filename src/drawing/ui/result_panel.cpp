@@ -59,11 +59,6 @@ ResultPanel::ResultPanel(AnalysisWindow& model, QWidget* parent) : QWidget(paren
         policy.setRetainSizeWhenHidden(true);
         part->setSizePolicy(policy);
     }
-    for (QWidget* row : layer_rows_) {
-        QSizePolicy policy = row->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        row->setSizePolicy(policy);
-    }
     refresh();
 }
 
@@ -228,6 +223,13 @@ QWidget* ResultPanel::shear_block() {
     grid->setColumnStretch(2, 1);
     grid->setColumnStretch(5, 1);
     return shear_;
+}
+
+int ResultPanel::full_height() const {
+    int height = sizeHint().height();
+    for (const QWidget* row : layer_rows_)
+        if (row->isHidden()) height += row->sizeHint().height() + layout()->spacing();
+    return height;
 }
 
 QLabel* ResultPanel::result(const std::string& name) const {

@@ -22,6 +22,8 @@ class ResultPanel : public QWidget {
     explicit ResultPanel(AnalysisWindow& model, QWidget* parent = nullptr);
 
     void refresh();
+    // The panel's height with the blocks of all four layers shown.
+    int full_height() const;
     // The label showing the named result (lx, vf, Label48, ...); nullptr when none.
     QLabel* result(const std::string& name) const;
 

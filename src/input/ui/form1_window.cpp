@@ -22,9 +22,9 @@ std::string indexed(const char* stem, int i) { return stem + std::to_string(i); 
 
 QGridLayout* grid_of(QWidget* frame) {
     auto* grid = new QGridLayout(frame);
-    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setContentsMargins(6, 3, 6, 3);
     grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(4);
+    grid->setVerticalSpacing(3);
     return grid;
 }
 
@@ -58,11 +58,15 @@ Form1Window::Form1Window(Form1& model, std::function<void()> after, QWidget* par
     }
     tools->addStretch(1);
 
+    // Two columns, the tool bars atop the right one and each ending with the list and
+    // properties of one material: the form stays low enough for a screen 768 pixels high.
     auto* left = new QVBoxLayout;
     left->addWidget(shape_group());
     left->addWidget(sizes_group());
     left->addWidget(bars_group(), 1);
+    left->addWidget(property_column("frameSteelProperties", "frameAcciaio", "File1", "stl", "lblStl", 7));
     auto* right = new QVBoxLayout;
+    right->addLayout(tools);
     // The checks stand outside the stirrups' frame: the shear check disables that frame
     // and must stay usable to enable it again.
     auto* checks = new QHBoxLayout;
@@ -81,14 +85,13 @@ Form1Window::Form1Window(Form1& model, std::function<void()> after, QWidget* par
     calculate->setFont(bold);
     right->addWidget(calculate);
     right->addStretch(1);
+    right->addWidget(property_column("frameConcreteProperties", "frameCls", "File2", "con", "lblCon", 9));
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
     auto* body = new QVBoxLayout;
-    body->addLayout(tools);
     body->addLayout(columns);
-    body->addWidget(materials_row());
 
     // The band between the input and the results, in the window-line colour.
     QWidget* band = bound("Frame1");
@@ -151,7 +154,7 @@ QWidget* Form1Window::shape_group() {
 QWidget* Form1Window::sizes_group() {
     QWidget* outer = bound("frameDimensioni");
     auto* outer_layout = new QVBoxLayout(outer);
-    outer_layout->setContentsMargins(6, 4, 6, 6);
+    outer_layout->setContentsMargins(4, 2, 4, 4);
     QWidget* inner = bound("frameSizes");
     outer_layout->addWidget(inner);
     QGridLayout* grid = grid_of(inner);
@@ -180,7 +183,7 @@ QWidget* Form1Window::sizes_group() {
 QWidget* Form1Window::bars_group() {
     QWidget* frame = bound("frameArmature");
     auto* layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setContentsMargins(4, 2, 4, 4);
     layout->addWidget(bound("strati"));
     auto* tabs = static_cast<QTabWidget*>(bound("SSTab1"));
     layout->addWidget(tabs, 1);
@@ -197,7 +200,7 @@ QWidget* Form1Window::bars_group() {
     table->setRowStretch(4, 1);
     for (int k = 1; k <= 4; ++k) {
         auto* page = new QVBoxLayout(tabs->widget(k));
-        page->setContentsMargins(4, 4, 4, 4);
+        page->setContentsMargins(2, 2, 2, 2);
         page->addWidget(bar_page(k));
     }
     return frame;
@@ -285,7 +288,7 @@ QWidget* Form1Window::property_column(const char* frame_name, const char* list_f
     layout->addWidget(files);
     QWidget* frame = bound(frame_name);
     QGridLayout* grid = grid_of(frame);
-    grid->setVerticalSpacing(2);
+    grid->setVerticalSpacing(1);
     grid->addWidget(bound(indexed(stem, 1).c_str()), 0, 0, 1, 2);
     for (int i = 2; i <= count; ++i) {
         grid->addWidget(bound(indexed(caption_stem, i).c_str()), i - 1, 0);
@@ -301,15 +304,6 @@ QWidget* Form1Window::property_column(const char* frame_name, const char* list_f
         part->setSizePolicy(policy);
     }
     return pair;
-}
-
-QWidget* Form1Window::materials_row() {
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(property_column("frameSteelProperties", "frameAcciaio", "File1", "stl", "lblStl", 7));
-    layout->addWidget(property_column("frameConcreteProperties", "frameCls", "File2", "con", "lblCon", 9));
-    return row;
 }
 
 }  // namespace norvexa

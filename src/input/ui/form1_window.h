@@ -34,7 +34,6 @@ class Form1Window : public ModelView {
     QWidget* stirrups_group();
     QWidget* actions_group();
     QWidget* precision_group();
-    QWidget* materials_row();
     QWidget* property_column(const char* frame, const char* list_frame, const char* list, const char* stem,
                              const char* caption_stem, int count);
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 
 #include "common/program_folder.h"
@@ -13,6 +14,13 @@
 #include "shell/ui/splash_window.h"
 
 namespace norvexa {
+namespace {
+
+// The least a main window short of the screen edges must hold: the title strip, the input
+// form and the analysis window side by side at their full size.
+constexpr QSize roomy_window(1400, 850);
+
+}  // namespace
 
 DesktopProgram::DesktopProgram(std::optional<std::filesystem::path> project, Dialogs dialogs)
     : project_(std::move(project)),
@@ -52,10 +60,17 @@ void DesktopProgram::attiva() {
     if (screen_too_small(width, height))
         prompter_.ask({small_screen_message, Icon::information, Buttons::ok, program_title});
 
-    // A large screen gets a window of its own size; a small one is filled.
+    // A large screen gets a window of its own size, short of each edge by a twentieth of
+    // the screen when the windows still fit; a small one is filled. The windows are placed
+    // in the size the window will have.
     const bool normal = screen_takes_normal_state(width, height);
-    if (normal) main_->setGeometry(screen.adjusted(screen.width() / 20, screen.height() / 20, -screen.width() / 20,
-                                                   -screen.height() / 20));
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect inset = free.adjusted(screen.width() / 20, screen.height() / 20, -screen.width() / 20,
+                                      -screen.height() / 20);
+    main_->setGeometry(normal && inset.width() >= roomy_window.width() && inset.height() >= roomy_window.height()
+                           ? inset
+                           : free);
+    main_->layout()->activate();
     if (main_->load() == Form1::Load::folders_missing) {
         main_->setEnabled(false);
         main_->showMinimized();

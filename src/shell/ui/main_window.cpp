@@ -246,6 +246,10 @@ Form1::Load MainWindow::load() {
     fit_title_strip();
     analysis_->move(form_window_->width(), to_pixels(program_->title.height));
     analysis_->adjustSize();
+    // Where the area is too small for it, the analysis window takes the room left, its
+    // board scaled and what still does not fit scrolling inside it.
+    const QSize room = area_->contentsRect().size() - QSize(analysis_->x(), analysis_->y());
+    analysis_->resize(analysis_->size().boundedTo(room.expandedTo(analysis_->minimumSizeHint())));
     program_->analysis.place_right_of(static_cast<float>(to_twips(form_window_->width())));
     refresh();
     return loaded;
