@@ -1,6 +1,7 @@
 #include "common/ui/message_box.h"
 
 #include <QMessageBox>
+#include <QTextDocument>
 
 namespace norvexa {
 namespace {
@@ -33,6 +34,9 @@ Answer MessageBoxPrompter::ask(const Message& message) {
     box.setObjectName("messageBox");
     // A message quotes what the user typed, which must not be read as markup.
     box.setTextFormat(Qt::PlainText);
+    // The detail names a file or a line of one, so it is escaped for the label, which
+    // reads markup.
+    if (!message.detail.empty()) box.setInformativeText(Qt::convertFromPlainText(QString::fromStdString(message.detail)));
     switch (box.exec()) {
         case QMessageBox::Yes: return Answer::yes;
         case QMessageBox::No: return Answer::no;

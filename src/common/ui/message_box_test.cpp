@@ -3,6 +3,7 @@
 #include <vector>
 
 #include <QMessageBox>
+#include <QTextDocumentFragment>
 
 #include <gtest/gtest.h>
 
@@ -74,6 +75,17 @@ TEST_F(MessageBoxes, ShowTheTextAsTypedEvenWhenItLooksLikeMarkup) {
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].text, "Errore di sintassi: <b>12</b>");
     EXPECT_EQ(boxes.seen[0].format, Qt::PlainText);
+}
+
+TEST_F(MessageBoxes, ShowTheDetailUnderTheTextAsWritten) {
+    const std::string detail = "riga 7 (tb): valore non accettato: <b>1</b> & 2";
+    prompter.ask({"File non valido", Icon::critical, Buttons::ok, "Attenzione", detail});
+    prompter.ask({"Fine", Icon::none, Buttons::ok, ""});
+    ASSERT_EQ(boxes.seen.size(), 2u);
+    EXPECT_EQ(boxes.seen[0].text, "File non valido");
+    EXPECT_EQ(QTextDocumentFragment::fromHtml(QString::fromStdString(boxes.seen[0].detail)).toPlainText().toStdString(),
+              detail);
+    EXPECT_EQ(boxes.seen[1].detail, "");
 }
 
 }  // namespace
