@@ -2,6 +2,9 @@
 
 #include <vector>
 
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QTextDocumentFragment>
 
@@ -86,6 +89,20 @@ TEST_F(MessageBoxes, ShowTheDetailUnderTheTextAsWritten) {
     EXPECT_EQ(QTextDocumentFragment::fromHtml(QString::fromStdString(boxes.seen[0].detail)).toPlainText().toStdString(),
               detail);
     EXPECT_EQ(boxes.seen[1].detail, "");
+}
+
+TEST_F(MessageBoxes, AreWideEnoughForTheirWholeTitleAndTheTitleBarButtons) {
+    const char* titles[] = {"Attenzione", "Chiusura di Norvexa", "Salva con nome", "Norvexa"};
+    for (const char* title : titles) prompter.ask({"Fine", Icon::critical, Buttons::ok, title});
+    ASSERT_EQ(boxes.seen.size(), std::size(titles));
+    QFont bold = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    for (const auto& box : boxes.seen) {
+        // The desktop shows the program's name after the title.
+        const QString shown = QString::fromStdString(box.title) + " \u2014 " + QGuiApplication::applicationDisplayName();
+        EXPECT_GE(box.width, metrics.horizontalAdvance(shown) + 3 * metrics.height()) << box.title;
+    }
 }
 
 }  // namespace
