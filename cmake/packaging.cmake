@@ -14,18 +14,25 @@ install(FILES ${CMAKE_SOURCE_DIR}/data/icons/norvexa.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
 
 # A native package's changelog, compressed as Debian wants it, and its copyright file.
+# Its latest entry is the release being built.
 set(norvexa_doc ${CMAKE_INSTALL_DATADIR}/doc/norvexa)
+file(STRINGS ${CMAKE_SOURCE_DIR}/data/changelog latest_entry LIMIT_COUNT 1)
+if(NOT latest_entry MATCHES "^norvexa \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "data/changelog begins with \"${latest_entry}\", not the version ${PROJECT_VERSION} being built")
+endif()
 execute_process(COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/data/changelog
                 OUTPUT_FILE ${CMAKE_BINARY_DIR}/changelog.gz)
 install(FILES ${CMAKE_BINARY_DIR}/changelog.gz ${CMAKE_SOURCE_DIR}/data/copyright DESTINATION ${norvexa_doc})
 
+# The manual pages show the version being built.
 foreach(page norvexa.1 norvexa-verify.1)
-  execute_process(COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/data/man/${page} OUTPUT_FILE ${CMAKE_BINARY_DIR}/${page}.gz)
+  configure_file(${CMAKE_SOURCE_DIR}/data/man/${page}.in ${CMAKE_BINARY_DIR}/${page} @ONLY)
+  execute_process(COMMAND gzip -9 -n -c ${CMAKE_BINARY_DIR}/${page} OUTPUT_FILE ${CMAKE_BINARY_DIR}/${page}.gz)
   install(FILES ${CMAKE_BINARY_DIR}/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
-# Compressed when configuring, so an edit of any of them configures again.
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/changelog
-             ${CMAKE_SOURCE_DIR}/data/man/norvexa.1 ${CMAKE_SOURCE_DIR}/data/man/norvexa-verify.1)
+# Compressed when configuring, so an edit of the changelog configures again (configure_file
+# does the same for the manual pages).
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/changelog)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME norvexa)

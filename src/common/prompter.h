@@ -16,6 +16,7 @@ struct Message {
     Icon icon = Icon::none;
     Buttons buttons = Buttons::ok;
     std::string title;
+    std::string detail = {};  // why it happened, shown under the text; empty for none
 
     bool operator==(const Message&) const = default;
 };

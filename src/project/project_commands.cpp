@@ -92,7 +92,7 @@ bool ProjectCommands::write_project(const std::filesystem::path& path) {
         if (prompter_.ask(question) != Answer::yes) return false;
     }
     if (!write_lines(path, lines)) {
-        show_invalid_file();
+        show_invalid_file({});
         return false;
     }
     current_file_ = path;
@@ -111,14 +111,14 @@ bool ProjectCommands::open_project(const std::filesystem::path& path) {
     else if (lines->empty() || lines->front() != project_marker)
         open_failure = "la prima riga non è \"" + std::string(project_marker) + "\"";
     if (!open_failure.empty()) {
-        show_invalid_file();
+        show_invalid_file(open_failure);
         CommonDialog1.file_name.clear();
         return false;
     }
     title_bar = path.filename().string();
     if (const ProjectRestore restored = restore_project(form_, title_, *lines); !restored) {
         open_failure = restored.failure;
-        show_invalid_file();
+        show_invalid_file(open_failure);
         CommonDialog1.file_name.clear();
         form_.salvaconnome = false;
         nuovo();
@@ -131,6 +131,8 @@ bool ProjectCommands::open_project(const std::filesystem::path& path) {
     return true;
 }
 
-void ProjectCommands::show_invalid_file() { prompter_.ask({"File non valido", Icon::critical, Buttons::ok, "Attenzione"}); }
+void ProjectCommands::show_invalid_file(const std::string& reason) {
+    prompter_.ask({"File non valido", Icon::critical, Buttons::ok, "Attenzione", reason});
+}
 
 }  // namespace norvexa

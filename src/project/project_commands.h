@@ -43,8 +43,9 @@ class ProjectCommands {
     bool save_first(const std::string& title);
 
     // Reads a project file into the form as the open command does once a file is
-    // chosen. False, after "File non valido", when it cannot: a wrong first line leaves
-    // the project untouched; any later failure starts a new project.
+    // chosen. False, after "File non valido" with open_failure as its detail, when it
+    // cannot: a wrong first line leaves the project untouched; any later failure starts a
+    // new project.
     bool open_project(const std::filesystem::path& path);
     // Why the last open_project failed, for a diagnostic (which file could not be read,
     // which line was refused); empty after a success.
@@ -57,7 +58,8 @@ class ProjectCommands {
 
   private:
     bool write_project(const std::filesystem::path& path);
-    void show_invalid_file();
+    // "File non valido", with the reason as the message's detail (none for a failed write).
+    void show_invalid_file(const std::string& reason);
 
     Form1& form_;
     Form3& title_;

@@ -104,7 +104,8 @@ TEST_F(ProjectFile, WrongMarkerTouchesNothing) {
         lines[0] = marker;
         write("bad.nvx", lines);
         EXPECT_FALSE(commands.open_project(file("bad.nvx"))) << marker;
-        EXPECT_EQ(prompter.shown.back(), (Message{"File non valido", Icon::critical, Buttons::ok, "Attenzione"}));
+        EXPECT_EQ(prompter.shown.back(), (Message{"File non valido", Icon::critical, Buttons::ok, "Attenzione",
+                                                  "la prima riga non è \"file N O R V E X A\""}));
         EXPECT_EQ(form.control("tb").text, "30");
         EXPECT_TRUE(form.salvaconnome);
         EXPECT_EQ(commands.title_bar, "Senzanome.nvx");
@@ -160,9 +161,11 @@ TEST_F(ProjectFile, FailureSaysWhichLineOrFileFailed) {
     EXPECT_FALSE(commands.open_project(file("fault.nvx")));
     EXPECT_EQ(commands.open_failure, "riga 7 (tb): valore non accettato: abc");
     EXPECT_EQ(prompter.shown.back().text, "File non valido");
+    EXPECT_EQ(prompter.shown.back().detail, commands.open_failure);
 
     EXPECT_FALSE(commands.open_project(file("manca.nvx")));
     EXPECT_EQ(commands.open_failure, "impossibile leggere il file " + file("manca.nvx").string());
+    EXPECT_EQ(prompter.shown.back().detail, commands.open_failure);
 
     // With the program folder out of reach the materials cannot be read.
     const auto path = save();
@@ -171,6 +174,7 @@ TEST_F(ProjectFile, FailureSaysWhichLineOrFileFailed) {
     EXPECT_EQ(prompter.shown.back().text, "File non valido");
     EXPECT_EQ(commands.open_failure,
               "impossibile leggere il materiale " + (home.path() / "manca/materiali/cls/C 25-30").string());
+    EXPECT_EQ(prompter.shown.back().detail, commands.open_failure);
 }
 
 TEST_F(ProjectFile, MaterialsComeFromTheLibraryAtOpening) {

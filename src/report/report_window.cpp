@@ -1,7 +1,9 @@
 #include "report/report_window.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/arithmetic_fault.h"
@@ -35,6 +37,13 @@ std::optional<ReportFiles> write_report_files(const ReportData& data) {
     std::string rich_text = rtf_document(*lines);
     if (!write_file(report_rich_text_file(), rich_text)) return std::nullopt;
     return ReportFiles{std::move(*lines), std::move(rich_text)};
+}
+
+bool names_text_file(std::string_view name) {
+    constexpr std::string_view extension = ".txt";
+    if (name.size() < extension.size()) return false;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::ranges::equal(name.substr(name.size() - extension.size()), extension, {}, lower);
 }
 
 std::string joined(const std::vector<std::string>& lines) {
@@ -73,6 +82,12 @@ ReportWindow::ReportWindow() {
 void ReportWindow::start_afresh() {
     reset();
     CommonDialog1 = {"", "Rich Text Format (*.rtf)|*.rtf|File di testo (*.txt)|*.txt"};
+    forget_report();
+}
+
+void ReportWindow::forget_report() {
+    rtxt.text.clear();
+    lines_.clear();
     rich_text_ = rtf_document({});
 }
 
@@ -88,21 +103,22 @@ void ReportWindow::CALCULUS(const ReportData& data, Prompter& prompter) {
     Frame1.enabled = true;
     if (auto files = write_report_files(data)) {
         rtxt.text = joined(files->lines);
+        lines_ = std::move(files->lines);
         rich_text_ = std::move(files->rich_text);
         return;
     }
     prompter.ask({"Problemi di connessione con microsoft word o notepad. Per aggiornare/visualizzare la relazione "
                   "chiudere il file in microsoft word/notepad",
                   Icon::critical, Buttons::ok, "Attenzione"});
-    rtxt.text.clear();
-    rich_text_ = rtf_document({});
+    forget_report();
 }
 
 void ReportWindow::salvaz(FileChooser& files, Prompter& prompter) {
     const auto path = files.choose_save(CommonDialog1);
     if (!path || path->empty()) return;
     CommonDialog1.file_name = *path;
-    if (!write_file(*path, rich_text_))
+    const bool saved = names_text_file(*path) ? write_lines(*path, lines_) : write_file(*path, rich_text_);
+    if (!saved)
         prompter.ask({"Impossibile salvare la relazione: " + *path, Icon::critical, Buttons::ok, "Attenzione"});
 }
 

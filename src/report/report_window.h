@@ -48,9 +48,10 @@ class ReportWindow : public WindowModel {
     // written or read, tells the user to close the outside viewer holding it and leaves
     // rtxt empty; a rich-text file from before stays as it was.
     void CALCULUS(const ReportData& data, Prompter& prompter);
-    // "Salva...": asks for a file with CommonDialog1 and writes the report there as rich
-    // text, whatever the name's extension. A cancelled dialog saves nothing; a failed
-    // write tells the user.
+    // "Salva...": asks for a file with CommonDialog1 and writes the report there: as the
+    // text file of the program folder is written when the name ends in ".txt" (in any
+    // case), as rich text otherwise. A cancelled dialog saves nothing; a failed write
+    // tells the user.
     void salvaz(FileChooser& files, Prompter& prompter);
     // The rich-text file (OLE1, "MICROSOFT WORD") or the text file (OLE2, "BLOCCO NOTE")
     // in its outside viewer. Nothing opens while Frame1 is disabled. False when nothing
@@ -74,6 +75,8 @@ class ReportWindow : public WindowModel {
   private:
     // Every control as designed, the save dialog without a file, no report written yet.
     void start_afresh();
+    // Empties the box; "Salva..." then writes the empty report.
+    void forget_report();
 
     Control rtxt;            // the report, lines joined with "\n"; read, never typed into
     Control command1;        // "Salva..."
@@ -82,7 +85,10 @@ class ReportWindow : public WindowModel {
     Control Frame1;          // "Apri con...": disabled until the first report
     Control OLE1, OLE2;      // the viewers' labels
 
-    std::string rich_text_;  // as CALCULUS last wrote it; the empty report's before that
+    // The report as CALCULUS last wrote it: the lines read back from the text file and the
+    // rich text.
+    std::vector<std::string> lines_;
+    std::string rich_text_;
     std::optional<Services> services_;
 };
 

@@ -86,15 +86,21 @@ TEST_F(ReportWindowTest, LoadingPlacesTheWindowAndWritesTheReport) {
     EXPECT_TRUE(std::filesystem::exists(report_rich_text_file()));
 }
 
-TEST_F(ReportWindowTest, SavingWritesTheRichTextOfTheReportWhateverTheExtension) {
+TEST_F(ReportWindowTest, SavingWritesTheTextFileForATxtNameAndTheRichTextOtherwise) {
     calculus();
     const auto rich = file_bytes(report_rich_text_file());
+    const auto text = file_bytes(report_text_file());
     ASSERT_TRUE(rich.starts_with("{\\rtf"));
-    for (const char* name : {"relazione.rtf", "relazione.txt", "senza estensione"}) {
+    ASSERT_TRUE(text.starts_with("\r\n\r\nTrave ?\r\n"));
+    const std::pair<const char*, const std::string&> cases[] = {
+        {"relazione.rtf", rich}, {"relazione.txt", text}, {"RELAZIONE.TXT", text}, {"relazione.Txt", text},
+        {"relazione.txt.rtf", rich}, {"relazionetxt", rich}, {"senza estensione", rich},
+    };
+    for (const auto& [name, expected] : cases) {
         const auto chosen = (home.path() / name).string();
         files.answer_next(chosen);
         window.salvaz(files, prompter);
-        EXPECT_EQ(file_bytes(chosen), rich) << name;
+        EXPECT_EQ(file_bytes(chosen), expected) << name;
     }
     EXPECT_TRUE(prompter.shown.empty());
 }
@@ -151,6 +157,10 @@ TEST_F(ReportWindowTest, AfterAFailedReportTheEmptyBoxIsWhatIsSaved) {
     const auto saved = file_bytes(chosen);
     EXPECT_TRUE(saved.starts_with("{\\rtf"));
     EXPECT_EQ(saved.find("Trave"), std::string::npos);
+    const auto as_text = (home.path() / "vuota.txt").string();
+    files.answer_next(as_text);
+    window.salvaz(files, prompter);
+    EXPECT_EQ(file_bytes(as_text), "");
 }
 
 TEST_F(ReportWindowTest, TheViewersOpenTheTemporaryFilesOnceThereIsAReport) {

@@ -4,7 +4,7 @@ namespace norvexa {
 
 InfoWindow::InfoWindow() {
     using K = ControlKind;
-    add("Label1", Label1, K::label).text("NORVEXA rel 1.0");
+    add("Label1", Label1, K::label).text(caption);
     add("Label2", Label2, K::label).text("SOFTWARE PER LA VERIFICA DI SEZIONI IN C.A. AGLI STATI LIMITE ULTIMI");
     add("Label3", Label3, K::label).text("Ideazione, progettazione e realizzazione a cura di");
     add("Label4", Label4, K::label).text("Gruppo di sviluppo Norvexa");

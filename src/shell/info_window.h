@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/version.h"
 #include "common/window_model.h"
 
 namespace norvexa {
@@ -22,7 +23,7 @@ class InfoWindow : public WindowModel {
     bool is_loaded() const { return loaded_; }
     bool is_visible() const { return visible_; }
 
-    const std::string caption = "NORVEXA rel 0.1";
+    const std::string caption = std::string("NORVEXA rel ") + program_version;  // also Label1's text
 
   private:
     void unload();

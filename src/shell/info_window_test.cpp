@@ -1,5 +1,7 @@
 #include "shell/info_window.h"
 
+#include <string>
+
 #include <gtest/gtest.h>
 
 namespace norvexa {
@@ -7,8 +9,9 @@ namespace {
 
 TEST(InfoWindow, ShowsItsCaptionsAndClosesOnOkOrLosingActivation) {
     InfoWindow window;
-    EXPECT_EQ(window.caption, "NORVEXA rel 0.1");
-    EXPECT_EQ(window.find("Label1")->text, "NORVEXA rel 1.0");
+    const std::string release = "NORVEXA rel " + std::string(program_version);
+    EXPECT_EQ(window.caption, release);
+    EXPECT_EQ(window.find("Label1")->text, release);
     EXPECT_EQ(window.find("Label2")->text, "SOFTWARE PER LA VERIFICA DI SEZIONI IN C.A. AGLI STATI LIMITE ULTIMI");
     EXPECT_EQ(window.find("Label3")->text, "Ideazione, progettazione e realizzazione a cura di");
     EXPECT_EQ(window.find("Label5")->text, "Per informazioni, commenti o segnalazione di errori:");

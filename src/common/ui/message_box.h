@@ -9,8 +9,8 @@ class QWidget;
 namespace norvexa {
 
 // Asks with a modal QMessageBox: the message's text, icon, buttons and title (the
-// program's name when the message has none), the standard buttons in the desktop's
-// language.
+// program's name when the message has none), its detail under the text, the standard
+// buttons in the desktop's language; the box is wide enough for its whole title.
 class MessageBoxPrompter : public Prompter {
   public:
     // parent: the window the boxes are modal to; may be null.

@@ -2,7 +2,11 @@
 
 #include <vector>
 
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QTextDocumentFragment>
 
 #include <gtest/gtest.h>
 
@@ -74,6 +78,31 @@ TEST_F(MessageBoxes, ShowTheTextAsTypedEvenWhenItLooksLikeMarkup) {
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].text, "Errore di sintassi: <b>12</b>");
     EXPECT_EQ(boxes.seen[0].format, Qt::PlainText);
+}
+
+TEST_F(MessageBoxes, ShowTheDetailUnderTheTextAsWritten) {
+    const std::string detail = "riga 7 (tb): valore non accettato: <b>1</b> & 2";
+    prompter.ask({"File non valido", Icon::critical, Buttons::ok, "Attenzione", detail});
+    prompter.ask({"Fine", Icon::none, Buttons::ok, ""});
+    ASSERT_EQ(boxes.seen.size(), 2u);
+    EXPECT_EQ(boxes.seen[0].text, "File non valido");
+    EXPECT_EQ(QTextDocumentFragment::fromHtml(QString::fromStdString(boxes.seen[0].detail)).toPlainText().toStdString(),
+              detail);
+    EXPECT_EQ(boxes.seen[1].detail, "");
+}
+
+TEST_F(MessageBoxes, AreWideEnoughForTheirWholeTitleAndTheTitleBarButtons) {
+    const char* titles[] = {"Attenzione", "Chiusura di Norvexa", "Salva con nome", "Norvexa"};
+    for (const char* title : titles) prompter.ask({"Fine", Icon::critical, Buttons::ok, title});
+    ASSERT_EQ(boxes.seen.size(), std::size(titles));
+    QFont bold = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    for (const auto& box : boxes.seen) {
+        // The desktop shows the program's name after the title.
+        const QString shown = QString::fromStdString(box.title) + " \u2014 " + QGuiApplication::applicationDisplayName();
+        EXPECT_GE(box.width, metrics.horizontalAdvance(shown) + 3 * metrics.height()) << box.title;
+    }
 }
 
 }  // namespace

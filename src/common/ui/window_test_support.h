@@ -39,6 +39,8 @@ class ModalAnswerer {
         QMessageBox::Icon icon;
         QMessageBox::StandardButtons buttons;
         Qt::TextFormat format;
+        std::string detail;  // the informative text
+        int width;
     };
 
     ModalAnswerer() {
@@ -62,7 +64,7 @@ class ModalAnswerer {
         if (!box || !box->isVisible() || box == answered_) return;
         answered_ = box;
         seen.push_back({box->windowTitle().toStdString(), box->text().toStdString(), box->icon(),
-                        box->standardButtons(), box->textFormat()});
+                        box->standardButtons(), box->textFormat(), box->informativeText().toStdString(), box->width()});
         if (answers_.empty()) click_next(QMessageBox::Ok);
         const auto next = std::move(answers_.front());
         answers_.pop_front();

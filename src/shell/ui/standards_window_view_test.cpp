@@ -17,6 +17,7 @@
 
 #include "common/ui/message_box.h"
 #include "common/ui/window_test_support.h"
+#include "common/version.h"
 #include "scratch_folder.h"
 #include "shell/ui/info_window_view.h"
 
@@ -125,13 +126,14 @@ TEST_F(ChildWindows, ReturningFromAnotherProgramKeepsTheStandardsWindow) {
 TEST_F(ChildWindows, InformationShowsItsTextsAndClosesOnOkOrAnotherWindow) {
     info_view->open();
     ASSERT_TRUE(info_child->isVisible());
-    EXPECT_EQ(info_view->windowTitle(), "NORVEXA rel 0.1");
+    const QString release = QString("NORVEXA rel ") + program_version;
+    EXPECT_EQ(info_view->windowTitle(), release);
     for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7"}) {
         const auto* label = info_view->findChild<QLabel*>(name);
         ASSERT_NE(label, nullptr) << name;
         EXPECT_FALSE(label->text().isEmpty()) << name;
     }
-    EXPECT_EQ(info_view->findChild<QLabel*>("Label1")->text(), "NORVEXA rel 1.0");
+    EXPECT_EQ(info_view->findChild<QLabel*>("Label1")->text(), release);
     QTest::mouseClick(info_view->ok_button(), Qt::LeftButton);
     EXPECT_FALSE(info_child->isVisible());
     EXPECT_FALSE(info.is_visible());
