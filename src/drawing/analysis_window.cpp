@@ -2,16 +2,11 @@
 
 #include "analysis/section_analysis.h"
 #include "common/settings_file.h"
+#include "drawing/bar_list_place.h"
 #include "drawing/pointer_readout.h"
 #include "drawing/section_drawing.h"
 
 namespace norvexa {
-namespace {
-
-// How far printing moves a bar list left.
-float paper_shift(const BoardElement& list) { return list.width / 2 + 200; }
-
-}  // namespace
 
 const FixedTextMeasure AnalysisWindow::fixed_measure;
 
@@ -38,6 +33,7 @@ void AnalysisWindow::reload() {
 
 void AnalysisWindow::variabili(FieldSource& form, Prompter& prompter) {
     touch();
+    board.hide_bar_lists();
     RecordingSource recorded(form);
     SectionAnalysis run(recorded, prompter, input, results);
     bool completed = false;
@@ -74,30 +70,25 @@ void AnalysisWindow::place_right_of(float input_window_width) {
 
 void AnalysisWindow::put_on_paper_dress(const std::string& title) {
     touch();
+    undressed_ = board;
     board.sf.text = title;
     board.sf.visible = true;
     board.Label43.visible = false;
+    board.Label28.visible = false;
     const auto lists = board.bar_lists();
-    for (int i = 0; i < 4; ++i)
-        if (input.a[i] != 0) lists[i]->visible = true;
-    for (BoardElement* list : lists) {
-        list->left -= paper_shift(*list);
-        list->filled = false;
-        list->border = false;
+    const auto circles = board.circles();
+    for (int i = 0; i < 4; ++i) {
+        BoardElement& list = *lists[i];
+        list.visible = input.a[i] != 0;
+        list.filled = false;
+        list.border = false;
+        place_on_paper(list, *circles[i], board.Shape7);
     }
 }
 
 void AnalysisWindow::take_off_paper_dress() {
     touch();
-    board.sf.visible = false;
-    board.sf.text = Board().sf.text;
-    for (BoardElement* list : board.bar_lists()) {
-        list->visible = false;
-        list->left += paper_shift(*list);
-        list->filled = true;
-        list->border = true;
-    }
-    board.Label43.visible = true;
+    board = undressed_;
 }
 
 void AnalysisWindow::clear_shear_results() {

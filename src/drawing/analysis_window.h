@@ -28,7 +28,7 @@ class AnalysisWindow : public WindowModel {
     void Form_Load(float title_window_height, float input_window_width);
 
     // One analysis run over the input form, ending with the section drawing; the results
-    // and the drawing stay here until the next run.
+    // and the drawing stay here until the next run, which first hides the bar lists.
     void variabili(FieldSource& form, Prompter& prompter);
     // Whether the results on show no longer belong to the form: from the first change of
     // a field the last completed run read, or from a run that stopped with a message,
@@ -56,8 +56,9 @@ class AnalysisWindow : public WindowModel {
     void TAVOLA_MouseMove(int button, int shift, float x, float y);
 
     // Dresses the board for paper: the project title in the busy banner, the bar lists
-    // of the layers with steel shown without box or border and moved left by half their
-    // width and 200 twips, the vertical rule hidden. take_off_paper_dress undoes it.
+    // of the layers with steel shown without box or border, each by its circle (see
+    // place_on_paper), the others hidden; the vertical rule and the pointer read-out
+    // hidden. take_off_paper_dress puts the board back exactly as it was.
     void put_on_paper_dress(const std::string& title);
     void take_off_paper_dress();
 
@@ -71,6 +72,7 @@ class AnalysisWindow : public WindowModel {
     const TextMeasure* measure_;
     std::optional<RecordedReads> last_run_read_;  // of the last run that completed
     bool outdated_ = false;
+    Board undressed_;  // the board as put_on_paper_dress found it
 };
 
 }  // namespace norvexa

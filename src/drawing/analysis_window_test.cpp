@@ -13,17 +13,26 @@
 namespace norvexa {
 namespace {
 
+float right(const BoardElement& e) { return e.left + e.width; }
+float bottom(const BoardElement& e) { return e.top + e.height; }
+bool overlap(const BoardElement& a, const BoardElement& b) {
+    return a.left < right(b) && b.left < right(a) && a.top < bottom(b) && b.top < bottom(a);
+}
+bool within(const BoardElement& e, const BoardElement& frame) {
+    return e.left >= frame.left && right(e) <= right(frame) && e.top >= frame.top && bottom(e) <= bottom(frame);
+}
+
 class AnalysisWindowTest : public testing::Test {
   protected:
     // The 30 × 50 section, scale 81, corpo1 at (2452,5; 562,5), with layers at the
-    // given depths (cm); each layer has 2 cm² of steel.
-    void run(const std::vector<const char*>& depths) {
+    // given depths (cm); each layer has that area of steel (cm²).
+    void run(const std::vector<const char*>& depths, const char* area = "2") {
         FieldMap form = FieldMap::with_start_values();
         for (const auto& [name, text] : {std::pair{"tb", "30"}, {"th", "50"}, {"TMS", "10"}}) form.set_text(name, text);
         form.set_value("Check5", 0);
         form.set_text("strati", "N° " + std::to_string(depths.size()) + " Strati barre");
         for (std::size_t i = 0; i < depths.size(); ++i) {
-            form.set_text("ta" + std::to_string(i + 1), "2");
+            form.set_text("ta" + std::to_string(i + 1), area);
             form.set_text("td" + std::to_string(i + 1), depths[i]);
         }
         ScriptedPrompter prompter;
@@ -93,6 +102,67 @@ TEST_F(AnalysisWindowTest, AHiddenCircleNeverShowsItsList) {
     window.board.still2.visible = false;
     move_to_board_y(window.board.listar2.top);
     EXPECT_FALSE(window.board.listar2.visible);
+}
+
+TEST_F(AnalysisWindowTest, AShownListStandsClearOfItsCircleInsideTheFrame) {
+    enum class Side { right, above, below };
+    // Layer 2 is pointed at, below a layer at 46 cm.
+    const struct {
+        const char* depth;
+        const char* area;  // "2,000000" makes the list too wide for the room right of the circle
+        Side side;
+    } cases[] = {{"20", "2", Side::right},
+                 {"2", "2", Side::right},
+                 {"40", "2,000000", Side::above},  // towards the section's middle
+                 {"2", "2,000000", Side::below}};
+    for (const auto& c : cases) {
+        run({"46", c.depth}, c.area);
+        const BoardElement &list = window.board.listar2, &circle = window.board.still2;
+        const float line = circle.top + circle.height / 2;
+        move_to_board_y(line);
+        ASSERT_TRUE(list.visible) << c.depth;
+        EXPECT_TRUE(within(list, window.board.Shape7)) << c.depth;
+        EXPECT_FALSE(overlap(list, circle)) << c.depth;
+        switch (c.side) {
+            case Side::right:
+                EXPECT_GT(list.left, right(circle)) << c.depth;
+                EXPECT_NEAR(list.top + list.height / 2, line, 0.01) << c.depth;
+                break;
+            case Side::above: EXPECT_LT(bottom(list), circle.top) << c.depth; break;
+            case Side::below: EXPECT_GT(list.top, bottom(circle)) << c.depth; break;
+        }
+    }
+}
+
+TEST_F(AnalysisWindowTest, AListGoesWithTheReadOutAndOnEveryNewRun) {
+    run({"46"});
+    point_at(10, 46);
+    ASSERT_TRUE(window.board.listar1.visible);
+    window.FRAMEZ_MouseMove();
+    EXPECT_FALSE(window.board.listar1.visible);
+    point_at(10, 46);
+    ASSERT_TRUE(window.board.listar1.visible);
+    run({"46"});
+    EXPECT_FALSE(window.board.listar1.visible);
+}
+
+TEST_F(AnalysisWindowTest, PaperPutsTheListsOfSteelByTheirCirclesHidesTheReadOutThenRestoresAll) {
+    run({"46", "4"});
+    point_at(10, 4);  // a read-out and a shown list, as the pointer left them
+    const Board before = window.board;
+    ASSERT_TRUE(before.listar2.visible);
+    window.put_on_paper_dress("Trave 7");
+    Board& paper = window.board;
+    EXPECT_FALSE(paper.Label28.visible);
+    for (int i = 0; i < 4; ++i) {
+        const BoardElement &list = *paper.bar_lists()[i], &circle = *paper.circles()[i];
+        EXPECT_EQ(list.visible, i < 2) << i;
+        if (!list.visible) continue;
+        EXPECT_TRUE(within(list, paper.Shape7)) << i;
+        EXPECT_FALSE(overlap(list, circle)) << i;
+    }
+    window.take_off_paper_dress();
+    EXPECT_EQ(window.board, before);
 }
 
 TEST_F(AnalysisWindowTest, LoadTakesItsColoursFromTheSettingsFile) {

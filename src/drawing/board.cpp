@@ -46,7 +46,7 @@ Board::Board() {
         BoardElement& list = *bar_lists()[i];
         list = filled(Kind::label, layer_tints[i]);
         list.border = true;
-        list.left = 3600;
+        list.left = bar_list_left;
         BoardElement& circle = *circles()[i];
         circle = element(Kind::circle);
         circle.fore = layer_colours[i];
@@ -72,6 +72,10 @@ Board::Board() {
     Shape10 = filled(Kind::rectangle, design.concrete, true);
     Frame3 = element(Kind::frame, true);
     Frame6 = filled(Kind::frame, design.line, true);
+}
+
+void Board::hide_bar_lists() {
+    for (BoardElement* list : bar_lists()) list->visible = false;
 }
 
 std::vector<std::pair<const char*, const BoardElement*>> Board::elements() const {

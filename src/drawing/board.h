@@ -14,6 +14,7 @@ namespace norvexa {
 struct Board {
     static constexpr float width = 7335;   // W
     static constexpr float height = 5175;  // Hb
+    static constexpr float bar_list_left = 3600;  // the bar lists' left edge until one is shown
 
     Board();
 
@@ -43,6 +44,7 @@ struct Board {
     bool operator==(const Board&) const = default;
 
     std::array<BoardElement*, 4> bar_lists() { return {&listar1, &listar2, &listar3, &listar4}; }
+    void hide_bar_lists();
     std::array<BoardElement*, 4> circles() { return {&still1, &still2, &still3, &still4}; }
     std::array<BoardElement*, 4> layer_blocks() { return {&fas1, &fas2, &fas3, &fas4}; }
     std::array<BoardElement*, 4> layer_captions() { return {&Label5, &Label6, &Label7, &Label8}; }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/numbers.h"
+#include "drawing/bar_list_place.h"
 
 namespace norvexa {
 namespace {
@@ -35,15 +36,19 @@ void pointer_over_board(Board& b, float x, float y) {
     const auto lists = b.bar_lists();
     for (int i = 0; i < 4; ++i) {
         if (!circles[i]->visible) continue;
-        const float line = lists[i]->top;
+        const float line = depth_line(*circles[i]);
         if (line - reach < pointer && pointer < line + reach) {
             lists[i]->visible = true;
+            place_beside_circle(*lists[i], *circles[i], b.Shape7);
             return;
         }
     }
-    for (BoardElement* list : lists) list->visible = false;
+    b.hide_bar_lists();
 }
 
-void pointer_off_board(Board& b) { b.Label28.text = "(X=0,Y=0)"; }
+void pointer_off_board(Board& b) {
+    b.Label28.text = "(X=0,Y=0)";
+    b.hide_bar_lists();
+}
 
 }  // namespace norvexa

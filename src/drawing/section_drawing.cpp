@@ -7,6 +7,7 @@
 #include "analysis/form_numbers.h"
 #include "analysis/layer_count.h"
 #include "common/arithmetic_fault.h"
+#include "drawing/bar_list_place.h"
 
 namespace norvexa {
 namespace {
@@ -207,7 +208,7 @@ void disegnaferri(const FieldSource& form, Board& b) {
         for (int i = 0; i < 4; ++i) blocks[i]->visible = i < layers;
     }
     const auto lists = b.bar_lists();
-    for (int i = 0; i < 4; ++i) lists[i]->top = single(circles[i]->top + circles[i]->height / 2.0);
+    for (int i = 0; i < 4; ++i) lists[i]->top = depth_line(*circles[i]);
     b.Frame1.visible = true;
 }
 

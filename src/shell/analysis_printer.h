@@ -15,8 +15,10 @@ class AnalysisPrinter {
     // Prints the analysis window as it shows now, scaled to the page; false on failure.
     virtual bool print_window() = 0;
     // Writes a PDF file: the analysis window as it shows now, then the report's lines on
-    // as many pages as they need. False when the file cannot be written.
-    virtual bool export_pdf(const std::string& path, const std::vector<std::string>& report_lines) = 0;
+    // as many pages as they need, each headed with the project title and the date and
+    // numbered. False when the file cannot be written.
+    virtual bool export_pdf(const std::string& path, const std::string& title,
+                            const std::vector<std::string>& report_lines) = 0;
 };
 
 }  // namespace norvexa

@@ -19,7 +19,7 @@ struct RecordingPrinter : AnalysisPrinter {
         printed.push_back(board);
         return works;
     }
-    bool export_pdf(const std::string& path, const std::vector<std::string>& lines) override {
+    bool export_pdf(const std::string& path, const std::string&, const std::vector<std::string>& lines) override {
         printed.push_back(board);
         pdf_path = path;
         pdf_lines = lines;

@@ -91,7 +91,7 @@ void Program::esporta_pdf() {
         return;
     const std::vector<std::string> report = report_lines(report_data(title.text(), analysis));
     const PrintDress dress(analysis, title.text());
-    if (!desktop_.printer()->export_pdf(*chosen, report))
+    if (!desktop_.printer()->export_pdf(*chosen, title.text(), report))
         desktop_.prompter().ask({"Impossibile scrivere il file " + *chosen, Icon::critical, Buttons::ok, "Attenzione"});
 }
 

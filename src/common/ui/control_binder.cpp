@@ -8,7 +8,6 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +21,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "common/ui/themed_icon.h"
 #include "common/ui/twips.h"
 
 namespace norvexa {
@@ -75,29 +75,19 @@ bool moves_on(const QKeyEvent& key) {
     }
 }
 
-// Tool-bar icons from the desktop's theme, with Qt's own as the fallback.
+// Tool-bar icons from the desktop's theme, with Qt's own as the fallback. Qt's own help
+// button icon, a red and white life buoy, reads as a close mark at tool-bar size: help
+// falls back to the question mark.
 QIcon tool_icon(const std::string& tip) {
-    struct Icon {
-        const char* tip;
-        const char* theme;
-        QStyle::StandardPixmap fallback;
-    };
-    static const Icon icons[] = {
-        {"Nuovo progetto", "document-new", QStyle::SP_FileIcon},
-        {"Apri progetto", "document-open", QStyle::SP_DialogOpenButton},
-        {"Salva progetto", "document-save", QStyle::SP_DialogSaveButton},
-        {"Stampa form", "document-print", QStyle::SP_FileDialogDetailedView},
-        {"Guida", "help-contents", QStyle::SP_DialogHelpButton},
-        {"Calcolatrice", "accessories-calculator", QStyle::SP_ComputerIcon},
-        {"Relazione di calcolo", "x-office-document", QStyle::SP_FileDialogContentsView},
-        {"Libreria calcestruzzi", "folder", QStyle::SP_DirIcon},
-        {"Libreria acciai", "folder-open", QStyle::SP_DirOpenIcon},
-    };
-    for (const Icon& icon : icons)
-        if (tip == icon.tip) {
-            const QIcon themed = QIcon::fromTheme(icon.theme);
-            return themed.isNull() ? QApplication::style()->standardIcon(icon.fallback) : themed;
-        }
+    if (tip == "Nuovo progetto") return themed_icon({"document-new"}, QStyle::SP_FileIcon);
+    if (tip == "Apri progetto") return themed_icon({"document-open"}, QStyle::SP_DialogOpenButton);
+    if (tip == "Salva progetto") return themed_icon({"document-save"}, QStyle::SP_DialogSaveButton);
+    if (tip == "Stampa form") return themed_icon({"document-print"}, QStyle::SP_FileDialogDetailedView);
+    if (tip == "Guida") return themed_icon({"help-contents", "help-browser"}, QStyle::SP_MessageBoxQuestion);
+    if (tip == "Calcolatrice") return themed_icon({"accessories-calculator"}, QStyle::SP_ComputerIcon);
+    if (tip == "Relazione di calcolo") return themed_icon({"x-office-document"}, QStyle::SP_FileDialogContentsView);
+    if (tip == "Libreria calcestruzzi") return themed_icon({"folder"}, QStyle::SP_DirIcon);
+    if (tip == "Libreria acciai") return themed_icon({"folder-open"}, QStyle::SP_DirOpenIcon);
     return {};
 }
 

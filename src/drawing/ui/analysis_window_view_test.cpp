@@ -149,5 +149,19 @@ TEST_F(AnalysisView, PointerMovesGiveTheReadOutAndTheHover) {
     EXPECT_FALSE(board->item("listar1")->isVisible());
 }
 
+TEST_F(AnalysisView, LeavingTheBoardStraightOutOfTheWindowHidesTheListAndResetsTheReadOut) {
+    run({{"tb", "30"}, {"th", "50"}, {"ta1", "9,42"}, {"td1", "46"}, {"TMS", "100"}, {"TVS", "100"}, {"nbr", "2"},
+         {"dst", "8"}, {"passo", "10"}, {"ast", "10,05"}});
+    BoardView* board = view.board();
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QTest::mouseMove(board->viewport(), board->mapFromScene(QPointF(1000, model.board.listar1.top)));
+    ASSERT_TRUE(board->item("listar1")->isVisible());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(board, &leave);
+    EXPECT_FALSE(board->item("listar1")->isVisible());
+    EXPECT_EQ(model.board.Label28.text, "(X=0,Y=0)");
+}
+
 }  // namespace
 }  // namespace norvexa

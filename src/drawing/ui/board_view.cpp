@@ -133,4 +133,10 @@ void BoardView::mouseMoveEvent(QMouseEvent* event) {
     QGraphicsView::mouseMoveEvent(event);
 }
 
+void BoardView::leaveEvent(QEvent* event) {
+    model_.FRAMEZ_MouseMove();
+    if (after) after();
+    QGraphicsView::leaveEvent(event);
+}
+
 }  // namespace norvexa

@@ -13,7 +13,8 @@ class QGraphicsScene;
 namespace norvexa {
 
 // The drawing board as a scene in twips, one item per board element, shown at 15 twips a
-// pixel unless scaled to its window. Pointer moves over it go to the analysis window's handler in board units.
+// pixel unless scaled to its window. Pointer moves over it go to the analysis window's
+// handler in board units; the pointer leaving it, however fast, is the pointer off the board.
 class BoardView : public QGraphicsView {
   public:
     // label_font: the font the labels are measured and drawn with, at screen size.
@@ -28,11 +29,12 @@ class BoardView : public QGraphicsView {
     // The item of a board element; nullptr for an unknown name.
     QGraphicsItem* item(const std::string& name) const;
 
-    // Called after each pointer move has reached the model.
+    // Called after each pointer move or leave has reached the model.
     std::function<void()> after;
 
   protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     AnalysisWindow& model_;

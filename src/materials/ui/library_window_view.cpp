@@ -4,7 +4,6 @@
 #include <vector>
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,22 +20,16 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "common/ui/themed_icon.h"
+
 namespace norvexa {
 namespace {
 
 // The tool bar's icons from the desktop's theme, with Qt's own as the fallback.
 QIcon command_icon(int button) {
-    struct Icon {
-        std::vector<const char*> themes;
-        QStyle::StandardPixmap fallback;
-    };
-    static const Icon add{{"document-new"}, QStyle::SP_FileIcon};
-    static const Icon edit{{"document-edit", "document-properties"}, QStyle::SP_FileDialogDetailedView};
-    static const Icon remove{{"edit-delete"}, QStyle::SP_TrashIcon};
-    const Icon& icon = button == 2 ? add : button == 3 ? edit : remove;
-    for (const char* theme : icon.themes)
-        if (QIcon::hasThemeIcon(theme)) return QIcon::fromTheme(theme);
-    return QApplication::style()->standardIcon(icon.fallback);
+    if (button == 2) return themed_icon({"document-new"}, QStyle::SP_FileIcon);
+    if (button == 3) return themed_icon({"document-edit", "document-properties"}, QStyle::SP_FileDialogDetailedView);
+    return themed_icon({"edit-delete"}, QStyle::SP_TrashIcon);
 }
 
 // A disabled field or caption still shows its text in full: in browse mode the fields

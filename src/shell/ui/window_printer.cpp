@@ -10,6 +10,7 @@
 
 #include "common/file_replacement.h"
 #include "drawing/ui/analysis_window_view.h"
+#include "shell/ui/report_pages.h"
 
 namespace norvexa {
 
@@ -53,42 +54,33 @@ bool WindowPrinter::print_window() {
     return painter.end();
 }
 
-bool WindowPrinter::export_pdf(const std::string& path, const std::vector<std::string>& report_lines) {
+bool WindowPrinter::export_pdf(const std::string& path, const std::string& title,
+                               const std::vector<std::string>& report_lines) {
     // Made in memory and written in one replacement, so a failure keeps any older file whole.
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
-    if (!paint_pdf(buffer, report_lines)) return false;
+    if (!paint_pdf(buffer, title, report_lines)) return false;
     return write_file(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
-bool WindowPrinter::paint_pdf(QIODevice& device, const std::vector<std::string>& report_lines) {
+bool WindowPrinter::paint_pdf(QIODevice& device, const std::string& title, const std::vector<std::string>& report_lines) {
+    constexpr int resolution = 300;
+    // The whole sheet is the painter's, so that the report's headers and footers can sit
+    // in the margins.
+    QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                       QPageLayout::Millimeter);
+    layout.setMode(QPageLayout::FullPageMode);
     QPdfWriter writer(&device);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    writer.setResolution(300);
+    writer.setPageLayout(layout);
+    writer.setResolution(resolution);
     writer.setTitle("Relazione di calcolo");
     writer.setCreator("Norvexa");
     QPainter painter;
     if (!painter.begin(&writer)) return false;
-    const QRectF page(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
+    const QRectF page = QRectF(layout.fullRectPixels(resolution)).marginsRemoved(layout.marginsPixels(resolution));
     paint_window(painter, page);
-
-    QFont mono;
-    mono.setFamilies({"Courier New", "Liberation Mono", "DejaVu Sans Mono", "monospace"});
-    mono.setStyleHint(QFont::Monospace);
-    mono.setPointSizeF(9);
-    painter.setFont(mono);
-    const qreal line_height = painter.fontMetrics().lineSpacing();
-    qreal y = page.height();  // a new page before the first line
-    for (const std::string& line : report_lines) {
-        if (y + line_height > page.height()) {
-            if (!writer.newPage()) return false;
-            y = 0;
-        }
-        y += line_height;
-        painter.drawText(QPointF(0, y - painter.fontMetrics().descent()), QString::fromStdString(line));
-    }
+    if (!paint_report_pages(writer, painter, page, 1, title, QDate::currentDate(), report_lines)) return false;
     return painter.end();
 }
 

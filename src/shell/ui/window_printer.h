@@ -25,15 +25,16 @@ class WindowPrinter : public AnalysisPrinter {
 
     bool choose_printer() override;
     bool print_window() override;
-    bool export_pdf(const std::string& path, const std::vector<std::string>& report_lines) override;
+    bool export_pdf(const std::string& path, const std::string& title,
+                    const std::vector<std::string>& report_lines) override;
     QPrinter& printer() { return printer_; }
     void set_chooser(std::function<bool(QPrinter&)> choose) { choose_ = std::move(choose); }
 
   private:
     // The window's inner frame (board and results) scaled to fit the area, undistorted.
     void paint_window(QPainter& painter, const QRectF& area);
-    // The window on page 1, then the report's lines, as a PDF into the device.
-    bool paint_pdf(QIODevice& device, const std::vector<std::string>& report_lines);
+    // The window on page 1, then the report's pages dated today, as a PDF into the device.
+    bool paint_pdf(QIODevice& device, const std::string& title, const std::vector<std::string>& report_lines);
 
     AnalysisWindowView& view_;
     QWidget* parent_;

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 
 #include <QApplication>
+#include <QDate>
 
 #include <gtest/gtest.h>
 
@@ -32,9 +33,11 @@ std::string command_output(const std::string& command) {
     return out;
 }
 
-// The text of a PDF's pages, with the proportional font's ligatures spelled out.
-std::string pdf_text(const std::filesystem::path& pdf, int first_page = 1) {
-    std::string text = command_output("pdftotext -f " + std::to_string(first_page) + " '" + pdf.string() + "' -");
+// The text of a PDF's pages from the first page given to the last (0: to the end), with
+// the proportional font's ligatures spelled out.
+std::string pdf_text(const std::filesystem::path& pdf, int first_page = 1, int last_page = 0) {
+    const std::string last = last_page > 0 ? " -l " + std::to_string(last_page) : "";
+    std::string text = command_output("pdftotext -f " + std::to_string(first_page) + last + " '" + pdf.string() + "' -");
     for (const auto& [ligature, letters] : {std::pair{"\xEF\xAC\x81", "fi"}, {"\xEF\xAC\x80", "ff"}})
         for (std::size_t at; (at = text.find(ligature)) != std::string::npos;) text.replace(at, 3, letters);
     return text;
@@ -107,6 +110,53 @@ TEST_F(PaperOutput, ExportedPdfHoldsTheWindowThenTheWholeReport) {
     for (const char* line : {"R E L A Z I O N E", "Asse neutro: x=cm 11,15", "Taglio verificato"})
         EXPECT_NE(report.find(line), std::string::npos) << line;
     EXPECT_FALSE(program.analysis.board.sf.visible);
+}
+
+TEST_F(PaperOutput, TheWindowPageShowsNoPointerReadOut) {
+    calculate();
+    program.analysis.TAVOLA_MouseMove(0, 0, 3000, 3000);
+    ASSERT_EQ(program.analysis.board.Label28.text.rfind("X=", 0), 0u);
+    const auto pdf = home.path() / "trave.pdf";
+    files.answer_next(pdf.string());
+    program.esporta_pdf();
+    const std::string window_page = pdf_text(pdf, 1, 1);
+    EXPECT_NE(window_page.find("Flessione verificata"), std::string::npos);
+    EXPECT_EQ(window_page.find("X="), std::string::npos) << window_page;
+    EXPECT_EQ(program.analysis.board.Label28.text.rfind("X=", 0), 0u);
+}
+
+TEST_F(PaperOutput, ReportPagesAreHeadedWithTitleAndDateAndNumberedAmongAllPages) {
+    calculate();
+    std::vector<std::string> lines;
+    for (int i = 1; i <= 150; ++i) lines.push_back("[" + std::to_string(i) + "]");
+    const auto pdf = home.path() / "lunga.pdf";
+    const QString before = QDate::currentDate().toString("dd/MM/yyyy");
+    ASSERT_TRUE(window.window_printer().export_pdf(pdf.string(), "Trave 7", lines));
+    const QString after = QDate::currentDate().toString("dd/MM/yyyy");
+
+    const std::string info = command_output("pdfinfo '" + pdf.string() + "'");
+    const std::size_t at = info.find("Pages:");
+    ASSERT_NE(at, std::string::npos) << info;
+    const int pages = std::stoi(info.substr(at + 6));
+    ASSERT_GE(pages, 4);  // the window, then 150 lines on three pages or more
+    std::string report;
+    for (int page = 2; page <= pages; ++page) {
+        const std::string text = pdf_text(pdf, page, page);
+        const std::string header = text.substr(0, text.find('['));
+        EXPECT_NE(header.find("Trave 7"), std::string::npos) << page << ": " << text;
+        EXPECT_TRUE(header.find(before.toStdString()) != std::string::npos ||
+                    header.find(after.toStdString()) != std::string::npos)
+            << page << ": " << header;
+        const std::string number = "pag. " + std::to_string(page) + " di " + std::to_string(pages);
+        EXPECT_NE(text.find(number), std::string::npos) << page << ": " << text;
+        report += text;
+    }
+    for (int i = 1; i <= 150; ++i) {  // every line once, in order, none lost between pages
+        const std::string line = "[" + std::to_string(i) + "]";
+        const std::size_t first = report.find(line);
+        EXPECT_NE(first, std::string::npos) << line;
+        EXPECT_EQ(report.find(line, first + 1), std::string::npos) << line;
+    }
 }
 
 TEST_F(PaperOutput, ExportOverAnOlderPdfReplacesTheFileALinkNames) {

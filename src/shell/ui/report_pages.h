@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <QDate>
+#include <QRectF>
+
+class QPagedPaintDevice;
+class QPainter;
+
+namespace norvexa {
+
+// The report's lines in a fixed-pitch font on new pages of the device after the ones
+// already painted, within `page` (the area inside the margins). Each page carries in its
+// margins a header with the project title and the date (dd/mm/yyyy) and a footer
+// "pag. N di M" that counts the pages before the report too. False when a page cannot be
+// added.
+bool paint_report_pages(QPagedPaintDevice& device, QPainter& painter, const QRectF& page, int pages_before,
+                        const std::string& title, QDate date, const std::vector<std::string>& lines);
+
+}  // namespace norvexa
