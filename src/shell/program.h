@@ -7,6 +7,7 @@
 #include "drawing/analysis_window.h"
 #include "input/form1.h"
 #include "input/form3.h"
+#include "capacity/capacity.h"
 #include "materials/library_window.h"
 #include "shell/desktop.h"
 #include "shell/help_window.h"
@@ -83,6 +84,8 @@ class Program {
     ReportWindow report;
     LibraryWindow steel_library, concrete_library;
     Colori settings;
+    // The code and load combinations of the verification with axial force.
+    capacity::CombinationSet combinations;
 
   private:
     // Tells the user the message and returns true while there are no results to use.
