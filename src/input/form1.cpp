@@ -16,7 +16,10 @@ Form1::Load Form1::reload() {
     return Form_Load(missing_folders_);
 }
 
-void Form1::changed() { analysis_.compare_inputs(*this); }
+void Form1::changed() {
+    analysis_.compare_inputs(*this);
+    if (on_changed) on_changed();
+}
 
 std::string Form1::text(std::string_view control) const {
     const Control* c = find(control);

@@ -96,6 +96,9 @@ class Form1 : public WindowModel, public FieldSource, public MaterialUser {
     int mouse_pointer = default_pointer;
     int top = 0, left = 0;  // twips, in the main window
     Form1Hooks hooks;
+    // Runs after each change of the form, for the windows besides the analysis window
+    // whose results read it.
+    std::function<void()> on_changed;
 
     // Reads the named material into its labels (stl1..stl7 or con1..con9); false, with
     // the labels unchanged, when the file is missing, unreadable or too short.
@@ -138,7 +141,8 @@ class Form1 : public WindowModel, public FieldSource, public MaterialUser {
     std::array<Control, 8> lblCon;  // captions of con2..con9
     Control Toolbar1, Toolbar2, Toolbar3;
 
-    // Every change may leave the analysis window's results behind the form.
+    // Every change may leave the results of the analysis window, and of on_changed's
+    // windows, behind the form.
     void changed() override;
     bool show_group_area(int layer, int group);
     void show_material(const Materiale& material);  // name and fields into stl1..stl7 or con1..con9

@@ -7,13 +7,6 @@
 
 namespace norvexa {
 
-Entry check_entry(const std::string& text) {
-    if (locale_double(text)) return Entry::number;
-    return text.empty() ? Entry::empty : Entry::refused;
-}
-
-std::string syntax_error_text(const std::string& text) { return "Errore di sintassi: " + text; }
-
 bool leading_number_is_zero(const std::string& text) { return leading_number(text) == 0; }
 
 std::string points_to_commas(std::string text) {

@@ -8,16 +8,9 @@
 #include <vector>
 
 #include "common/colour.h"
+#include "common/entry_rule.h"
 
 namespace norvexa {
-
-// The numeric entry rule: a text is a number (the field's further steps run), empty
-// (accepted without a message, nothing further) or refused (message, field emptied).
-enum class Entry { number, empty, refused };
-Entry check_entry(const std::string& text);
-
-// The syntax-error message text for a refused field text.
-std::string syntax_error_text(const std::string& text);
 
 // True when the text's leading point-decimal number is 0 ("0", "0,5", "00", "").
 bool leading_number_is_zero(const std::string& text);

@@ -11,7 +11,17 @@ namespace norvexa {
 
 // The child windows the program opens and closes besides the title strip, the input
 // form and the analysis window, which are always there.
-enum class ChildWindow { report, settings, steel_library, concrete_library, help_over, help_beside, standards, information };
+enum class ChildWindow {
+    report,
+    settings,
+    steel_library,
+    concrete_library,
+    help_over,
+    help_beside,
+    standards,
+    information,
+    pressoflessione,
+};
 
 // What the program asks of the desktop it runs on: message boxes, dialogs, the label
 // font's measure, its child windows, printing and outside programs. The desktop program

@@ -28,6 +28,9 @@ Program::Program(Desktop& desktop)
     project.close_report = report.close_window = [this] { desktop_.close_window(ChildWindow::report); };
     settings.reload_windows = [this] { reload_windows(); };
     settings.close_window = [this] { desktop_.close_window(ChildWindow::settings); };
+    form.on_changed = [this] { pressoflessione.compare_inputs(); };
+    pressoflessione.modified = [this] { form.salvaconnome = true; };
+    pressoflessione.close_window = [this] { desktop_.close_window(ChildWindow::pressoflessione); };
     for (LibraryWindow* library : {&steel_library, &concrete_library})
         library->close_window = [this, library] {
             desktop_.close_window(library == &steel_library ? ChildWindow::steel_library
@@ -62,6 +65,16 @@ void Program::calculate() {
     form.Command1_MouseDown();
     form.Command1_MouseUp();
     form.Command1_Click();
+}
+
+void Program::recalculate() {
+    calculate();
+    if (pressoflessione.is_open()) pressoflessione.calculate();
+}
+
+void Program::show_pressoflessione() {
+    pressoflessione.open();
+    desktop_.show_window(ChildWindow::pressoflessione);
 }
 
 bool Program::refuse_before_calculation(const char* message) {
@@ -120,7 +133,7 @@ void Program::Relazione() {
 unsigned long Program::revision() const {
     return form.revision() + title.revision() + project.revision + analysis.revision() + steel_library.revision() +
            concrete_library.revision() + help_window.revision() + standards.revision() + information.revision() +
-           help.revision() + settings.revision() + report.revision();
+           help.revision() + settings.revision() + report.revision() + pressoflessione.revision();
 }
 
 }  // namespace norvexa

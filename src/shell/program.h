@@ -8,6 +8,7 @@
 #include "input/form1.h"
 #include "input/form3.h"
 #include "capacity/capacity.h"
+#include "capacity/combinations_window.h"
 #include "materials/library_window.h"
 #include "shell/desktop.h"
 #include "shell/help_window.h"
@@ -56,6 +57,10 @@ class Program {
     void Relazione();
     // Shows the display settings window, read afresh from the settings file.
     void show_settings();
+    // Opens the window "Pressoflessione" on the project's combinations.
+    void show_pressoflessione();
+    // F9: "Calcola" of the analysis, then of the window "Pressoflessione" when it is open.
+    void recalculate();
     // Starts the desktop's calculator.
     void kalk();
     // Shows a child window that has no model procedure of its own to open it.
@@ -86,6 +91,7 @@ class Program {
     Colori settings;
     // The code and load combinations of the verification with axial force.
     capacity::CombinationSet combinations;
+    capacity::CombinationsWindow pressoflessione{combinations, form, desktop_.prompter()};
 
   private:
     // Tells the user the message and returns true while there are no results to use.

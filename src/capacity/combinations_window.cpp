@@ -1,0 +1,346 @@
+#include "capacity/combinations_window.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string_view>
+#include <utility>
+#include <variant>
+
+#include "analysis/analysis_results.h"
+#include "common/entry_rule.h"
+#include "common/numbers.h"
+
+namespace norvexa::capacity {
+namespace {
+
+constexpr Colour verified_colour = rgb(0, 128, 0);
+
+// A material as the input form holds it: its name, then its fields, in the labels
+// stl1..stl7 or con1..con9.
+Materiale form_material(const FieldSource& form, MaterialKind kind) {
+    const std::string prefix = kind == MaterialKind::steel ? "stl" : "con";
+    Materiale material{kind, form.text(prefix + "1"), {}};
+    for (std::size_t i = 0; i < field_count(kind); ++i)
+        material.fields.push_back(form.text(prefix + std::to_string(i + 2)));
+    return material;
+}
+
+std::string number_text(double value, int decimals) { return rounded_text(value, decimals); }
+
+// The strain of the most stretched layer; none without layers.
+std::optional<double> stretched_strain(const Capacity& capacity) {
+    if (capacity.eps_s.empty()) return std::nullopt;
+    return *std::min_element(capacity.eps_s.begin(), capacity.eps_s.end());
+}
+
+bool is_typed(Column column) { return static_cast<int>(column) < typed_columns; }
+
+}  // namespace
+
+CombinationsWindow::CombinationsWindow(CombinationSet& set, FieldSource& form, Prompter& prompter)
+    : set_(set), form_(form), prompter_(prompter) {
+    using K = ControlKind;
+    add("lblNorma", lblNorma, K::label).text("Normativa:");
+    add("norma", norma, K::choice_list)
+        .tip("Normativa della verifica")
+        .items({code_names[0], code_names[1]})
+        .choose([this] { choose_code(); });
+    add("Aggiungi", Aggiungi, K::command_button).text("Aggiungi").tip("Aggiungi una combinazione").click([this] {
+        add_row();
+    });
+    add("Elimina", Elimina, K::command_button).text("Elimina").tip("Elimina la combinazione scelta").click([this] {
+        remove_row();
+    });
+    add("Duplica", Duplica, K::command_button).text("Duplica").tip("Duplica la combinazione scelta").click([this] {
+        duplicate_row();
+    });
+    add("Calcola", Calcola, K::command_button).text("Calcola").tip("Verifica le combinazioni (F9)").click([this] {
+        calculate();
+    });
+    add("Chiudi", Chiudi, K::command_button).text("Chiudi").click([this] {
+        if (close_window) close_window();
+    });
+    add("lblOutdated", lblOutdated, K::label).text(outdated_results_notice).visible(false);
+    add("lblDomain", lblDomain, K::label);
+    add("lblCurvature", lblCurvature, K::label);
+    reset();
+    changed();
+}
+
+void CombinationsWindow::open() {
+    touch();
+    open_ = true;
+    norma.text = code_names[static_cast<int>(set_.code)];
+    // Rows replaced while the window was closed, by a project opened say, lose their results.
+    if (results_.size() != set_.rows.size()) results_.assign(set_.rows.size(), std::nullopt);
+    if (selected_ >= row_count()) selected_ = row_count() - 1;
+    if (selected_ < 0 && row_count() > 0) selected_ = 0;
+    show_curvature();
+    changed();
+}
+
+void CombinationsWindow::close() {
+    touch();
+    open_ = false;
+}
+
+std::string CombinationsWindow::cell(int row, Column column) const {
+    if (row < 0 || row >= row_count()) return {};
+    const Combination& c = set_.rows[row];
+    switch (column) {
+        case Column::name: return c.name;
+        case Column::NEd: return to_text(c.NEd);
+        case Column::MEd: return to_text(c.MEd);
+        case Column::VEd: return c.VEd ? to_text(*c.VEd) : std::string{};
+        default: break;
+    }
+    const RowResult* shown = result(row);
+    if (!shown) return {};
+    const CombinationResult& r = shown->result;
+    if (column == Column::verdict) return r.capacity ? (r.verified ? "verificata" : "non verificata") : "fuori dominio";
+    if (!r.capacity) return {};
+    const Capacity& capacity = *r.capacity;
+    switch (column) {
+        case Column::MRd: return number_text(capacity.MRd / 1e6, 2);
+        case Column::x: return capacity.neutral_axis ? number_text(capacity.x / 10, 2) : std::string{};
+        case Column::eps_c: return number_text(capacity.eps_c * 1000, 2);
+        case Column::eps_s: {
+            const auto strain = stretched_strain(capacity);
+            return strain ? number_text(*strain * 1000, 2) : std::string{};
+        }
+        case Column::ratio: return number_text(r.ratio, 3);
+        default: return {};
+    }
+}
+
+bool CombinationsWindow::type_cell(int row, Column column, const std::string& text) {
+    touch();
+    if (row < 0 || row >= row_count() || !is_typed(column)) return false;
+    Combination typed = set_.rows[row];
+    if (column == Column::name) {
+        if (text.find_first_of(";\t\r\n") != std::string::npos) {
+            refuse("Il nome di una combinazione non può contenere il carattere ';': " + text);
+            return false;
+        }
+        typed.name = text;
+    } else {
+        const Entry entry = check_entry(text);
+        if (entry == Entry::refused) {
+            refuse(syntax_error_text(text));
+            return false;
+        }
+        const std::optional<double> value = entry == Entry::number ? locale_double(text) : std::nullopt;
+        if (column == Column::VEd) typed.VEd = value;
+        else (column == Column::NEd ? typed.NEd : typed.MEd) = value.value_or(0);
+    }
+    if (typed == set_.rows[row]) return true;
+    set_.rows[row] = std::move(typed);
+    edited();
+    return true;
+}
+
+bool CombinationsWindow::paste(int row, Column column, const std::string& text) {
+    touch();
+    if (row < 0 || row > row_count() || !is_typed(column)) return false;
+    std::vector<std::vector<std::string>> lines;
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        std::string_view line = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        std::vector<std::string>& cells = lines.emplace_back();
+        for (std::size_t start = 0;;) {
+            const std::size_t tab = line.find('\t', start);
+            cells.emplace_back(line.substr(start, tab == std::string_view::npos ? tab : tab - start));
+            if (tab == std::string_view::npos) break;
+            start = tab + 1;
+        }
+    }
+    // A spreadsheet ends its last line with a line end too.
+    if (!lines.empty() && lines.back() == std::vector<std::string>{""}) lines.pop_back();
+    if (lines.empty()) return false;
+
+    CombinationSet before = set_;
+    const int first = static_cast<int>(column);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int target = row + static_cast<int>(i);
+        if (target == row_count()) set_.rows.push_back({new_row_name(), 0, 0, std::nullopt});
+        for (std::size_t j = 0; j < lines[i].size() && first + static_cast<int>(j) < typed_columns; ++j) {
+            Combination& c = set_.rows[target];
+            const Column into = static_cast<Column>(first + static_cast<int>(j));
+            const std::string& typed = lines[i][j];
+            const Entry entry = into == Column::name ? Entry::number : check_entry(typed);
+            if (entry == Entry::refused) {
+                set_ = std::move(before);
+                refuse(syntax_error_text(typed));
+                return false;
+            }
+            const std::optional<double> value = entry == Entry::number && into != Column::name
+                                                    ? locale_double(typed)
+                                                    : std::nullopt;
+            switch (into) {
+                case Column::name: c.name = typed; break;
+                case Column::NEd: c.NEd = value.value_or(0); break;
+                case Column::MEd: c.MEd = value.value_or(0); break;
+                default: c.VEd = value; break;
+            }
+        }
+    }
+    if (set_ != before) edited();
+    return true;
+}
+
+void CombinationsWindow::select(int row) {
+    touch();
+    if (row < -1 || row >= row_count() || row == selected_) return;
+    selected_ = row;
+    show_curvature();
+    changed();
+}
+
+void CombinationsWindow::add_row() {
+    touch();
+    set_.rows.push_back({new_row_name(), 0, 0, std::nullopt});
+    selected_ = row_count() - 1;
+    edited();
+}
+
+void CombinationsWindow::remove_row() {
+    touch();
+    if (selected_ < 0 || selected_ >= row_count()) return;
+    set_.rows.erase(set_.rows.begin() + selected_);
+    if (static_cast<int>(results_.size()) > selected_) results_.erase(results_.begin() + selected_);
+    selected_ = std::min(selected_, row_count() - 1);
+    edited();
+}
+
+void CombinationsWindow::duplicate_row() {
+    touch();
+    if (selected_ < 0 || selected_ >= row_count()) return;
+    set_.rows.insert(set_.rows.begin() + selected_ + 1, set_.rows[selected_]);
+    if (static_cast<int>(results_.size()) > selected_)
+        results_.insert(results_.begin() + selected_ + 1, results_[selected_]);
+    ++selected_;
+    edited();
+}
+
+void CombinationsWindow::calculate() {
+    touch();
+    const auto stop = [this](const std::string& message) {
+        if (run_) inputs_changed_ = true;
+        refuse(message);
+        changed();
+    };
+    RecordingSource recorded(form_);
+    auto section = section_from_form(recorded);
+    if (const auto* message = std::get_if<std::string>(&section)) return stop(*message);
+    auto materials = design_materials(set_.code, form_material(recorded, MaterialKind::concrete),
+                                      form_material(recorded, MaterialKind::steel));
+    if (const auto* message = std::get_if<std::string>(&materials)) return stop(*message);
+
+    CapacityRun run{recorded.reads(), set_, std::get<Section>(std::move(section)),
+                    std::get<Materials>(std::move(materials))};
+    run.NRd_max = NRd_max(run.section, run.materials);
+    run.NRd_min = NRd_min(run.section, run.materials);
+    run.domain = domain(run.section, run.materials);
+    results_.clear();
+    for (const Combination& c : set_.rows) results_.push_back(RowResult{c, verify(run.section, run.materials, c)});
+    run_ = std::move(run);
+    inputs_changed_ = false;
+    show_curvature();
+    changed();
+}
+
+const RowResult* CombinationsWindow::result(int row) const {
+    if (row < 0 || row >= row_count() || results_.size() != set_.rows.size() || !results_[row]) return nullptr;
+    return &*results_[row];
+}
+
+std::optional<int> CombinationsWindow::governing() const {
+    std::optional<int> found;
+    double largest = -1;
+    for (int row = 0; row < row_count(); ++row) {
+        const RowResult* shown = result(row);
+        if (!shown) continue;
+        if (!shown->result.capacity) return row;
+        if (shown->result.ratio > largest) {
+            largest = shown->result.ratio;
+            found = row;
+        }
+    }
+    return found;
+}
+
+Colour CombinationsWindow::verdict_colour(int row) const {
+    const RowResult* shown = result(row);
+    return shown && shown->result.verified ? verified_colour : colours::red;
+}
+
+bool CombinationsWindow::results_outdated() const { return run_ && (inputs_changed_ || set_ != run_->set); }
+
+void CombinationsWindow::compare_inputs() {
+    if (!run_ || inputs_changed_ || !run_->reads.changed_in(form_)) return;
+    touch();
+    inputs_changed_ = true;
+    changed();
+}
+
+void CombinationsWindow::changed() {
+    const bool chosen = selected_ >= 0 && selected_ < row_count();
+    Elimina.enabled = Duplica.enabled = chosen;
+    lblOutdated.visible = results_outdated();
+    lblDomain.text = run_ ? "NRd,max = " + number_text(run_->NRd_max / 1000, 1) +
+                                " kN    NRd,min = " + number_text(run_->NRd_min / 1000, 1) + " kN"
+                          : std::string{};
+    lblCurvature.text = curvature_ ? "χy = " + number_text(curvature_->yield.chi * 1e6, 3) + " 1/km    χu = " +
+                                         number_text(curvature_->ultimate.chi * 1e6, 3) +
+                                         " 1/km    duttilità χu/χy = " + number_text(curvature_->ductility, 2)
+                                   : std::string{};
+}
+
+void CombinationsWindow::edited() {
+    align_results();
+    if (modified) modified();
+    changed();
+}
+
+void CombinationsWindow::choose_code() {
+    const auto chosen = std::find(std::begin(code_names), std::end(code_names), norma.text);
+    const Code code = static_cast<Code>(chosen - std::begin(code_names));
+    if (code == set_.code) return;
+    set_.code = code;
+    if (modified) modified();
+}
+
+void CombinationsWindow::align_results() {
+    results_.resize(set_.rows.size());
+    if (selected_ >= row_count()) selected_ = row_count() - 1;
+}
+
+void CombinationsWindow::show_curvature() {
+    curvature_.reset();
+    const RowResult* shown = result(selected_);
+    if (!run_ || !shown) return;
+    const Combination& c = shown->combination;
+    curvature_ = moment_curvature(run_->section, run_->materials, c.NEd * 1000, c.MEd < 0 ? Sign::hogging : Sign::sagging);
+}
+
+void CombinationsWindow::tell_unwritable(const std::string& path) {
+    touch();
+    prompter_.ask({"Impossibile scrivere il file " + path, Icon::critical, Buttons::ok, "Attenzione"});
+}
+
+void CombinationsWindow::refuse(const std::string& message) {
+    prompter_.ask({message, Icon::warning, Buttons::ok, "Attenzione"});
+}
+
+std::string CombinationsWindow::new_row_name() const {
+    for (int number = row_count() + 1;; ++number) {
+        const std::string name = "C" + std::to_string(number);
+        if (std::none_of(set_.rows.begin(), set_.rows.end(), [&](const Combination& c) { return c.name == name; }))
+            return name;
+    }
+}
+
+}  // namespace norvexa::capacity

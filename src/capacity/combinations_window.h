@@ -1,0 +1,134 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/field_source.h"
+#include "analysis/recorded_reads.h"
+#include "capacity/capacity.h"
+#include "common/colour.h"
+#include "common/prompter.h"
+#include "common/window_model.h"
+
+namespace norvexa::capacity {
+
+// The typed columns of the combinations table, then the results of each row.
+enum class Column { name, NEd, MEd, VEd, MRd, x, eps_c, eps_s, ratio, verdict };
+inline constexpr int typed_columns = 4;
+inline constexpr int column_count = 10;
+
+// The code choice's items, in the order of Code.
+inline constexpr const char* code_names[] = {"D.M. 9/1/96", "NTC 2018"};
+
+// What the last completed calculation read and found: the section and design laws, the
+// domain, and the code and rows it verified.
+struct CapacityRun {
+    RecordedReads reads;
+    CombinationSet set;
+    Section section;
+    Materials materials;
+    double NRd_max = 0, NRd_min = 0;  // N
+    std::vector<DomainPoint> domain;
+};
+
+// One row's verification, with the combination as it was when verified.
+struct RowResult {
+    Combination combination;
+    CombinationResult result;
+};
+
+// The window "Pressoflessione": the code choice (norma), the table of load combinations
+// of the project and, after "Calcola", each row verified under its axial force on the
+// section and materials of the input form, the M–N domain and the moment–curvature
+// diagram of the selected row. The table's cells are not controls: they come in through
+// the entry points below and are read through cell().
+class CombinationsWindow : public WindowModel {
+  public:
+    // The set, the form and the prompter must outlive the window.
+    CombinationsWindow(CombinationSet& set, FieldSource& form, Prompter& prompter);
+
+    // Opens the window on the set as it is, the first row selected when there is one.
+    void open();
+    // The window has closed, whichever way; the rows and the last results stay.
+    void close();
+    bool is_open() const { return open_; }
+
+    int row_count() const { return static_cast<int>(set_.rows.size()); }
+    // A cell as the table shows it: numbers with the decimal comma, a result empty until
+    // its row has been verified.
+    std::string cell(int row, Column column) const;
+    // Typing into a typed cell: a name without ';', tabs or line ends; a number under the
+    // entry rule, an empty NEd or MEd reading 0 and an empty VEd none. A refused text is
+    // named in a message and the cell keeps its value. False when refused.
+    bool type_cell(int row, Column column, const std::string& text);
+    // Tab-separated lines from a spreadsheet into the typed cells from that cell right and
+    // down, rows added as needed. All or nothing: the first refused text is named in a
+    // message and no cell changes.
+    bool paste(int row, Column column, const std::string& text);
+    // The selected row, -1 for none.
+    void select(int row);
+    int selected() const { return selected_; }
+
+    // "Aggiungi": a new row at the end, selected. "Elimina" and "Duplica" act on the
+    // selected row; the copy goes below it and is selected.
+    void add_row();
+    void remove_row();
+    void duplicate_row();
+    // "Calcola": every row verified; a section or material the code cannot use stops it
+    // with a message, the results before it kept and marked not current.
+    void calculate();
+
+    // The last calculation; none before the first.
+    const CapacityRun* run() const { return run_ ? &*run_ : nullptr; }
+    // A row's result; none until it has been verified.
+    const RowResult* result(int row) const;
+    // The row that governs: the first outside the domain, else the largest utilisation.
+    std::optional<int> governing() const;
+    // The verdict's colour.
+    Colour verdict_colour(int row) const;
+    // The moment–curvature diagram of the selected row under its verified NEd; none
+    // without a result or where the engine finds none.
+    const std::optional<MomentCurvature>& curvature() const { return curvature_; }
+
+    // Whether the results on show no longer belong to their inputs: from the first change
+    // of what the last calculation read of the form, of the code or of a row, or from a
+    // calculation that stopped, until one completes.
+    bool results_outdated() const;
+    // Marks the results not current when the form reads differently from what the last
+    // calculation read; the program calls it after each change of the form.
+    void compare_inputs();
+
+    // Tells the user that a file could not be written.
+    void tell_unwritable(const std::string& path);
+
+    // The rows or the code changed: the project has unsaved changes. Closes the window.
+    std::function<void()> modified, close_window;
+
+    const std::string caption = "Pressoflessione";
+
+  private:
+    void changed() override;
+    void edited();
+    void choose_code();
+    // Keeps the results beside their rows while rows come and go.
+    void align_results();
+    void show_curvature();
+    void refuse(const std::string& message);
+    std::string new_row_name() const;
+
+    Control lblNorma, norma, Aggiungi, Elimina, Duplica, Calcola, Chiudi, lblOutdated, lblDomain, lblCurvature;
+
+    CombinationSet& set_;
+    FieldSource& form_;
+    Prompter& prompter_;
+    bool open_ = false;
+    int selected_ = -1;
+    std::optional<CapacityRun> run_;
+    std::vector<std::optional<RowResult>> results_;  // beside the rows
+    bool inputs_changed_ = false;
+    std::optional<MomentCurvature> curvature_;
+};
+
+}  // namespace norvexa::capacity

@@ -1,0 +1,194 @@
+#include "capacity/combinations_window.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "common/numbers.h"
+#include "project_fixture.h"
+
+namespace norvexa::capacity {
+namespace {
+
+using enum Column;
+
+class CombinationsTable : public testing::Test, public ProjectSession {
+  protected:
+    CombinationsTable() {
+        enter_worked_example(form);
+        form.salvaconnome = false;
+        window.open();
+    }
+    // Every typed cell, row by row, joined by "|".
+    std::vector<std::string> table() const {
+        std::vector<std::string> rows;
+        for (int row = 0; row < window.row_count(); ++row) {
+            std::string line;
+            for (Column column : {name, NEd, MEd, VEd})
+                line += (line.empty() ? "" : "|") + window.cell(row, column);
+            rows.push_back(line);
+        }
+        return rows;
+    }
+    void add(const std::string& pasted) { ASSERT_TRUE(window.paste(window.row_count(), name, pasted)); }
+
+    CombinationsWindow& window = program.pressoflessione;
+};
+
+TEST_F(CombinationsTable, RowsComeAndGoByTheButtonsAndByPaste) {
+    struct Step {
+        const char* what;
+        std::function<void(CombinationsWindow&)> act;
+        std::vector<std::string> rows;
+        int selected;
+    };
+    const std::vector<Step> steps = {
+        {"add", [](auto& w) { w.click("Aggiungi"); }, {"C1|0|0|"}, 0},
+        {"add again", [](auto& w) { w.click("Aggiungi"); }, {"C1|0|0|", "C2|0|0|"}, 1},
+        {"type", [](auto& w) { w.type_cell(0, NEd, "150,5"); }, {"C1|150,5|0|", "C2|0|0|"}, 1},
+        {"select and duplicate", [](auto& w) { w.select(0); w.click("Duplica"); },
+         {"C1|150,5|0|", "C1|150,5|0|", "C2|0|0|"}, 1},
+        {"remove the copy", [](auto& w) { w.click("Elimina"); }, {"C1|150,5|0|", "C2|0|0|"}, 1},
+        {"paste over and past the end", [](auto& w) { w.paste(1, NEd, "10\t-20,5\t30\r\n-5\t7\n"); },
+         {"C1|150,5|0|", "C2|10|-20,5|30", "C3|-5|7|"}, 1},
+        {"paste names and numbers", [](auto& w) { w.paste(0, name, "SLU 1\t1.000,5\t2"); },
+         {"SLU 1|1000,5|2|", "C2|10|-20,5|30", "C3|-5|7|"}, 1},
+        {"remove the last", [](auto& w) { w.select(2); w.click("Elimina"); },
+         {"SLU 1|1000,5|2|", "C2|10|-20,5|30"}, 1},
+        {"a name already taken is skipped", [](auto& w) { w.type_cell(0, name, "C3"); w.click("Aggiungi"); },
+         {"C3|1000,5|2|", "C2|10|-20,5|30", "C4|0|0|"}, 2},
+    };
+    for (const Step& step : steps) {
+        step.act(window);
+        EXPECT_EQ(table(), step.rows) << step.what;
+        EXPECT_EQ(window.selected(), step.selected) << step.what;
+        EXPECT_EQ(program.combinations.rows.size(), step.rows.size()) << step.what;
+    }
+    EXPECT_TRUE(form.salvaconnome);
+}
+
+TEST_F(CombinationsTable, RefusedTextsAreNamedAndTheCellKeepsItsValue) {
+    add("C1\t100\t50\t20");
+    struct Typed {
+        Column column;
+        const char* text;
+        bool accepted;
+        const char* shown;
+        const char* message;
+    };
+    const Typed cases[] = {
+        {NEd, "12.5", true, "125", ""},  // the point groups digits, as in every field
+        {NEd, "-3,25", true, "-3,25", ""},
+        {NEd, "12,5 kN", false, "-3,25", "Errore di sintassi: 12,5 kN"},
+        {NEd, "", true, "0", ""},
+        {MEd, "abc", false, "50", "Errore di sintassi: abc"},
+        {MEd, "1e2", true, "100", ""},
+        {VEd, "", true, "", ""},
+        {VEd, "7,5", true, "7,5", ""},
+        {VEd, "7,5,5", false, "7,5", "Errore di sintassi: 7,5,5"},
+        {name, "SLV; x", false, "C1", "Il nome di una combinazione non può contenere il carattere ';': SLV; x"},
+        {name, "SLE rara", true, "SLE rara", ""},
+    };
+    for (const Typed& typed : cases) {
+        prompter.shown.clear();
+        EXPECT_EQ(window.type_cell(0, typed.column, typed.text), typed.accepted) << typed.text;
+        EXPECT_EQ(window.cell(0, typed.column), typed.shown) << typed.text;
+        const std::string message = prompter.shown.empty() ? "" : prompter.shown.back().text;
+        EXPECT_EQ(message, typed.message) << typed.text;
+    }
+
+    // A paste with one refused text changes nothing and names it.
+    prompter.shown.clear();
+    const auto before = table();
+    EXPECT_FALSE(window.paste(0, NEd, "1\t2\n3\tdue\n"));
+    EXPECT_EQ(table(), before);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, "Errore di sintassi: due");
+}
+
+class CombinationsVerified : public CombinationsTable {
+  protected:
+    CombinationsVerified() {
+        add("C1\t0\t50\nC2\t200\t-400\nC3\t5000\t10\n");
+        form.salvaconnome = false;
+        window.click("Calcola");
+    }
+};
+
+TEST_F(CombinationsVerified, EachRowHasItsVerdictAndTheGoverningRowIsMarked) {
+    ASSERT_TRUE(prompter.shown.empty()) << prompter.shown[0].text;
+    ASSERT_NE(window.run(), nullptr);
+    EXPECT_FALSE(window.results_outdated());
+    const char* verdicts[] = {"verificata", "non verificata", "fuori dominio"};
+    for (int row = 0; row < 3; ++row) EXPECT_EQ(window.cell(row, verdict), verdicts[row]) << row;
+    EXPECT_EQ(window.verdict_colour(0), rgb(0, 128, 0));
+    EXPECT_EQ(window.verdict_colour(2), colours::red);
+    EXPECT_FALSE(window.cell(0, MRd).empty());
+    EXPECT_EQ(window.cell(1, MRd).front(), '-') << "a hogging moment is resisted by a hogging MRd";
+    EXPECT_TRUE(window.cell(2, MRd).empty());
+    // Outside the domain governs; without it the largest utilisation does.
+    EXPECT_EQ(window.governing(), 2);
+    window.select(2);
+    window.click("Elimina");
+    window.click("Calcola");
+    EXPECT_EQ(window.governing(), 1);
+    EXPECT_GT(locale_double(window.cell(1, ratio)).value_or(0), 1.0);
+}
+
+TEST_F(CombinationsVerified, ResultsAreNotCurrentOnceTheirInputsChange) {
+    struct Change {
+        const char* what;
+        std::function<void(ProjectSession&, CombinationsWindow&)> act;
+        int modifies_project;  // -1: either way
+    };
+    const std::vector<Change> changes = {
+        {"a size of the section", [](auto& p, auto&) { p.enter("th", "60"); }, 1},
+        {"a layer", [](auto& p, auto&) { p.enter("ta1", "12"); }, 1},
+        {"the concrete as the form shows it",
+         [](auto& p, auto&) { p.form.set_text(p.form.control("con7"), "11"); }, -1},
+        {"the code", [](auto&, auto& w) { w.choose("norma", "D.M. 9/1/96"); }, 1},
+        {"a row", [](auto&, auto& w) { w.type_cell(0, MEd, "60"); }, 1},
+        {"a row added", [](auto&, auto& w) { w.click("Aggiungi"); }, 1},
+    };
+    for (const Change& change : changes) {
+        form.salvaconnome = false;
+        window.click("Calcola");
+        ASSERT_FALSE(window.results_outdated()) << change.what;
+        ASSERT_FALSE(window.control("lblOutdated").visible);
+        change.act(*this, window);
+        EXPECT_TRUE(window.results_outdated()) << change.what;
+        EXPECT_TRUE(window.control("lblOutdated").visible) << change.what;
+        if (change.modifies_project >= 0) EXPECT_EQ(form.salvaconnome, change.modifies_project == 1) << change.what;
+    }
+    // Typing a row back as it was makes the results current again; selecting changes nothing.
+    window.click("Calcola");
+    const std::string was = window.cell(0, MEd);
+    window.type_cell(0, MEd, "70");
+    EXPECT_TRUE(window.results_outdated());
+    window.type_cell(0, MEd, was);
+    EXPECT_FALSE(window.results_outdated());
+    form.salvaconnome = false;
+    window.select(1);
+    EXPECT_FALSE(form.salvaconnome);
+
+    // A calculation that stops keeps the results, marked not current.
+    enter("tb", "");
+    window.click("Calcola");
+    EXPECT_FALSE(prompter.shown.empty());
+    EXPECT_NE(window.run(), nullptr);
+    EXPECT_TRUE(window.results_outdated());
+}
+
+TEST_F(CombinationsVerified, F9CalculatesTheOpenWindowToo) {
+    window.type_cell(0, MEd, "60");
+    program.recalculate();
+    EXPECT_FALSE(window.results_outdated());
+    window.close();
+    window.type_cell(0, MEd, "65");
+    program.recalculate();
+    EXPECT_TRUE(window.results_outdated());
+}
+
+}  // namespace
+}  // namespace norvexa::capacity
