@@ -14,6 +14,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 
+#include "capacity/ui/combinations_window_view.h"
 #include "common/manual_install.h"
 #include "common/ui/twips.h"
 #include "input/ui/form1_window.h"
@@ -70,11 +71,11 @@ void MainWindow::show_program(Program& program) {
     printer_ = std::make_unique<WindowPrinter>(*results_, this);
     build_menus();
     build_status_bar();
-    // "Calcola" answers F9 wherever the focus is.
+    // "Calcola" answers F9 wherever the focus is, in the analysis and the open verifications.
     auto* calculate = new QShortcut(QKeySequence(Qt::Key_F9), this);
     calculate->setContext(Qt::ApplicationShortcut);
     connect(calculate, &QShortcut::activated, this, [this] {
-        program_->calculate();
+        program_->recalculate();
         refresh();
     });
     refresh();
@@ -103,6 +104,11 @@ std::vector<MainWindow::ChildSlot> MainWindow::child_windows() {
         {ChildWindow::standards, in_area,
          [&p, &s, this] { return new StandardsWindowView(p.standards, s.viewer, s.prompter, after()); }},
         {ChildWindow::information, in_area, [&p, this] { return new InfoWindowView(p.information, after()); }},
+        {ChildWindow::pressoflessione, in_area_while_open,
+         [&p, &s, this] {
+             return new capacity::CombinationsWindowView(p.pressoflessione, after(),
+                                                         [&p] { return p.project.revision; }, s.files);
+         }},
     };
 }
 

@@ -1,0 +1,215 @@
+#include "capacity/ui/combinations_window_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "capacity/ui/capacity_plot.h"
+#include "capacity/ui/plot_contents.h"
+
+namespace norvexa::capacity {
+namespace {
+
+const char* const headers[column_count] = {"Nome",  "NEd [kN]", "MEd [kNm]", "VEd [kN]", "MRd [kNm]",
+                                           "x [cm]", "εc [‰]",  "εs [‰]",    "MEd/MRd",  "Esito"};
+const char* const header_tips[column_count] = {
+    "Nome della combinazione",
+    "Sforzo normale di calcolo, positivo se di compressione",
+    "Momento flettente di calcolo, positivo se tende le fibre inferiori",
+    "Taglio di calcolo",
+    "Momento resistente sotto lo sforzo normale NEd",
+    "Profondità dell'asse neutro dal lembo più compresso",
+    "Deformazione del lembo più compresso (compressione positiva)",
+    "Deformazione dello strato di armatura più teso (compressione positiva)",
+    "Rapporto di utilizzo MEd/MRd",
+    "Esito della verifica",
+};
+
+QColor qcolour(Colour colour) { return QColor(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff); }
+
+}  // namespace
+
+CombinationsWindowView::CombinationsWindowView(CombinationsWindow& model, std::function<void()> after,
+                                               std::function<unsigned long()> outside, FileChooser& files,
+                                               QWidget* parent)
+    : ModelView(parent), model_(model), after_(std::move(after)), outside_(std::move(outside)), files_(files) {
+    setObjectName("pressoflessione");
+    setWindowTitle(QString::fromStdString(model_.caption));
+    binder_ = new ControlBinder(model_, after_, this);
+    binder_->bind_all();
+
+    table_ = new QTableWidget(0, column_count);
+    table_->setObjectName("combinazioni");
+    for (int column = 0; column < column_count; ++column) {
+        auto* header = new QTableWidgetItem(QString::fromUtf8(headers[column]));
+        header->setToolTip(QString::fromUtf8(header_tips[column]));
+        table_->setHorizontalHeaderItem(column, header);
+    }
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(static_cast<int>(Column::name), QHeaderView::Stretch);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::AnyKeyPressed);
+    table_->installEventFilter(this);
+    connect(table_, &QTableWidget::cellChanged, this, [this](int row, int column) {
+        if (!filling_) typed(row, column);
+    });
+    connect(table_, &QTableWidget::currentCellChanged, this, [this](int row, int, int previous, int) {
+        if (filling_ || row == previous) return;
+        model_.select(row);
+        after_();
+    });
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(control("lblNorma"));
+    top->addWidget(control("norma"));
+    top->addStretch(1);
+    top->addWidget(control("lblDomain"));
+    auto* outdated = static_cast<QLabel*>(control("lblOutdated"));
+    outdated->setStyleSheet("color: #a00000; font-weight: bold;");
+    auto* buttons = new QHBoxLayout;
+    for (const char* name : {"Aggiungi", "Elimina", "Duplica"}) buttons->addWidget(control(name));
+    buttons->addStretch(1);
+    auto* calculate = static_cast<QPushButton*>(control("Calcola"));
+    calculate->setDefault(true);
+    buttons->addWidget(calculate);
+    buttons->addWidget(control("Chiudi"));
+
+    domain_ = new CapacityPlot("Il dominio M-N compare dopo Calcola");
+    domain_->setObjectName("dominio");
+    curvature_ = new CapacityPlot("Il diagramma momento-curvatura della combinazione scelta compare dopo Calcola");
+    curvature_->setObjectName("curvatura");
+    add_exports(*domain_, "dominio");
+    add_exports(*curvature_, "curvatura");
+    auto* curvature = new QWidget;
+    auto* curvature_layout = new QVBoxLayout(curvature);
+    curvature_layout->setContentsMargins(0, 0, 0, 0);
+    curvature_layout->addWidget(curvature_, 1);
+    curvature_layout->addWidget(control("lblCurvature"));
+    auto* plots = new QSplitter(Qt::Horizontal);
+    plots->addWidget(domain_);
+    plots->addWidget(curvature);
+    auto* parts = new QSplitter(Qt::Vertical);
+    parts->addWidget(table_);
+    parts->addWidget(plots);
+    parts->setStretchFactor(0, 2);
+    parts->setStretchFactor(1, 3);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(outdated);
+    layout->addWidget(parts, 1);
+    layout->addLayout(buttons);
+    resize(980, 600);
+    refresh();
+}
+
+CombinationsWindowView::~CombinationsWindowView() { model_.close(); }
+
+void CombinationsWindowView::refresh() {
+    binder_->refresh();
+    filling_ = true;
+    table_->setRowCount(model_.row_count());
+    for (int row = 0; row < model_.row_count(); ++row) fill_row(row);
+    if (model_.selected() >= 0 && table_->currentRow() != model_.selected())
+        table_->setCurrentCell(model_.selected(), std::max(table_->currentColumn(), 0));
+    filling_ = false;
+    domain_->show_content(domain_content(model_));
+    curvature_->show_content(curvature_content(model_));
+}
+
+void CombinationsWindowView::place(QMdiSubWindow& child) {
+    const QSize area = child.mdiArea()->size();
+    child.resize(child.sizeHint().expandedTo(size()).boundedTo(area));
+    child.move(0, 0);
+}
+
+void CombinationsWindowView::add_exports(CapacityPlot& plot, const QString& name) {
+    plot.setContextMenuPolicy(Qt::ActionsContextMenu);
+    const auto export_as = [this, &plot](FileDialog& dialog, bool svg) {
+        const auto chosen = files_.choose_save(dialog);
+        if (!chosen || chosen->empty()) return;
+        dialog.file_name = *chosen;
+        const QString path = QString::fromStdString(*chosen);
+        if (!(svg ? plot.export_svg(path) : plot.export_png(path)))
+            model_.tell_unwritable(*chosen);
+        after_();
+    };
+    auto* svg = new QAction("Esporta SVG...", &plot);
+    svg->setObjectName(name + "Svg");
+    connect(svg, &QAction::triggered, this, [this, export_as] { export_as(svg_dialog_, true); });
+    auto* png = new QAction("Esporta PNG...", &plot);
+    png->setObjectName(name + "Png");
+    connect(png, &QAction::triggered, this, [this, export_as] { export_as(png_dialog_, false); });
+    plot.addAction(svg);
+    plot.addAction(png);
+}
+
+void CombinationsWindowView::fill_row(int row) {
+    const std::optional<int> governing = model_.governing();
+    const bool outdated = model_.results_outdated();
+    const QString number = QString::number(row + 1);
+    auto* header = table_->verticalHeaderItem(row);
+    if (!header) table_->setVerticalHeaderItem(row, header = new QTableWidgetItem);
+    header->setText(governing == row ? "▶ " + number : number);
+    header->setToolTip(governing == row ? "Combinazione determinante" : QString());
+    for (int column = 0; column < column_count; ++column) {
+        QTableWidgetItem* item = table_->item(row, column);
+        if (!item) {
+            item = new QTableWidgetItem;
+            if (column >= typed_columns) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            if (column != static_cast<int>(Column::name)) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table_->setItem(row, column, item);
+        }
+        const QString text = QString::fromStdString(model_.cell(row, static_cast<Column>(column)));
+        if (item->text() != text) item->setText(text);
+        QFont font = table_->font();
+        font.setBold(governing == row);
+        item->setFont(font);
+        QColor colour = palette().color(QPalette::Text);
+        if (column == static_cast<int>(Column::verdict)) colour = qcolour(model_.verdict_colour(row));
+        if (column >= typed_columns && outdated) colour = palette().color(QPalette::Disabled, QPalette::Text);
+        item->setForeground(colour);
+    }
+}
+
+void CombinationsWindowView::typed(int row, int column) {
+    const std::string text = table_->item(row, column)->text().toStdString();
+    model_.type_cell(row, static_cast<Column>(column), text);
+    after_();
+    // A refused text goes back to the cell's value.
+    filling_ = true;
+    fill_row(row);
+    filling_ = false;
+}
+
+void CombinationsWindowView::paste() {
+    const int row = table_->currentRow() < 0 ? model_.row_count() : table_->currentRow();
+    const int column = std::clamp(table_->currentColumn(), 0, typed_columns - 1);
+    model_.paste(row, static_cast<Column>(column), QApplication::clipboard()->text().toStdString());
+    after_();
+}
+
+bool CombinationsWindowView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Paste)) {
+            paste();
+            return true;
+        }
+    }
+    return ModelView::eventFilter(watched, event);
+}
+
+}  // namespace norvexa::capacity
