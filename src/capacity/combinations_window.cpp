@@ -301,6 +301,8 @@ void CombinationsWindow::changed() {
 
 void CombinationsWindow::edited() {
     align_results();
+    if (selected_ < 0 && row_count() > 0) selected_ = 0;
+    show_curvature();
     if (modified) modified();
     changed();
 }

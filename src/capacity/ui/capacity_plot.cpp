@@ -32,11 +32,15 @@ struct Range {
     double low, high, step;
 };
 
-// The data's range widened to whole steps, the origin always inside.
+// The data's range, a little room added either side, widened to whole steps, the origin
+// always inside.
 Range range_of(double low, double high) {
     low = std::min(low, 0.0);
     high = std::max(high, 0.0);
     if (high - low <= 0) high = low + 1;
+    const double room = (high - low) * 0.04;
+    low = low < 0 ? low - room : low;
+    high = high > 0 ? high + room : high;
     const double step = round_step(high - low);
     return {std::floor(low / step) * step, std::ceil(high / step) * step, step};
 }

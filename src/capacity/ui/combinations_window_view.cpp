@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -61,7 +60,13 @@ CombinationsWindowView::CombinationsWindowView(CombinationsWindow& model, std::f
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed);
-    table_->installEventFilter(this);
+    // Rows copied from a spreadsheet go in at the current cell, or below the last row.
+    auto* paste_rows = new QAction("Incolla", this);
+    paste_rows->setShortcut(QKeySequence::Paste);
+    paste_rows->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(paste_rows, &QAction::triggered, this, [this] { paste(); });
+    addAction(paste_rows);
+    setFocusProxy(table_);
     connect(table_, &QTableWidget::cellChanged, this, [this](int row, int column) {
         if (!filling_) typed(row, column);
     });
@@ -199,17 +204,6 @@ void CombinationsWindowView::paste() {
     const int column = std::clamp(table_->currentColumn(), 0, typed_columns - 1);
     model_.paste(row, static_cast<Column>(column), QApplication::clipboard()->text().toStdString());
     after_();
-}
-
-bool CombinationsWindowView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == table_ && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Paste)) {
-            paste();
-            return true;
-        }
-    }
-    return ModelView::eventFilter(watched, event);
 }
 
 }  // namespace norvexa::capacity

@@ -34,9 +34,6 @@ class CombinationsWindowView : public ModelView {
     // Within the area, below the title strip's height from its top.
     void place(QMdiSubWindow& child) override;
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void typed(int row, int column);
     void paste();
