@@ -38,9 +38,12 @@ Range range_of(double low, double high) {
     low = std::min(low, 0.0);
     high = std::max(high, 0.0);
     if (high - low <= 0) high = low + 1;
-    const double room = (high - low) * 0.04;
-    low = low < 0 ? low - room : low;
-    high = high > 0 ? high + room : high;
+    // A side that the data barely crosses (a rounding below zero) gets no room.
+    const double span = high - low, room = span * 0.04;
+    if (low < -0.01 * span) low -= room;
+    else if (low < 0) low = 0;
+    if (high > 0.01 * span) high += room;
+    else if (high > 0) high = 0;
     const double step = round_step(high - low);
     return {std::floor(low / step) * step, std::ceil(high / step) * step, step};
 }
@@ -152,7 +155,10 @@ void CapacityPlot::paint(QPainter& painter, const QRectF& area, const std::optio
         painter.setPen(QPen(mark.colour, 1.5));
         painter.setBrush(mark.colour);
         painter.drawEllipse(p, 3.5, 3.5);
-        painter.drawText(p + QPointF(6, -5), mark.label);
+        // A label that would leave the diagram on the right goes left of its point.
+        const double width = metrics.horizontalAdvance(mark.label);
+        const double left = p.x() + 6 + width > f->plot.right() ? p.x() - 6 - width : p.x() + 6;
+        painter.drawText(QPointF(left, p.y() - 5), mark.label);
     }
     painter.setClipping(false);
     if (pointer && f->plot.contains(*pointer)) {
