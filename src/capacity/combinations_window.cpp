@@ -254,7 +254,8 @@ void CombinationsWindow::calculate() {
 
 const RowResult* CombinationsWindow::result(int row) const {
     if (row < 0 || row >= row_count() || results_.size() != set_.rows.size() || !results_[row]) return nullptr;
-    return &*results_[row];
+    // A row typed anew, or replaced from outside, shows no result that is not its own.
+    return results_[row]->combination == set_.rows[row] ? &*results_[row] : nullptr;
 }
 
 std::optional<int> CombinationsWindow::governing() const {

@@ -82,7 +82,7 @@ class CombinationsWindow : public WindowModel {
 
     // The last calculation; none before the first.
     const CapacityRun* run() const { return run_ ? &*run_ : nullptr; }
-    // A row's result; none until it has been verified.
+    // A row's result; none until it has been verified as it now reads.
     const RowResult* result(int row) const;
     // The row that governs: the first outside the domain, else the largest utilisation.
     std::optional<int> governing() const;

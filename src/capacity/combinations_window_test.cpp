@@ -152,6 +152,7 @@ TEST_F(CombinationsVerified, ResultsAreNotCurrentOnceTheirInputsChange) {
         {"a row added", [](auto&, auto& w) { w.click("Aggiungi"); }, 1},
     };
     for (const Change& change : changes) {
+        SCOPED_TRACE(change.what);
         form.salvaconnome = false;
         window.click("Calcola");
         ASSERT_FALSE(window.results_outdated()) << change.what;
@@ -161,11 +162,14 @@ TEST_F(CombinationsVerified, ResultsAreNotCurrentOnceTheirInputsChange) {
         EXPECT_TRUE(window.control("lblOutdated").visible) << change.what;
         if (change.modifies_project >= 0) EXPECT_EQ(form.salvaconnome, change.modifies_project == 1) << change.what;
     }
-    // Typing a row back as it was makes the results current again; selecting changes nothing.
+    // A row typed anew shows no result until the next calculation, the others keep theirs;
+    // typed back as it was, the results are current again. Selecting changes nothing.
     window.click("Calcola");
     const std::string was = window.cell(0, MEd);
     window.type_cell(0, MEd, "70");
     EXPECT_TRUE(window.results_outdated());
+    EXPECT_EQ(window.cell(0, verdict), "");
+    EXPECT_NE(window.cell(1, verdict), "");
     window.type_cell(0, MEd, was);
     EXPECT_FALSE(window.results_outdated());
     form.salvaconnome = false;
