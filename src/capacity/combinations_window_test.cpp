@@ -1,10 +1,13 @@
 #include "capacity/combinations_window.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "analysis/analysis_results.h"
+#include "capacity/combinations_report.h"
 #include "common/numbers.h"
 #include "project_fixture.h"
 
@@ -192,6 +195,22 @@ TEST_F(CombinationsVerified, F9CalculatesTheOpenWindowToo) {
     window.type_cell(0, MEd, "65");
     program.recalculate();
     EXPECT_TRUE(window.results_outdated());
+}
+
+TEST_F(CombinationsVerified, TheReportListsTheDesignValuesEveryRowAndTheGoverningOne) {
+    const auto lines = combinations_report_lines(window);
+    const auto has = [&](const std::string& start) {
+        return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(start, 0) == 0; });
+    };
+    EXPECT_EQ(lines[1], "VERIFICA A PRESSOFLESSIONE");
+    EXPECT_TRUE(has("Normativa: NTC 2018"));
+    EXPECT_TRUE(has("Calcestruzzo: fcd=N/mmq 14,17  Epsilon c2=%° 2  Epsilon cu=%° 3,5  n=2"));
+    EXPECT_TRUE(has("Acciaio: fyd=N/mmq 373,91"));
+    EXPECT_TRUE(has("3   C3            5000     10"));
+    EXPECT_TRUE(has("Combinazione determinante: 3 C3 (fuori dominio)"));
+
+    window.type_cell(0, MEd, "60");
+    EXPECT_EQ(combinations_report_lines(window)[1], outdated_results_notice);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "capacity/combinations_report.h"
 #include "report/report_source.h"
 #include "report/report_text.h"
 #include "shell/main_menu.h"
@@ -102,7 +103,13 @@ void Program::esporta_pdf() {
             {"Sovrascrivere il file " + *chosen + "?", Icon::none, Buttons::yes_no, "Esporta PDF"}) !=
             Answer::yes)
         return;
-    const std::vector<std::string> report = report_lines(report_data(title.text(), analysis));
+    std::vector<std::string> report = report_lines(report_data(title.text(), analysis));
+    // The verification with axial force follows the report when the project has combinations.
+    if (!combinations.rows.empty()) {
+        const auto verification = capacity::combinations_report_lines(pressoflessione);
+        report.push_back("");
+        report.insert(report.end(), verification.begin(), verification.end());
+    }
     const PrintDress dress(analysis, title.text());
     if (!desktop_.printer()->export_pdf(*chosen, title.text(), report))
         desktop_.prompter().ask({"Impossibile scrivere il file " + *chosen, Icon::critical, Buttons::ok, "Attenzione"});
