@@ -14,6 +14,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 
+#include "capacity/ui/capacity_pages.h"
 #include "capacity/ui/combinations_window_view.h"
 #include "common/manual_install.h"
 #include "common/ui/twips.h"
@@ -69,6 +70,7 @@ void MainWindow::show_program(Program& program) {
     for (ModelView* view : std::initializer_list<ModelView*>{form3_, form1_, results_, help_view_}) watch(view);
     children_ = child_windows();
     printer_ = std::make_unique<WindowPrinter>(*results_, this);
+    printer_->more_pages = [this] { return capacity::capacity_pages(program_->pressoflessione); };
     build_menus();
     build_status_bar();
     // "Calcola" answers F9 wherever the focus is, in the analysis and the open verifications.

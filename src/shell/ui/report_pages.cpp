@@ -36,21 +36,35 @@ void paint_footer(QPainter& painter, const QRectF& page, const QString& number) 
                      number);
 }
 
+std::size_t lines_per_page(QPainter& painter, const QRectF& page) {
+    painter.setFont(report_font());
+    return std::max<std::size_t>(1, static_cast<std::size_t>(page.height() / painter.fontMetrics().lineSpacing()));
+}
+
 }  // namespace
 
-bool paint_report_pages(QPagedPaintDevice& device, QPainter& painter, const QRectF& page, int pages_before,
-                        const std::string& title, QDate date, const std::vector<std::string>& lines) {
+int report_page_count(QPainter& painter, const QRectF& page, const std::vector<std::string>& lines) {
+    const std::size_t per_page = lines_per_page(painter, page);
+    return static_cast<int>((lines.size() + per_page - 1) / per_page);
+}
+
+void paint_page_dress(QPainter& painter, const QRectF& page, const std::string& title, QDate date, int number,
+                      int last) {
     painter.setFont(report_font());
+    paint_header(painter, page, QString::fromStdString(title), date.toString("dd/MM/yyyy"));
+    paint_footer(painter, page, "pag. " + QString::number(number) + " di " + QString::number(last));
+}
+
+bool paint_report_pages(QPagedPaintDevice& device, QPainter& painter, const QRectF& page, int pages_before,
+                        const std::string& title, QDate date, const std::vector<std::string>& lines, int pages_after) {
+    const std::size_t per_page = lines_per_page(painter, page);
+    const int report_pages = report_page_count(painter, page, lines);
     const QFontMetricsF metrics = painter.fontMetrics();
     const qreal line_height = metrics.lineSpacing();
-    const auto per_page = std::max<std::size_t>(1, static_cast<std::size_t>(page.height() / line_height));
-    const auto report_pages = static_cast<int>((lines.size() + per_page - 1) / per_page);
-    const QString last = QString::number(pages_before + report_pages);
-    const QString title_text = QString::fromStdString(title), date_text = date.toString("dd/MM/yyyy");
+    const int last = pages_before + report_pages + pages_after;
     for (int p = 0; p < report_pages; ++p) {
         if (!device.newPage()) return false;
-        paint_header(painter, page, title_text, date_text);
-        paint_footer(painter, page, "pag. " + QString::number(pages_before + p + 1) + " di " + last);
+        paint_page_dress(painter, page, title, date, pages_before + p + 1, last);
         const std::size_t first = static_cast<std::size_t>(p) * per_page;
         for (std::size_t i = first; i < std::min(lines.size(), first + per_page); ++i) {
             const qreal baseline = page.top() + static_cast<qreal>(i - first + 1) * line_height - metrics.descent();

@@ -80,7 +80,16 @@ bool WindowPrinter::paint_pdf(QIODevice& device, const std::string& title, const
     if (!painter.begin(&writer)) return false;
     const QRectF page = QRectF(layout.fullRectPixels(resolution)).marginsRemoved(layout.marginsPixels(resolution));
     paint_window(painter, page);
-    if (!paint_report_pages(writer, painter, page, 1, title, QDate::currentDate(), report_lines)) return false;
+    const auto more = more_pages ? more_pages() : std::vector<std::function<void(QPainter&, const QRectF&)>>{};
+    const int more_count = static_cast<int>(more.size());
+    const QDate today = QDate::currentDate();
+    if (!paint_report_pages(writer, painter, page, 1, title, today, report_lines, more_count)) return false;
+    const int last = 1 + report_page_count(painter, page, report_lines) + more_count;
+    for (int i = 0; i < more_count; ++i) {
+        if (!writer.newPage()) return false;
+        paint_page_dress(painter, page, title, today, last - more_count + i + 1, last);
+        more[static_cast<std::size_t>(i)](painter, page);
+    }
     return painter.end();
 }
 

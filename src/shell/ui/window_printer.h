@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include <QPrinter>
 
@@ -15,7 +16,7 @@ namespace norvexa {
 class AnalysisWindowView;
 
 // Prints the analysis window on the printer the system dialog chooses, and writes it
-// with the report as a vector PDF on A4.
+// with the report, and the pages more_pages adds, as a vector PDF on A4.
 class WindowPrinter : public AnalysisPrinter {
   public:
     // choose: shows the printer dialog for that printer, true when accepted; by default
@@ -28,6 +29,9 @@ class WindowPrinter : public AnalysisPrinter {
     bool export_pdf(const std::string& path, const std::string& title,
                     const std::vector<std::string>& report_lines) override;
     QPrinter& printer() { return printer_; }
+    // The PDF's pages after the report, each painted within the page's area under the
+    // report's header; none when unset.
+    std::function<std::vector<std::function<void(QPainter&, const QRectF&)>>()> more_pages;
     void set_chooser(std::function<bool(QPrinter&)> choose) { choose_ = std::move(choose); }
 
   private:

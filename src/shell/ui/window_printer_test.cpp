@@ -112,6 +112,31 @@ TEST_F(PaperOutput, ExportedPdfHoldsTheWindowThenTheWholeReport) {
     EXPECT_FALSE(program.analysis.board.sf.visible);
 }
 
+TEST_F(PaperOutput, CombinationsFollowTheReportWithTheirTableAndBothDiagrams) {
+    calculate();
+    program.pressoflessione.paste(0, capacity::Column::name, "SLU 1\t150\t120\nSLU 3\t3000\t20\n");
+    program.pressoflessione.calculate();
+    const auto pdf = home.path() / "trave.pdf";
+    files.answer_next(pdf.string());
+    program.esporta_pdf();
+    const std::string info = command_output("pdfinfo '" + pdf.string() + "'");
+    const auto at = info.find("Pages:");
+    ASSERT_NE(at, std::string::npos) << info;
+    const int pages = std::stoi(info.substr(at + 6));
+    ASSERT_GE(pages, 4);
+    const std::string report = pdf_text(pdf, 2, pages - 2);
+    for (const char* line : {"R E L A Z I O N E", "VERIFICA A PRESSOFLESSIONE", "fuori dominio",
+                             "Combinazione determinante: 2 SLU 3"})
+        EXPECT_NE(report.find(line), std::string::npos) << line;
+    const std::string domain = pdf_text(pdf, pages - 1, pages - 1);
+    EXPECT_NE(domain.find("Dominio di interazione M-N (NTC 2018)"), std::string::npos) << domain;
+    EXPECT_NE(domain.find("N [kN]"), std::string::npos) << domain;
+    const std::string last = pdf_text(pdf, pages);
+    EXPECT_NE(last.find("Diagramma momento-curvatura, combinazione 1 SLU 1"), std::string::npos) << last;
+    const std::string number = "pag. " + std::to_string(pages) + " di " + std::to_string(pages);
+    EXPECT_NE(last.find(number), std::string::npos) << last;
+}
+
 TEST_F(PaperOutput, TheWindowPageShowsNoPointerReadOut) {
     calculate();
     program.analysis.TAVOLA_MouseMove(0, 0, 3000, 3000);
