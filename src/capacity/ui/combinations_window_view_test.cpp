@@ -109,6 +109,27 @@ TEST_F(Pressoflessione, TypedAndPastedRowsAreVerifiedAndTheGoverningRowMarked) {
     EXPECT_FALSE(program().analysis.results_outdated());
 }
 
+TEST_F(Pressoflessione, TheDomainNumbersEachRowRedWhereNotVerifiedAndReadsOutUnderThePointer) {
+    CapacityPlot* plot = view()->domain_plot();
+    EXPECT_EQ(plot->readout_at(plot->rect().center()), "") << "nothing to read before Calcola";
+    program().pressoflessione.paste(0, Column::name, "C1\t0\t50\nC2\t200\t-400\nC3\t5000\t10\n");
+    program().pressoflessione.calculate();
+    main().refresh();
+    ASSERT_TRUE(plot->content());
+    const auto& marks = plot->content()->marks;
+    ASSERT_EQ(marks.size(), 3u);
+    EXPECT_EQ(marks[0].label, "1");
+    EXPECT_EQ(marks[0].colour, QColor(0, 128, 0));
+    EXPECT_EQ(marks[1].colour, QColor(Qt::red));
+    EXPECT_EQ(marks[2].at, QPointF(5000, 10));
+    EXPECT_EQ(plot->content()->lines.at(0).points.size(), program().pressoflessione.run()->domain.size());
+    const QString readout = plot->readout_at(plot->rect().center());
+    EXPECT_TRUE(readout.startsWith("N = ") && readout.endsWith(" kNm")) << readout.toStdString();
+    EXPECT_EQ(plot->readout_at(QPointF(1, 1)), "") << "outside the axes";
+    ASSERT_TRUE(view()->curvature_plot()->content());
+    EXPECT_EQ(view()->curvature_plot()->content()->marks.at(1).label, "ultimo");
+}
+
 TEST_F(Pressoflessione, EachPlotIsExportedAsSvgAndPng) {
     program().pressoflessione.paste(0, Column::name, "C1\t0\t50\n");
     program().pressoflessione.calculate();
