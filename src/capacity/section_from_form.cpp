@@ -1,8 +1,9 @@
+#include "capacity/capacity.h"
+
 #include <optional>
 
 #include "analysis/form_fields.h"
 #include "analysis/layer_count.h"
-#include "capacity/capacity.h"
 #include "common/numbers.h"
 
 namespace norvexa::capacity {
