@@ -69,7 +69,9 @@ enum class Sign { sagging, hogging };  // the bottom stretched, or the top
 
 // The ultimate plane where the section resists NEd with the largest moment of that sign.
 struct Capacity {
-    double MRd = 0;              // N·mm, of the sign asked for
+    double MRd = 0;              // N·mm, of the sign asked for (negative when hogging), or of
+                                 // the other one near pure compression, where the section is
+                                 // not symmetric
     bool neutral_axis = false;   // whether the neutral axis crosses the section
     double x = 0;                // its depth from the most compressed fibre, mm, when it does
     Plane plane{};
@@ -85,7 +87,9 @@ double NRd_min(const Section& section, const Materials& materials);  // pure ten
 // [NRd_min, NRd_max] ("fuori dominio").
 std::optional<Capacity> capacity_at(const Section& section, const Materials& materials, double NEd, Sign sign);
 
-// The domain as a closed polygon of (N, M) points, at least 100 a sign, denser where it bends.
+// The domain as a closed polygon of (N, M) points, at least 100 a sign, denser where it bends:
+// from pure tension along the sagging side to pure compression, then back along the hogging
+// side; the last point joins the first.
 struct DomainPoint {
     double N, M;
 };
@@ -94,16 +98,19 @@ std::vector<DomainPoint> domain(const Section& section, const Materials& materia
 // Moment against curvature under a fixed N, from zero to the ultimate plane.
 struct CurvaturePoint {
     double chi;  // 1/mm
-    double M;    // N·mm
+    double M;    // N·mm, negative when hogging
 };
 struct MomentCurvature {
-    std::vector<CurvaturePoint> points;
-    CurvaturePoint yield;     // the first layer reaching fyd / Es
+    std::vector<CurvaturePoint> points;  // equal steps of curvature, and the yield among them
+    CurvaturePoint yield;     // the first layer stretched to fyd / Es; the ultimate point when
+                              // none is before it
     CurvaturePoint ultimate;
     double ductility;         // χu / χy
 };
+// That many points at equal steps from zero to the ultimate curvature. None when N lies
+// outside the domain or at its ends, where the section cannot bend.
 std::optional<MomentCurvature> moment_curvature(const Section& section, const Materials& materials, double N,
-                                                Sign sign);
+                                                Sign sign, int points = 100);
 
 // One load combination: NEd kN (compression positive), MEd kNm (positive stretches the
 // bottom), VEd kN when given.

@@ -1,0 +1,25 @@
+#include <algorithm>
+
+#include "capacity/capacity.h"
+
+namespace norvexa::capacity {
+
+double Section::height() const {
+    double bottom = 0;
+    for (const Band& band : bands) bottom = std::max(bottom, band.bottom);
+    return bottom;
+}
+
+double Section::area() const {
+    double sum = 0;
+    for (const Band& band : bands) sum += band.width * (band.bottom - band.top);
+    return sum;
+}
+
+double Section::centroid() const {
+    double moment = 0;
+    for (const Band& band : bands) moment += band.width * (band.bottom - band.top) * (band.top + band.bottom) / 2;
+    return moment / area();
+}
+
+}  // namespace norvexa::capacity
