@@ -284,7 +284,8 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
 
     form.Command1_Click();
     bool refused = !prompter.shown.empty();
-    std::vector<std::string> report = refused ? std::vector<std::string>{} : report_lines(report_data(title.text(), analysis));
+    std::vector<std::string> report =
+        refused ? std::vector<std::string>{} : report_lines(report_data(title.text(), analysis));
     std::optional<capacity::Verification> verification;
     if (!refused && verifies_combinations) {
         auto verified = capacity::verify_form(form, combinations);

@@ -5,7 +5,8 @@ namespace norvexa::capacity {
 Materiale form_material(const FieldSource& form, MaterialKind kind) {
     const std::string stem = kind == MaterialKind::steel ? "stl" : "con";
     Materiale material{kind, form.text(stem + "1"), {}};
-    for (std::size_t i = 0; i < field_count(kind); ++i) material.fields.push_back(form.text(stem + std::to_string(i + 2)));
+    for (std::size_t i = 0; i < field_count(kind); ++i)
+        material.fields.push_back(form.text(stem + std::to_string(i + 2)));
     return material;
 }
 

@@ -143,7 +143,8 @@ bool ProjectCommands::open_project(const std::filesystem::path& path) {
         combinations_ = std::move(*combinations);
     } else {
         combinations_ = {};
-        prompter_.ask({bad_block_message(std::get<capacity::BadLine>(block)), Icon::warning, Buttons::ok, "Attenzione"});
+        const std::string message = bad_block_message(std::get<capacity::BadLine>(block));
+        prompter_.ask({message, Icon::warning, Buttons::ok, "Attenzione"});
     }
     return true;
 }

@@ -12,7 +12,8 @@ using capacity::mm_per_cm, capacity::N_per_kN, capacity::Nmm_per_kNm, capacity::
 
 std::string verdict(const capacity::CombinationResult& result) {
     if (!result.capacity) return "*****  Fuori dominio  *****";
-    return result.verified ? "*****  Pressoflessione verificata  *****" : "*****  Attenzione: pressoflessione non verificata  *****";
+    return result.verified ? "*****  Pressoflessione verificata  *****"
+                           : "*****  Attenzione: pressoflessione non verificata  *****";
 }
 
 std::string result_line(const capacity::Combination& combination, const capacity::CombinationResult& result) {
