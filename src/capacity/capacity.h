@@ -83,8 +83,12 @@ struct Capacity {
 double NRd_max(const Section& section, const Materials& materials);  // pure compression, N
 double NRd_min(const Section& section, const Materials& materials);  // pure tension, N (negative)
 
-// MRd(NEd) of that sign, to within 0,01 N of NEd; none when NEd lies outside
-// [NRd_min, NRd_max] ("fuori dominio").
+// How near the axial force of a plane found for a given N comes to it, N.
+inline constexpr double force_tolerance = 0.01;
+
+// MRd(NEd) of that sign, to within force_tolerance of NEd; none when NEd lies outside
+// [NRd_min, NRd_max] ("fuori dominio"). The section is one section_from_form makes: a
+// layer with steel, every layer strictly inside its height.
 std::optional<Capacity> capacity_at(const Section& section, const Materials& materials, double NEd, Sign sign);
 
 // The domain as a closed polygon of (N, M) points, at least 100 a sign, denser where it bends:
@@ -123,7 +127,9 @@ struct Combination {
 };
 // A combination's verification.
 struct CombinationResult {
-    std::optional<Capacity> capacity;  // none outside the domain
+    std::optional<Capacity> capacity;  // none outside the domain: NEd outside [NRd_min, NRd_max],
+                                       // or next to pure compression where the section resists
+                                       // no moment of MEd's sign (MEd = 0 counts as sagging)
     double ratio = 0;                  // |MEd| / |MRd(NEd)|
     bool verified = false;
     std::string message;               // "fuori dominio", or empty

@@ -6,8 +6,6 @@
 namespace norvexa::capacity {
 namespace {
 
-constexpr double force_tolerance = 0.01;  // N
-
 Capacity capacity_of(const Section& section, const Materials& materials, const Plane& plane, Sign sign) {
     Capacity c;
     c.MRd = integrate(section, materials, plane).M;

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <utility>
 #include <vector>
@@ -9,16 +10,12 @@
 #include "analysis/field_map.h"
 #include "analysis/section_analysis.h"
 #include "capacity/capacity.h"
+#include "capacity_examples.h"
 
 namespace norvexa::capacity {
 namespace {
 
-const Materials dm96_c25{{13.28, 0.002, 0.0035, 2}, {373.9, 200000, 0.010}};
-const Materials ntc_c70{{0.85 * 70 / 1.5, 0.00241588, 0.002656, 1.43744}, {391.3, 200000, 0.0675}};
-
-const Section worked_example{{{0, 500, 300}}, {{942, 460}}};
-const Section doubly_symmetric{{{0, 500, 300}}, {{942, 40}, {942, 460}}};
-const Section tee{{{0, 200, 1200}, {200, 1200, 400}}, {{603, 40}, {2413, 1060}, {2413, 1110}, {2413, 1160}}};
+using namespace examples;
 
 double strain_at_depth(const Plane& plane, double height, double depth) {
     return plane.eps_top + (plane.eps_bottom - plane.eps_top) * depth / height;
@@ -192,11 +189,11 @@ TEST(Domain, EachSideIsTheUltimateBoundaryGoingRoundOnce) {
                 const Sign other = sign == Sign::sagging ? Sign::hogging : Sign::sagging;
                 EXPECT_NEAR(capacity_at(*s, dm96_c25, polygon[i].N, other)->MRd, -polygon[i].M, 1e-6 * m_scale);
             }
-            const double turn = std::remainder(angle(polygon[(i + 1) % polygon.size()]) - angle(polygon[i]), 2 * M_PI);
+            const double turn = std::remainder(angle(polygon[(i + 1) % polygon.size()]) - angle(polygon[i]), 2 * std::numbers::pi);
             EXPECT_LT(turn, 0) << i;
             winding += turn;
         }
-        EXPECT_NEAR(winding, -2 * M_PI, 1e-9);
+        EXPECT_NEAR(winding, -2 * std::numbers::pi, 1e-9);
     }
 }
 

@@ -1,8 +1,9 @@
+#include "capacity/capacity.h"
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
 
-#include "capacity/capacity.h"
 #include "common/numbers.h"
 
 namespace norvexa::capacity {

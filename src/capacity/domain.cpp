@@ -1,7 +1,9 @@
+#include "capacity/capacity.h"
+
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
-#include "capacity/capacity.h"
 #include "capacity/ultimate_planes.h"
 
 namespace norvexa::capacity {
@@ -14,7 +16,7 @@ struct Sample {
 
 constexpr int start_samples_per_region = 16;
 constexpr std::size_t least_samples = 102;  // a sign's points, its two ends shared with the other sign
-constexpr double most_turn = 2.0 * 3.14159265358979323846 / 180;  // radians at a vertex
+constexpr double most_turn = 2 * std::numbers::pi / 180;  // radians at a vertex
 constexpr int refinements = 8;
 
 class Branch {

@@ -1,9 +1,10 @@
+#include "capacity/capacity.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
 
-#include "capacity/capacity.h"
 #include "capacity/steel_stress.h"
 
 namespace norvexa::capacity {

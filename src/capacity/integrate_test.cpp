@@ -4,16 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "capacity/capacity.h"
+#include "capacity_examples.h"
 
 namespace norvexa::capacity {
 namespace {
 
-const Materials dm96_c25{{13.28, 0.002, 0.0035, 2}, {373.9, 200000, 0.010}};
-// NTC 2018 at fck 70: a non-integer exponent and εc2 above 2 ‰.
-const Materials ntc_c70{{0.85 * 70 / 1.5, 0.0024159, 0.002656, 1.43744}, {391.3, 200000, 0.0675}};
-
-const Section rectangle{{{0, 500, 300}}, {{402, 40}, {942, 460}}};
-const Section tee{{{0, 200, 1200}, {200, 1200, 400}}, {{603, 40}, {2413, 1060}, {2413, 1110}, {2413, 1160}}};
+using namespace examples;
 
 // The plane's resultant summed over thin strips, as a reference for the closed forms.
 Forces strip_sum(const Section& section, const Materials& m, const Plane& plane) {
@@ -47,15 +43,15 @@ TEST(Integrate, MatchesThinStripsOnEveryKindOfPlane) {
         Plane plane;
     };
     const std::vector<Case> cases = {
-        {"neutral axis in the rectangle, beyond εc2 at the top", &rectangle, &dm96_c25, {0.0035, -0.010}},
-        {"parabola only", &rectangle, &dm96_c25, {0.0012, -0.004}},
-        {"top stretched", &rectangle, &dm96_c25, {-0.010, 0.0035}},
-        {"all compressed, across εc2", &rectangle, &dm96_c25, {0.0035, 0.0005}},
-        {"all compressed, bottom beyond εc2", &rectangle, &dm96_c25, {0.001, 0.0030}},
-        {"all stretched", &rectangle, &dm96_c25, {-0.001, -0.010}},
-        {"nearly uniform, series", &rectangle, &dm96_c25, {0.0015, 0.0015001}},
-        {"nearly uniform, next to the series' limit", &rectangle, &dm96_c25, {0.0015, 0.001502}},
-        {"just past the series' limit", &rectangle, &dm96_c25, {0.0015, 0.00151}},
+        {"neutral axis in the rectangle, beyond εc2 at the top", &doubly_reinforced, &dm96_c25, {0.0035, -0.010}},
+        {"parabola only", &doubly_reinforced, &dm96_c25, {0.0012, -0.004}},
+        {"top stretched", &doubly_reinforced, &dm96_c25, {-0.010, 0.0035}},
+        {"all compressed, across εc2", &doubly_reinforced, &dm96_c25, {0.0035, 0.0005}},
+        {"all compressed, bottom beyond εc2", &doubly_reinforced, &dm96_c25, {0.001, 0.0030}},
+        {"all stretched", &doubly_reinforced, &dm96_c25, {-0.001, -0.010}},
+        {"nearly uniform, series", &doubly_reinforced, &dm96_c25, {0.0015, 0.0015001}},
+        {"nearly uniform, next to the series' limit", &doubly_reinforced, &dm96_c25, {0.0015, 0.001502}},
+        {"just past the series' limit", &doubly_reinforced, &dm96_c25, {0.0015, 0.00151}},
         {"uniform in the parabola", &tee, &dm96_c25, {0.0011, 0.0011}},
         {"neutral axis in the flange", &tee, &dm96_c25, {0.0035, -0.02}},
         {"neutral axis in the web", &tee, &dm96_c25, {0.0035, -0.004}},
@@ -106,8 +102,8 @@ TEST(Integrate, PureCompressionAndPureTensionByHand) {
         double compression, tension;
     };
     const std::vector<Case> cases = {
-        {&rectangle, &yielding_at_eps_c2, 13.28 * 300 * 500 + (402 + 942) * 373.9, -(402 + 942) * 373.9},
-        {&rectangle, &elastic_at_eps_c2, 13.28 * 300 * 500 + (402 + 942) * 400.0, -(402 + 942) * 435.0},
+        {&doubly_reinforced, &yielding_at_eps_c2, 13.28 * 300 * 500 + (402 + 942) * 373.9, -(402 + 942) * 373.9},
+        {&doubly_reinforced, &elastic_at_eps_c2, 13.28 * 300 * 500 + (402 + 942) * 400.0, -(402 + 942) * 435.0},
         {&tee, &yielding_at_eps_c2, 13.28 * (1200 * 200 + 400 * 1000) + (603 + 3 * 2413) * 373.9,
          -(603 + 3 * 2413) * 373.9},
     };

@@ -1,14 +1,13 @@
+#include "capacity/capacity.h"
+
 #include <algorithm>
 
-#include "capacity/capacity.h"
 #include "capacity/root_finder.h"
 #include "capacity/steel_stress.h"
 #include "capacity/ultimate_planes.h"
 
 namespace norvexa::capacity {
 namespace {
-
-constexpr double force_tolerance = 0.01;  // N
 
 struct Bent {
     CurvaturePoint point;

@@ -4,15 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "capacity/capacity.h"
+#include "capacity_examples.h"
 
 namespace norvexa::capacity {
 namespace {
 
-const Materials dm96_c25{{13.28, 0.002, 0.0035, 2}, {373.9, 200000, 0.010}};
-const Materials ntc_c70{{0.85 * 70 / 1.5, 0.00241588, 0.002656, 1.43744}, {391.3, 200000, 0.0675}};
-
-const Section worked_example{{{0, 500, 300}}, {{942, 460}}};
-const Section tee{{{0, 200, 1200}, {200, 1200, 400}}, {{603, 40}, {2413, 1060}, {2413, 1110}, {2413, 1160}}};
+using namespace examples;
 
 TEST(MomentCurvature, RisesThroughTheFirstYieldToTheUltimateMoment) {
     struct Case {

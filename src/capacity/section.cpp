@@ -1,6 +1,6 @@
-#include <algorithm>
-
 #include "capacity/capacity.h"
+
+#include <algorithm>
 
 namespace norvexa::capacity {
 

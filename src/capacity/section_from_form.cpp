@@ -1,16 +1,19 @@
+#include "capacity/capacity.h"
+
+#include <cmath>
 #include <optional>
 
 #include "analysis/form_fields.h"
 #include "analysis/layer_count.h"
-#include "capacity/capacity.h"
 #include "common/numbers.h"
 
 namespace norvexa::capacity {
 namespace {
 
+// Positive, and finite once in mm².
 std::optional<double> positive(const std::string& text) {
     const std::optional<double> value = locale_double(text);
-    if (value && *value > 0) return value;
+    if (value && *value > 0 && std::isfinite(*value * 100)) return value;
     return std::nullopt;
 }
 
@@ -44,7 +47,7 @@ std::variant<Section, std::string> section_from_form(const FieldSource& form) {
     bool steel = false;
     for (int i = 0; i < layers; ++i) {
         const std::optional<double> area = locale_double(f.ta[i]), depth = positive(f.td[i]);
-        if (!area || *area < 0) return invalid_layer_value(i + 1, "As");
+        if (!area || *area < 0 || !std::isfinite(*area * 100)) return invalid_layer_value(i + 1, "As");
         if (!depth) return invalid_layer_value(i + 1, "d");
         // A layer on the bottom fibre could not be the pivot of the hogging planes.
         if (*depth * 10 >= height)

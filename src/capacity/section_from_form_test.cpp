@@ -64,6 +64,7 @@ TEST(SectionFromForm, RefusesEachBadInputNamingIt) {
         {{{"tb", "0"}}, false, "La sezione non ha un valore valido di B1"},
         {{{"th", "-50"}}, false, "La sezione non ha un valore valido di H1"},
         {{{"th", "5O"}}, false, "La sezione non ha un valore valido di H1"},
+        {{{"tb", "1e307"}}, false, "La sezione non ha un valore valido di B1"},
         {{{"tb2", ""}}, true, "La sezione non ha un valore valido di B2"},
         {{{"th2", "0"}}, true, "La sezione non ha un valore valido di H2"},
         {{{"strati", "N° 5 Strati barre"}}, false, "La sezione non ha un numero valido di strati barre"},

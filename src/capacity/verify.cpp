@@ -1,6 +1,6 @@
-#include <cmath>
-
 #include "capacity/capacity.h"
+
+#include <cmath>
 
 namespace norvexa::capacity {
 

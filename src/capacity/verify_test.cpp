@@ -4,13 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "capacity/capacity.h"
+#include "capacity_examples.h"
 
 namespace norvexa::capacity {
 namespace {
 
-const Materials dm96_c25{{13.28, 0.002, 0.0035, 2}, {373.9, 200000, 0.010}};
-const Section doubly_reinforced{{{0, 500, 300}}, {{402, 40}, {942, 460}}};
-const Section tee{{{0, 200, 1200}, {200, 1200, 400}}, {{603, 40}, {2413, 1060}, {2413, 1110}, {2413, 1160}}};
+using namespace examples;
 
 TEST(Verify, JudgesEachCombinationInKilonewtonsOnTheSideItsMomentStretches) {
     const double N_max = NRd_max(doubly_reinforced, dm96_c25) / 1e3;  // kN
