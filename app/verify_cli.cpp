@@ -7,6 +7,8 @@
 #include <set>
 #include <system_error>
 
+#include "capacity/code_key.h"
+#include "capacity/verification.h"
 #include "common/json.h"
 #include "common/line_file.h"
 #include "common/numbers.h"
@@ -15,8 +17,10 @@
 #include "drawing/board_svg.h"
 #include "input/form1.h"
 #include "project/project_commands.h"
+#include "report/combination_report.h"
 #include "report/report_source.h"
 #include "shell/program.h"
+#include "verify_combinations.h"
 
 namespace norvexa {
 namespace {
@@ -28,7 +32,13 @@ const char* const usage =
     "  PROGETTO.nvx: un progetto salvato, aperto con i materiali della libreria\n"
     "  NOME: un controllo della finestra di input (tb th tb2 th2 t rett strati ta1..ta4 td1..td4\n"
     "        n1a1..n4a3 f1a1..f4a3 nbr dst passo ast Check5 TMS TVS sl1 sl2 rettang toller\n"
-    "        File1 File2 con1..con9 stl1..stl7 Text1); t, rett, Check5: 1 o 0\n";
+    "        File1 File2 con1..con9 stl1..stl7 Text1); t, rett, Check5: 1 o 0\n"
+    "     norvexa-verify [--json] [--norma dm96|ntc2018] [--combinazioni FILE.csv] [--dominio FILE.csv]\n"
+    "                    (PROGETTO.nvx | NOME=TESTO ...)\n"
+    "  aggiunge la verifica a pressoflessione della sezione della finestra di input:\n"
+    "  --combinazioni FILE.csv: le combinazioni, righe nome;NEd;MEd;VEd (kN, kNm, virgola decimale),\n"
+    "        al posto di quelle del progetto; --norma: la norma (senza, quella del progetto o ntc2018);\n"
+    "  --dominio FILE.csv: scrive il dominio M-N come righe N;M (kN, kNm)\n";
 
 // Controls whose state is their value rather than their text.
 bool holds_value(ControlKind kind) {
@@ -104,30 +114,40 @@ bool lies_within(const std::filesystem::path& path, const std::filesystem::path&
     return end_of_folder == folder.end();
 }
 
-// Why the picture may not be written to the target, or empty when it may: the project
-// being read, any file of the program folder and anything that is not a regular file
-// are refused, so that no project, material, setting or device is overwritten.
-std::string svg_target_problem(const std::filesystem::path& target, const std::vector<std::string>& projects) {
+// The files a run reads, which no output may replace.
+struct Inputs {
+    std::vector<std::string> projects;
+    std::optional<std::string> combinations;
+};
+
+// Why the option's file may not be written to the target, or empty when it may: the
+// project or the combinations being read, any file of the program folder and anything
+// that is not a regular file are refused, so that no project, material, setting or
+// device is overwritten.
+std::string output_problem(const std::string& option, const std::filesystem::path& target, const Inputs& inputs) {
     std::error_code error;
     const auto file = resolved(target, error);
-    if (error) return "percorso non valido per --svg: " + target.string();
+    if (error) return "percorso non valido per " + option + ": " + target.string();
+    const std::string named = option + " " + target.string();
     if (std::filesystem::exists(file, error) && !std::filesystem::is_regular_file(file, error))
-        return "--svg " + target.string() + ": non è un file normale";
-    for (const std::string& project : projects)
-        if (std::filesystem::equivalent(file, project, error))
-            return "--svg " + target.string() + ": è il progetto che si sta leggendo";
+        return named + ": non è un file normale";
+    for (const std::string& project : inputs.projects)
+        if (std::filesystem::equivalent(file, project, error)) return named + ": è il progetto che si sta leggendo";
+    if (inputs.combinations && std::filesystem::equivalent(file, *inputs.combinations, error))
+        return named + ": è il file delle combinazioni che si sta leggendo";
     const auto folder = resolved(program_folder(), error);
     if (error) return "cartella del programma non valida: " + program_folder().string();
-    if (lies_within(file, folder))
-        return "--svg " + target.string() + ": è nella cartella del programma";
+    if (lies_within(file, folder)) return named + ": è nella cartella del programma";
     return {};
 }
 
 // Whether every verdict the run performed holds: bending, and with shear the struts,
-// the stirrup spacing and Vrd3 against Vsd.
-bool verdicts_hold(const AnalysisResults& r) {
+// the stirrup spacing and Vrd3 against Vsd; then every combination verified.
+bool verdicts_hold(const AnalysisResults& r, const std::optional<capacity::Verification>& verification) {
     if (!r.bending || !r.bending->holds()) return false;
-    return !r.shear || (r.shear->struts_hold() && r.shear->spacing_holds() && r.shear->holds());
+    if (r.shear && !(r.shear->struts_hold() && r.shear->spacing_holds() && r.shear->holds())) return false;
+    return !verification || std::all_of(verification->results.begin(), verification->results.end(),
+                                        [](const capacity::CombinationResult& result) { return result.verified; });
 }
 
 void print_message(const Message& m, std::ostream& out) {
@@ -135,8 +155,10 @@ void print_message(const Message& m, std::ostream& out) {
         << ", \"icon\": " << json_string(icon_name(m.icon)) << "}";
 }
 
+// The --json object; the members of a verification of the combinations, when given, last.
 void print_json(const Form1& form, const Form3& title, const AnalysisWindow& analysis,
-                const std::vector<std::string>& report, const std::vector<Message>& run_messages, std::ostream& out) {
+                const std::vector<std::string>& report, const std::vector<Message>& run_messages,
+                const std::string& combinations, std::ostream& out) {
     const AnalysisResults& results = analysis.results;
     out << "{\"results\": {";
     const char* separator = "";
@@ -163,6 +185,7 @@ void print_json(const Form1& form, const Form3& title, const AnalysisWindow& ana
     out << "], \"message\": ";
     if (run_messages.empty()) out << "null";
     else print_message(run_messages.back(), out);
+    if (!combinations.empty()) out << ", " << combinations;
     out << "}\n";
 }
 
@@ -182,8 +205,11 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
     program.load(Form1::MissingFolders::go_on);
 
     bool json = false;
-    std::optional<std::string> svg_file;
-    std::vector<std::string> fields, projects;
+    std::optional<std::string> svg_file, domain_file;
+    std::optional<capacity::Code> code;
+    Inputs inputs;
+    std::vector<std::string>& projects = inputs.projects;
+    std::vector<std::string> fields;
     for (auto arg = args.begin(); arg != args.end(); ++arg) {
         if (*arg == "--help" || *arg == "-h") {
             out << usage;
@@ -191,6 +217,15 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
         }
         if (*arg == "--json") json = true;
         else if (*arg == "--svg" && std::next(arg) != args.end()) svg_file = *++arg;
+        else if (*arg == "--combinazioni" && std::next(arg) != args.end()) inputs.combinations = *++arg;
+        else if (*arg == "--dominio" && std::next(arg) != args.end()) domain_file = *++arg;
+        else if (*arg == "--norma" && std::next(arg) != args.end()) {
+            code = capacity::code_of_key(*++arg);
+            if (!code) {
+                err << "norma sconosciuta: " << *arg << " (dm96 o ntc2018)\n" << usage;
+                return exit_usage;
+            }
+        }
         else if (arg->find('=') != std::string::npos) fields.push_back(*arg);
         else if (arg->rfind("--", 0) != 0) projects.push_back(*arg);
         else {
@@ -203,11 +238,21 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
         return exit_usage;
     }
 
-    if (svg_file) {
-        if (const std::string problem = svg_target_problem(*svg_file, projects); !problem.empty()) {
+    for (const auto& [option, file] : {std::pair{"--svg", svg_file}, {"--dominio", domain_file}}) {
+        if (!file) continue;
+        if (const std::string problem = output_problem(option, *file, inputs); !problem.empty()) {
             err << problem << '\n';
             return exit_usage;
         }
+    }
+    std::optional<std::vector<capacity::Combination>> combinations_read;
+    if (inputs.combinations) {
+        auto read = read_combinations_file(*inputs.combinations);
+        if (const auto* problem = std::get_if<std::string>(&read)) {
+            err << *problem << '\n' << usage;
+            return exit_usage;
+        }
+        combinations_read = std::get<std::vector<capacity::Combination>>(std::move(read));
     }
 
     auto report_messages = [&] {
@@ -231,10 +276,31 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
         }
     }
 
+    // A project's own combinations are verified unless a file gives others.
+    capacity::CombinationSet& combinations = program.combinations;
+    if (combinations_read) combinations.rows = std::move(*combinations_read);
+    if (code) combinations.code = *code;
+    const bool verifies_combinations = !combinations.rows.empty() || inputs.combinations || domain_file;
+
     form.Command1_Click();
-    const bool refused = !prompter.shown.empty();
-    const std::vector<std::string> report = refused ? std::vector<std::string>{} : report_lines(report_data(title.text(), analysis));
-    if (json) print_json(form, title, analysis, report, prompter.shown, out);
+    bool refused = !prompter.shown.empty();
+    std::vector<std::string> report =
+        refused ? std::vector<std::string>{} : report_lines(report_data(title.text(), analysis));
+    std::optional<capacity::Verification> verification;
+    if (!refused && verifies_combinations) {
+        auto verified = capacity::verify_form(form, combinations);
+        if (const auto* problem = std::get_if<std::string>(&verified)) {
+            prompter.ask({*problem, Icon::warning, Buttons::ok, "Attenzione"});
+            refused = true;
+        } else {
+            verification = std::get<capacity::Verification>(std::move(verified));
+            for (std::string& line : combination_report_lines(combinations, *verification))
+                report.push_back(std::move(line));
+        }
+    }
+    if (json)
+        print_json(form, title, analysis, report, prompter.shown,
+                   verification ? combinations_json(combinations, *verification) : std::string{}, out);
     else
         for (const std::string& line : report) out << line << '\n';
     report_messages();
@@ -242,9 +308,13 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << "impossibile scrivere il file " << *svg_file << '\n';
         return exit_message;
     }
+    if (verification && domain_file && !write_file(*domain_file, domain_text(*verification))) {
+        err << "impossibile scrivere il file " << *domain_file << '\n';
+        return exit_message;
+    }
 
     if (refused) return exit_message;
-    return verdicts_hold(analysis.results) ? exit_holds : exit_fails;
+    return verdicts_hold(analysis.results, verification) ? exit_holds : exit_fails;
 }
 
 }  // namespace norvexa

@@ -2,7 +2,9 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -241,6 +243,167 @@ TEST(NorvexaVerify, ASavedProjectGivesTheResultsOfTheTypedFields) {
     EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.out, "Attenzione: File non valido\nimpossibile leggere il file " +
                                session.file("nessuno.nvx").string() + "\n");
+}
+
+// Three combinations of the example: within the domain under no axial force and under
+// 600 kN, and a tension beyond the steel's NRd,min of about -352 kN.
+const std::string three = "nome;NEd [kN];MEd [kNm];VEd [kN]\nSLU 1;0;120;80\nSLU 2;600;150;\nTiro;-400;30;\n";
+
+struct CombinationsFile {
+    explicit CombinationsFile(const std::string& bytes) { norvexa::put_bytes(path, bytes); }
+    norvexa::ScratchFolder folder;
+    std::filesystem::path path = folder.path() / "combinazioni.csv";
+    std::string option() const { return "--combinazioni " + path.string() + " "; }
+};
+
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; start < text.size(); start = end + 1) {
+        end = text.find('\n', start);
+        lines.push_back(text.substr(start, end - start));
+    }
+    return lines;
+}
+
+TEST(NorvexaVerify, CombinationsFollowTheUnchangedReport) {
+    const CombinationsFile file(three);
+    const Result plain = verify(example), r = verify("--norma dm96 " + file.option() + example);
+    EXPECT_EQ(r.status, 1);  // the tension lies outside the domain
+    ASSERT_EQ(r.out.substr(0, plain.out.size()), plain.out);
+    EXPECT_EQ(lines_of(r.out.substr(plain.out.size())),
+              (std::vector<std::string>{
+                  "---------------------------------------------------------------------------",
+                  "",
+                  "VERIFICA PRESSOFLESSIONE (D.M. 9/1/96)",
+                  "Dominio M-N: NRd,max= KN 2344,21  NRd,min= KN -352,21",
+                  "NEd positivo di compressione, MEd positivo se tende il lembo inferiore; deformazioni positive di "
+                  "compressione",
+                  "SLU 1: NEd= KN 0  MEd= KNm 120  MRd= KNm 145,91  x=cm 11,16  Epsilon c=3,2%°  Epsilon s=-10%°  "
+                  "MEd/MRd= 0,822    *****  Pressoflessione verificata  *****",
+                  "SLU 2: NEd= KN 600  MEd= KNm 150  MRd= KNm 195,07  x=cm 29,52  Epsilon c=3,5%°  Epsilon s=-1,95%°  "
+                  "MEd/MRd= 0,769    *****  Pressoflessione verificata  *****",
+                  "Tiro: NEd= KN -400  MEd= KNm 30    *****  Fuori dominio  *****",
+              }));
+    // Beside the strip method's 146,1 kNm, within its own bias.
+    EXPECT_NE(r.out.find("MRd= KNm 145,91"), std::string::npos);
+}
+
+TEST(NorvexaVerify, ExitStatusCountsEveryCombination) {
+    const struct {
+        const char* rows;
+        int status;
+    } cases[] = {
+        {"SLU 1;0;120;\n", 0},
+        {"SLU 1;0;120;\nSLU 2;0;-20;\n", 1},   // no top bars: hardly any hogging moment
+        {"SLU 1;0;120;\nTroppo;0;150;\n", 1},  // beyond MRd
+        {"Compressione;2400;0;\n", 1},         // beyond NRd,max
+        {"nome;NEd;MEd;VEd\n", 0},             // a header alone
+    };
+    for (const auto& c : cases) {
+        const CombinationsFile file(c.rows);
+        EXPECT_EQ(verify("--norma dm96 " + file.option() + example).status, c.status) << c.rows;
+    }
+    const CombinationsFile holds("SLU 1;0;120;\n");
+    EXPECT_EQ(verify(holds.option() + example + " TMS=200").status, 1);  // the bending verdict still counts
+}
+
+TEST(NorvexaVerify, JsonGainsTheCombinationsAndTheDomainInKilonewtonsAndCentimetres) {
+    const CombinationsFile file(three);
+    const Result plain = verify("--json " + example), r = verify("--json --norma dm96 " + file.option() + example);
+    // The same up to the report, which gains the lines the text shows; the new members last.
+    const std::string head = plain.out.substr(0, plain.out.find("\"report\": ["));
+    EXPECT_TRUE(r.out.starts_with(head));
+    const std::string tail = r.out.substr(r.out.find("\"message\": null"));
+    EXPECT_NE(r.out.find("\"Tiro: NEd= KN -400  MEd= KNm 30    *****  Fuori dominio  *****\"], \"message\""),
+              std::string::npos);
+    EXPECT_EQ(tail.rfind("\"message\": null, \"combinations\": [{\"name\": \"SLU 1\", \"NEd\": 0, \"MEd\": 120, "
+                         "\"MRd\": 145.9",
+                         0),
+              0u)
+        << tail.substr(0, 300);
+    EXPECT_NE(tail.find("{\"name\": \"Tiro\", \"NEd\": -400, \"MEd\": 30, \"MRd\": null, \"x\": null, \"eps_c\": null, "
+                        "\"eps_s\": null, \"ratio\": null, \"verified\": false, \"message\": \"fuori dominio\"}"),
+              std::string::npos);
+    EXPECT_NE(tail.find("\"eps_s\": -10, \"ratio\": 0.822"), std::string::npos);
+    // Pure compression and pure tension as closed forms: fcd* · Ac + As · fyd, and -As · fyd.
+    const double fyd = 373.9, NRd_max = (13.28 * 300 * 500 + 942 * fyd) / 1e3, NRd_min = -942 * fyd / 1e3;
+    const auto number_after = [&](const std::string& key) { return std::stod(tail.substr(tail.find(key) + key.size())); };
+    EXPECT_NEAR(number_after("\"NRd_max\": "), NRd_max, 0.5);
+    EXPECT_NEAR(number_after("\"NRd_min\": "), NRd_min, 0.5);
+    EXPECT_EQ(tail.substr(tail.size() - 5), "]]}}\n");
+}
+
+TEST(NorvexaVerify, DomainFileHoldsTheJsonPointsWithTheDecimalComma) {
+    const norvexa::ScratchFolder folder;
+    const auto domain = folder.path() / "dominio.csv";
+    const Result r = verify("--json --dominio " + domain.string() + " " + example);
+    EXPECT_EQ(r.status, 0);
+    const auto lines = norvexa::read_lines(domain);
+    ASSERT_TRUE(lines);
+    std::size_t points = 0;
+    const std::string opening = "\"points\": [";
+    for (std::size_t at = r.out.find(opening) + opening.size(); (at = r.out.find('[', at)) != std::string::npos; ++at)
+        ++points;
+    EXPECT_EQ(lines->size(), points);
+    EXPECT_GE(points, 200u);
+    // The first point is pure tension: -As · fyd under the steel's centroid moment arm.
+    EXPECT_EQ(lines->front(), "-352,226;73,967");
+    EXPECT_NE(r.out.find("\"combinations\": [], \"domain\": {"), std::string::npos);
+}
+
+TEST(NorvexaVerify, AProjectsOwnCombinationsUnlessAFileGivesOthers) {
+    norvexa::ProjectSession session;
+    enter_worked_example(session.form);
+    session.program.combinations = {norvexa::capacity::Code::dm96, {{"Dal progetto", 0, 150, std::nullopt}}};
+    const auto path = session.file("esempio.nvx");
+    session.files.answer_next(path.string());
+    ASSERT_TRUE(session.commands.salva());
+
+    const Result own = verify(path.string());
+    EXPECT_EQ(own.status, 1);  // 150 kNm is beyond MRd
+    EXPECT_NE(own.out.find("\nVERIFICA PRESSOFLESSIONE (D.M. 9/1/96)\n"), std::string::npos) << own.out;
+    EXPECT_NE(own.out.find("\nDal progetto: NEd= KN 0  MEd= KNm 150  MRd= KNm 145,91"), std::string::npos);
+
+    const CombinationsFile file("Da file;0;100;\n");
+    const Result other = verify("--norma ntc2018 " + file.option() + path.string());
+    EXPECT_EQ(other.status, 0);
+    EXPECT_EQ(other.out.find("Dal progetto"), std::string::npos);
+    EXPECT_NE(other.out.find("\nVERIFICA PRESSOFLESSIONE (NTC 2018)\n"), std::string::npos);
+    EXPECT_NE(other.out.find("\nDa file: NEd= KN 0  MEd= KNm 100  MRd= KNm 146,84"), std::string::npos);
+}
+
+TEST(NorvexaVerify, CombinationUsageErrorsNameTheLineOrTheFile) {
+    const CombinationsFile bad("nome;NEd;MEd;VEd\nSLU 1;0;120;\n\nSLU 2;cento;150;\n");
+    const norvexa::ScratchFolder folder;
+    const struct {
+        std::string args;
+        std::string said;
+    } cases[] = {
+        {bad.option() + example, bad.path.string() + ": riga 4 non valida: «SLU 2;cento;150;»\n"},
+        {"--combinazioni " + (folder.path() / "manca.csv").string() + " " + example,
+         "impossibile leggere il file " + (folder.path() / "manca.csv").string() + "\n"},
+        {"--norma ec2 " + example, "norma sconosciuta: ec2 (dm96 o ntc2018)\n"},
+        {"--dominio " + bad.path.string() + " " + bad.option() + example,
+         "--dominio " + bad.path.string() + ": è il file delle combinazioni che si sta leggendo\n"},
+        {"--dominio /dev/null " + example, "--dominio /dev/null: non è un file normale\n"},
+        {"--dominio '" + (norvexa::steel_folder() / "Feb 44 K").string() + "' " + example,
+         "--dominio " + (norvexa::steel_folder() / "Feb 44 K").string() + ": è nella cartella del programma\n"},
+        {example + " --combinazioni", "opzione sconosciuta: --combinazioni\n"},
+    };
+    for (const auto& c : cases) {
+        const Result r = verify(c.args, true);
+        EXPECT_EQ(r.status, 64) << c.args;
+        EXPECT_EQ(r.out.rfind(c.said, 0), 0u) << r.out;
+    }
+    EXPECT_EQ(norvexa::read_lines(bad.path)->size(), 4u);
+}
+
+TEST(NorvexaVerify, AMaterialTheCodeCannotUseStopsTheRunWithItsMessage) {
+    const CombinationsFile file("SLU 1;0;120;\n");
+    const Result r = verify("--norma ntc2018 " + file.option() + example + " con3=95", true);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.out.find("\nAttenzione: "), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("VERIFICA PRESSOFLESSIONE"), std::string::npos);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "common/json.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 #include "common/line_file.h"
@@ -40,6 +41,13 @@ std::string json_string(std::string_view text) {
 }
 
 std::string json_number(float value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return {text, end};
+}
+
+std::string json_number(double value) {
+    if (!std::isfinite(value)) return "null";
     char text[32];
     const auto end = std::to_chars(text, text + sizeof text, value).ptr;
     return {text, end};

@@ -11,5 +11,7 @@ std::string json_string(std::string_view text);
 
 // The shortest point-decimal text that reads back as the same float ("2452.5", "81").
 std::string json_number(float value);
+// The shortest that reads back as the same double; null for an infinite or NaN value.
+std::string json_number(double value);
 
 }  // namespace norvexa

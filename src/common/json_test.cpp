@@ -1,5 +1,7 @@
 #include "common/json.h"
 
+#include <limits>
+
 #include <gtest/gtest.h>
 
 namespace norvexa {
@@ -18,6 +20,18 @@ TEST(Json, StringsStayValidJsonWhateverTheBytes) {
         {"\xED\xA0\x80", "\"\uFFFD\uFFFD\uFFFD\""},  // a surrogate
     };
     for (const auto& c : cases) EXPECT_EQ(json_string(c.text), c.literal) << c.text;
+}
+
+TEST(Json, DoublesAreShortestAndNonFiniteOnesNull) {
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    const struct {
+        double value;
+        const char* literal;
+    } cases[] = {
+        {146.1, "146.1"}, {-0.25, "-0.25"}, {250, "250"}, {1e-7, "1e-07"}, {0.1 + 0.2, "0.30000000000000004"},
+        {infinity, "null"}, {-infinity, "null"}, {std::numeric_limits<double>::quiet_NaN(), "null"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(json_number(c.value), c.literal) << c.value;
 }
 
 }  // namespace

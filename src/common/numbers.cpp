@@ -1,5 +1,6 @@
 #include "common/numbers.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cfloat>
 #include <climits>
@@ -91,6 +92,13 @@ std::optional<Number> read_locale(std::string_view text, Number (*reader)(const 
 
 std::optional<double> locale_double(std::string_view text) { return read_locale(text, std::strtod); }
 std::optional<float> locale_single(std::string_view text) { return read_locale(text, std::strtof); }
+
+std::optional<double> action_number(std::string_view text) {
+    if (text.find(',') != std::string_view::npos) return locale_double(text);
+    std::string decimal_comma(text);
+    std::replace(decimal_comma.begin(), decimal_comma.end(), '.', ',');
+    return locale_double(decimal_comma);
+}
 
 double leading_number(std::string_view text) {
     std::size_t i = 0;

@@ -11,6 +11,11 @@ namespace norvexa {
 // Empty or any other text gives nullopt, as does a value beyond the type's range.
 std::optional<double> locale_double(std::string_view text);
 std::optional<float> locale_single(std::string_view text);
+// A design action's number, read as the input form's action fields read a text when it
+// is left: with a comma, a locale number ("1.250,5"); without, the point is the decimal
+// sign ("12.5" is 12,5), so that a text from a point-decimal spreadsheet keeps its value.
+// Any other text gives nullopt.
+std::optional<double> action_number(std::string_view text);
 
 // Leading number: a point-decimal number read from the start of the text, stopping at
 // the first character that cannot continue it (a comma included); 0 when there is none.

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -44,6 +45,18 @@ TEST(LeadingNumber, ReadsAPointDecimalPrefix) {
         {"00", 0},      {"25", 25},   {"-3.5x", -3.5}, {"  7", 7}, {"1e", 1},  {"150,75", 150},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(leading_number(c.text), c.value) << c.text;
+}
+
+TEST(ActionNumber, ReadsTheCommaAsTheFormAndAPointWithoutOneAsTheDecimalSign) {
+    const struct {
+        const char* text;
+        std::optional<double> value;
+    } cases[] = {
+        {"150,75", 150.75}, {"1.250,5", 1250.5}, {"12.5", 12.5}, {" -0.25 ", -0.25}, {"1e3", 1000},
+        {"2,5E-1", 0.25},   {"100", 100},        {"1.250.5", std::nullopt},           {"1,250.5", std::nullopt},
+        {"", std::nullopt}, {"12a", std::nullopt}, {"1e400", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(action_number(c.text), c.value) << c.text;
 }
 
 TEST(NumberToText, UsesTheCommaAndTheTypesSignificantDigits) {

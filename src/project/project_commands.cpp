@@ -3,13 +3,19 @@
 #include <system_error>
 
 #include "common/line_file.h"
+#include "project/combination_block.h"
 #include "project/project_file.h"
 
 namespace norvexa {
 
-ProjectCommands::ProjectCommands(Form1& form, Form3& title, AnalysisWindow& analysis, Prompter& prompter,
-                                 FileChooser& files)
-    : form_(form), title_(title), analysis_(analysis), prompter_(prompter), files_(files) {
+ProjectCommands::ProjectCommands(Form1& form, Form3& title, AnalysisWindow& analysis,
+                                 capacity::CombinationSet& combinations, Prompter& prompter, FileChooser& files)
+    : form_(form),
+      title_(title),
+      analysis_(analysis),
+      combinations_(combinations),
+      prompter_(prompter),
+      files_(files) {
     form_.hooks.nuovo = [this] { nuovo(); };
     form_.hooks.apri = [this] { apri(); };
     form_.hooks.salva = [this] { salva(); };
@@ -35,6 +41,7 @@ void ProjectCommands::nuovo() {
     title_.select_title();
     form_.reload();
     analysis_.reload();
+    combinations_ = {};
     if (close_report) close_report();
     title_.type_title("(TITOLO PROGETTO)");
     form_.salvaconnome = false;
@@ -84,13 +91,16 @@ bool ProjectCommands::ESCI() {
 }
 
 bool ProjectCommands::write_project(const std::filesystem::path& path) {
-    const std::vector<std::string> lines = project_lines(form_, title_);
-    if (const auto unstorable = first_unstorable_character(lines)) {
+    std::vector<std::string> lines = project_lines(form_, title_);
+    auto unstorable = first_unstorable_character(lines);
+    if (!unstorable) unstorable = first_unstorable_name(combinations_);
+    if (unstorable) {
         const Message question{unstorable->field + " contiene il carattere " + quoted_character(unstorable->character) +
                                    ", che il file di progetto non può contenere: sarà salvato come «?». Salvare comunque?",
                                Icon::warning, Buttons::yes_no, "Attenzione"};
         if (prompter_.ask(question) != Answer::yes) return false;
     }
+    for (std::string& line : combination_block(combinations_)) lines.push_back(std::move(line));
     if (!write_lines(path, lines)) {
         show_invalid_file({});
         return false;
@@ -128,6 +138,14 @@ bool ProjectCommands::open_project(const std::filesystem::path& path) {
     if (close_report) close_report();
     current_file_ = path;
     form_.salvaconnome = false;
+    auto block = read_combination_block(*lines);
+    if (auto* combinations = std::get_if<capacity::CombinationSet>(&block)) {
+        combinations_ = std::move(*combinations);
+    } else {
+        combinations_ = {};
+        const std::string message = bad_block_message(std::get<capacity::BadLine>(block));
+        prompter_.ask({message, Icon::warning, Buttons::ok, "Attenzione"});
+    }
     return true;
 }
 

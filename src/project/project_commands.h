@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "capacity/capacity.h"
 #include "common/file_chooser.h"
 #include "common/prompter.h"
 #include "drawing/analysis_window.h"
@@ -17,10 +18,12 @@ inline constexpr const char* project_filter = "File norvexa (*.nvx) |*.nvx|Tutti
 
 // The project commands new, open, save and save as, with the questions and dialogs
 // around them and the main window's title bar. Wires itself to the input form's tool
-// bar buttons.
+// bar buttons. The project's combinations are written after its 51 lines, emptied by a
+// new project and replaced by an open one.
 class ProjectCommands {
   public:
-    ProjectCommands(Form1& form, Form3& title, AnalysisWindow& analysis, Prompter& prompter, FileChooser& files);
+    ProjectCommands(Form1& form, Form3& title, AnalysisWindow& analysis, capacity::CombinationSet& combinations,
+                    Prompter& prompter, FileChooser& files);
     ProjectCommands(const ProjectCommands&) = delete;
     ProjectCommands& operator=(const ProjectCommands&) = delete;
 
@@ -45,7 +48,8 @@ class ProjectCommands {
     // Reads a project file into the form as the open command does once a file is
     // chosen. False, after "File non valido" with open_failure as its detail, when it
     // cannot: a wrong first line leaves the project untouched; any later failure starts a
-    // new project.
+    // new project. A block of combinations that cannot be read is named in a warning and
+    // left out: the project opens without combinations.
     bool open_project(const std::filesystem::path& path);
     // Why the last open_project failed, for a diagnostic (which file could not be read,
     // which line was refused); empty after a success.
@@ -64,6 +68,7 @@ class ProjectCommands {
     Form1& form_;
     Form3& title_;
     AnalysisWindow& analysis_;
+    capacity::CombinationSet& combinations_;
     Prompter& prompter_;
     FileChooser& files_;
     std::filesystem::path current_file_;  // the file last saved or opened; empty for a new project

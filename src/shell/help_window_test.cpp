@@ -219,6 +219,8 @@ TEST(HelpWindow, TheShippedManualIsWholeAndExplainsEveryMessage) {
              "correnti verranno persi",
              "norvexa-verify",
              "Esporta PDF...",
+             " non valida nel blocco delle verifiche: ",
+             "--combinazioni",
          })
         EXPECT_NE(text.find(message), std::string::npos) << message;
 }

@@ -15,7 +15,7 @@ Program::Program(Desktop& desktop)
     : desktop_(desktop),
       analysis(desktop.measure()),
       form(title, analysis, desktop.prompter(), help),
-      project(form, title, analysis, desktop.prompter(), desktop.files()),
+      project(form, title, analysis, combinations, desktop.prompter(), desktop.files()),
       steel_library(MaterialKind::steel, form, desktop.prompter()),
       concrete_library(MaterialKind::concrete, form, desktop.prompter()),
       settings(desktop.prompter(), desktop.colours()) {

@@ -15,6 +15,7 @@
 #include "form_events.h"
 #include "fuzz_support.h"
 #include "materials/material_files.h"
+#include "project/combination_block.h"
 #include "report/report_source.h"
 #include "report/report_text.h"
 #include "report/rtf_writer.h"
@@ -71,6 +72,21 @@ std::string report_of_example() {
     return rtf_document(report_lines(report_data(p.title.text(), p.analysis)));
 }
 
+// The block after the 51 lines of the example saved with these combinations.
+std::string block_of(const capacity::CombinationSet& combinations) {
+    ScriptedProgram p;
+    p.program.load();
+    enter(p.form, rectangle);
+    p.program.combinations = combinations;
+    const auto path = fuzz::home().path() / "esempio.nvx";
+    p.files.answer_next(path.string());
+    fuzz::expect(p.commands.salva(), "the example cannot be saved");
+    std::string bytes = bytes_of_file(path);
+    std::size_t start = 0;
+    for (std::size_t line = 0; line < project_line_count; ++line) start = bytes.find('\n', start) + 1;
+    return bytes.substr(start);
+}
+
 std::string events_of(bool t_section, const Fields& fields, bool layers) {
     ScriptedProgram p;
     p.program.load();
@@ -117,6 +133,15 @@ int main(int argc, char** argv) {
     int number = 0;
     for (const char* text : {"1,15", "12.5", "1e3", "-0", " 12648447 ", "9,42", "1.234,5E-2", "-4,9e-324", "+7 "})
         put(corpus / "numbers", ("numero_" + std::to_string(++number)).c_str(), text);
+
+    const capacity::CombinationSet three{capacity::Code::ntc2018,
+                                         {{"SLU 1", 0, 120, 80.0}, {"SLU 2", 500, 150.5, std::nullopt}, {"Fuori", -800, 60, 0.0}}};
+    put(corpus / "combination_block", "tre_ntc2018", block_of(three));
+    put(corpus / "combination_block", "una_dm96", block_of({capacity::Code::dm96, {{"C1;a", -12.25, -1e-3, 4.0}}}));
+    put(corpus / "combinations", "intestazione.csv", "nome;NEd [kN];MEd [kNm];VEd [kN]\r\nSLU 1;0;120;80\r\n"
+                                                     "SLU 2;500;150,5;\r\nFuori;-800;60;0\r\n");
+    put(corpus / "combinations", "punti_utf8.csv", "\xEF\xBB\xBFPerché;1250.5;-0.25;\n\nC2;1.250,5;1E+3;7,5\n");
+    put(corpus / "combinations", "windows1252.csv", "Perch\xE9;1;2;\r\nC2;;2;\r\n");
 
     put(corpus / "form", "esempio_30x50", events_of(false, rectangle, false));
     put(corpus / "form", "esempio_t", events_of(true, tee, false));

@@ -1,0 +1,62 @@
+#include "verify_combinations.h"
+
+#include "capacity/combinations_csv.h"
+#include "common/json.h"
+#include "common/line_file.h"
+#include "common/numbers.h"
+#include "report/combination_report.h"
+
+namespace norvexa {
+namespace {
+
+using capacity::mm_per_cm, capacity::N_per_kN, capacity::Nmm_per_kNm, capacity::per_mille;
+
+std::string member(const char* name, const std::string& value) { return std::string("\"") + name + "\": " + value; }
+
+std::string combination_json(const capacity::Combination& combination, const capacity::CombinationResult& result) {
+    std::string out = "{" + member("name", json_string(combination.name)) + ", " +
+                      member("NEd", json_number(combination.NEd)) + ", " + member("MEd", json_number(combination.MEd));
+    if (const auto& c = result.capacity)
+        out += ", " + member("MRd", json_number(c->MRd / Nmm_per_kNm)) + ", " +
+               member("x", c->neutral_axis ? json_number(c->x / mm_per_cm) : "null") + ", " +
+               member("eps_c", json_number(c->eps_c * per_mille)) + ", " +
+               member("eps_s", json_number(most_stretched_strain(*c) * per_mille)) + ", " +
+               member("ratio", json_number(result.ratio));
+    else
+        out += R"(, "MRd": null, "x": null, "eps_c": null, "eps_s": null, "ratio": null)";
+    return out + ", " + member("verified", result.verified ? "true" : "false") + ", " +
+           member("message", json_string(result.message)) + "}";
+}
+
+}  // namespace
+
+std::variant<std::vector<capacity::Combination>, std::string> read_combinations_file(const std::string& path) {
+    const auto bytes = read_small_file(path, largest_line_file_bytes);
+    if (!bytes) return "impossibile leggere il file " + path;
+    auto read = capacity::read_combinations(capacity::csv_lines(*bytes));
+    if (const auto* bad = std::get_if<capacity::BadLine>(&read))
+        return path + ": riga " + std::to_string(bad->number) + " non valida: «" + bad->text + "»";
+    return std::get<std::vector<capacity::Combination>>(std::move(read));
+}
+
+std::string combinations_json(const capacity::CombinationSet& combinations, const capacity::Verification& verification) {
+    std::string out = "\"combinations\": [";
+    for (std::size_t i = 0; i < combinations.rows.size(); ++i)
+        out += (i ? ", " : "") + combination_json(combinations.rows[i], verification.results[i]);
+    out += "], \"domain\": {" + member("NRd_max", json_number(verification.NRd_max / N_per_kN)) + ", " +
+           member("NRd_min", json_number(verification.NRd_min / N_per_kN)) + ", \"points\": [";
+    for (std::size_t i = 0; i < verification.domain.size(); ++i) {
+        const capacity::DomainPoint& point = verification.domain[i];
+        out += (i ? ", [" : "[") + json_number(point.N / N_per_kN) + ", " + json_number(point.M / Nmm_per_kNm) + "]";
+    }
+    return out + "]}";
+}
+
+std::string domain_text(const capacity::Verification& verification) {
+    std::string out;
+    for (const capacity::DomainPoint& point : verification.domain)
+        out += rounded_text(point.N / N_per_kN, 3) + ";" + rounded_text(point.M / Nmm_per_kNm, 3) + "\n";
+    return out;
+}
+
+}  // namespace norvexa

@@ -1,0 +1,50 @@
+// norvexa-verify on the four-layer T section 120 x 120 with 10 000 combinations read from a
+// CSV file by --combinazioni: reading, the domain, MRd(NEd) of each, the report and the
+// JSON object, as the command line runs them.
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "scratch_folder.h"
+#include "verify_cli.h"
+
+namespace norvexa {
+namespace {
+
+const std::vector<std::string> tee_120x120 = {
+    "t=1",      "tb=120",   "th=20",     "tb2=40",    "th2=100",  "strati=N° 4 Strati barre",
+    "ta1=6,03", "td1=4",    "ta2=24,13", "td2=106",   "ta3=24,13", "td3=111",
+    "ta4=24,13", "td4=116", "TMS=900",   "TVS=400",   "nbr=4",    "dst=10",
+    "passo=15"};
+
+// NEd across the whole domain, from tension to beyond NRd,max, with moments of both signs.
+std::string combinations_csv(int count) {
+    std::string csv = "nome;NEd [kN];MEd [kNm];VEd [kN]\n";
+    for (int i = 0; i < count; ++i) {
+        const int NEd = -3000 + i * 30000 / count, MEd = (i % 2 ? -1 : 1) * (200 + i % 1500);
+        csv += "C" + std::to_string(i + 1) + ";" + std::to_string(NEd) + ";" + std::to_string(MEd) + ";400\n";
+    }
+    return csv;
+}
+
+void ten_thousand_combinations(benchmark::State& state) {
+    const ScratchFolder folder;
+    const auto file = folder.path() / "combinazioni.csv";
+    put_bytes(file, combinations_csv(10000));
+    std::vector<std::string> args{"--norma", "dm96", "--combinazioni", file.string()};
+    if (state.range(0)) args.push_back("--json");
+    args.insert(args.end(), tee_120x120.begin(), tee_120x120.end());
+    for (auto _ : state) {
+        std::ostringstream out, err;
+        benchmark::DoNotOptimize(run_verify(args, out, err));
+        if (out.str().size() < 10000 * 40) state.SkipWithError("the combinations were not verified");
+    }
+}
+BENCHMARK(ten_thousand_combinations)->ArgName("json")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace norvexa
+
+BENCHMARK_MAIN();

@@ -1,0 +1,42 @@
+#include "project/combination_block.h"
+
+#include "capacity/code_key.h"
+#include "common/line_file.h"
+
+namespace norvexa {
+
+using capacity::BadLine;
+using capacity::CombinationSet;
+
+std::vector<std::string> combination_block(const CombinationSet& combinations) {
+    if (combinations.rows.empty()) return {};
+    std::vector<std::string> lines{combinations_marker, capacity::code_key(combinations.code)};
+    for (const capacity::Combination& row : combinations.rows) lines.push_back(capacity::combination_line(row));
+    return lines;
+}
+
+std::optional<UnstorableCharacter> first_unstorable_name(const CombinationSet& combinations) {
+    for (std::size_t i = 0; i < combinations.rows.size(); ++i)
+        if (const auto character = first_unstorable(combinations.rows[i].name))
+            return UnstorableCharacter{"Il nome della combinazione " + std::to_string(i + 1), *character};
+    return std::nullopt;
+}
+
+std::variant<CombinationSet, BadLine> read_combination_block(const std::vector<std::string>& lines) {
+    std::size_t next = project_line_count;  // the index of line 52
+    if (next >= lines.size() || lines[next] != combinations_marker) return CombinationSet{};
+    ++next;
+    const std::string code_line = next < lines.size() ? lines[next] : std::string{};
+    const auto code = capacity::code_of_key(code_line);
+    if (!code) return BadLine{next + 1, code_line};
+    ++next;
+    auto rows = capacity::read_combinations({lines.begin() + static_cast<std::ptrdiff_t>(next), lines.end()});
+    if (auto* bad = std::get_if<BadLine>(&rows)) return BadLine{bad->number + next, bad->text};
+    return CombinationSet{*code, std::get<std::vector<capacity::Combination>>(std::move(rows))};
+}
+
+std::string bad_block_message(const BadLine& line) {
+    return "Riga " + std::to_string(line.number) + " non valida nel blocco delle verifiche: «" + line.text + "»";
+}
+
+}  // namespace norvexa

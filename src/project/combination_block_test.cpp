@@ -1,0 +1,124 @@
+#include "project/combination_block.h"
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "project_fixture.h"
+
+namespace norvexa {
+namespace {
+
+using capacity::Code;
+using capacity::Combination;
+using capacity::CombinationSet;
+using Lines = std::vector<std::string>;
+
+const CombinationSet three{Code::dm96,
+                           {{"SLU 1", 250, 120.5, 80.0}, {"SLU 2", -35.25, -60, std::nullopt}, {"Sisma; x", 0, 1e3, 0.0}}};
+
+class CombinationBlock : public testing::Test, public ProjectSession {
+  protected:
+    CombinationBlock() { enter("tb", "30"); }
+
+    std::filesystem::path save(const char* name = "trave.nvx") {
+        files.answer_next(file(name).string());
+        EXPECT_TRUE(commands.salva_con_nome());
+        return file(name);
+    }
+    Lines saved_lines() {
+        const auto lines = read_lines(save());
+        return lines ? *lines : Lines{};
+    }
+    CombinationSet& combinations = program.combinations;
+};
+
+TEST_F(CombinationBlock, FollowsTheFiftyOneLinesOnlyWhenThereAreCombinations) {
+    combinations.code = Code::dm96;
+    const std::string plain = file_bytes(save("senza.nvx"));
+    EXPECT_EQ(std::count(plain.begin(), plain.end(), '\n'), 51);
+
+    combinations = three;
+    const Lines lines = saved_lines();
+    ASSERT_EQ(lines.size(), 56u);
+    EXPECT_EQ(Lines(lines.begin() + 51, lines.end()),
+              (Lines{"[VERIFICHE]", "dm96", "SLU 1;250;120,5;80", "SLU 2;-35,25;-60;", "Sisma; x;0;1000;0"}));
+    EXPECT_EQ(file_bytes(file("trave.nvx")).substr(0, plain.size()), plain);
+    EXPECT_FALSE(form.salvaconnome);
+}
+
+TEST_F(CombinationBlock, NewEmptiesThemAndOpenReplacesThem) {
+    combinations = three;
+    const auto with = save("con.nvx");
+    combinations = {};
+    const auto without = save("senza.nvx");
+
+    combinations = three;
+    commands.nuovo();
+    EXPECT_EQ(combinations, CombinationSet{});
+    ASSERT_TRUE(commands.open_project(with));
+    EXPECT_EQ(combinations, three);
+    ASSERT_TRUE(commands.open_project(without));
+    EXPECT_EQ(combinations, CombinationSet{});
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+// Lines after the 51 that do not begin with the marker are ignored, as they always were.
+TEST_F(CombinationBlock, WithoutTheMarkerTheLinesAfterTheFiftyFirstAreIgnored) {
+    const Lines head = saved_lines();
+    for (const Lines& tail : {Lines(9, "rubbish"), Lines{"[verifiche]", "dm96", "C1;1;2;"}, Lines{"", "[VERIFICHE]"}}) {
+        Lines lines = head;
+        lines.insert(lines.end(), tail.begin(), tail.end());
+        ASSERT_TRUE(write_lines(file("lungo.nvx"), lines));
+        combinations = three;
+        EXPECT_TRUE(commands.open_project(file("lungo.nvx"))) << tail.front();
+        EXPECT_EQ(combinations, CombinationSet{}) << tail.front();
+    }
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(CombinationBlock, ADamagedBlockIsNamedAndTheProjectOpensWithoutIt) {
+    const Lines head = saved_lines();
+    const struct {
+        Lines tail;
+        const char* message;
+    } cases[] = {
+        {{"[VERIFICHE]"}, "Riga 53 non valida nel blocco delle verifiche: «»"},
+        {{"[VERIFICHE]", "ec2", "C1;1;2;"}, "Riga 53 non valida nel blocco delle verifiche: «ec2»"},
+        {{"[VERIFICHE]", "ntc2018", "C1;1;2;", "C2;uno;2;"},
+         "Riga 55 non valida nel blocco delle verifiche: «C2;uno;2;»"},
+        {{"[VERIFICHE]", "dm96", "", "C1;1;2;tre", "C2;1;2;"},
+         "Riga 55 non valida nel blocco delle verifiche: «C1;1;2;tre»"},
+    };
+    for (const auto& c : cases) {
+        Lines lines = head;
+        lines.insert(lines.end(), c.tail.begin(), c.tail.end());
+        ASSERT_TRUE(write_lines(file("guasto.nvx"), lines));
+        const std::string stored = file_bytes(file("guasto.nvx"));
+        combinations = three;
+        prompter.shown.clear();
+        ASSERT_TRUE(commands.open_project(file("guasto.nvx"))) << c.message;
+        EXPECT_EQ(prompter.shown, (std::vector<Message>{{c.message, Icon::warning, Buttons::ok, "Attenzione"}}));
+        EXPECT_EQ(combinations, CombinationSet{});
+        EXPECT_EQ(form.control("tb").text, "30");
+        EXPECT_EQ(commands.title_bar, "guasto.nvx");
+        EXPECT_FALSE(form.salvaconnome);
+        EXPECT_EQ(file_bytes(file("guasto.nvx")), stored);
+    }
+}
+
+TEST_F(CombinationBlock, ANameTheFileCannotHoldIsSavedOnlyWhenTheUserAgrees) {
+    combinations = three;
+    combinations.rows[1].name = "Sisma γ";
+    files.answer_next(file("trave.nvx").string());
+    prompter.answer_next(Answer::no);
+    EXPECT_FALSE(commands.salva_con_nome());
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text,
+              "Il nome della combinazione 2 contiene il carattere «γ» (U+03B3), che il file di progetto non può "
+              "contenere: sarà salvato come «?». Salvare comunque?");
+    EXPECT_FALSE(std::filesystem::exists(file("trave.nvx")));
+}
+
+}  // namespace
+}  // namespace norvexa
