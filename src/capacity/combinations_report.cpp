@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "analysis/analysis_results.h"
+#include "capacity/code_key.h"
 #include "common/numbers.h"
 
 namespace norvexa::capacity {
@@ -38,7 +39,7 @@ std::vector<std::string> combinations_report_lines(const CombinationsWindow& win
         const ConcreteLaw& c = run->materials.concrete;
         const SteelLaw& s = run->materials.steel;
         out.insert(out.end(), {
-            std::string("Normativa: ") + code_names[static_cast<int>(run->set.code)],
+            std::string("Normativa: ") + code_title(run->set.code),
             "Calcestruzzo: fcd=N/mmq " + rounded_text(c.fcd, 2) + "  Epsilon c2=%° " + rounded_text(c.eps_c2 * 1000, 3) +
                 "  Epsilon cu=%° " + rounded_text(c.eps_cu * 1000, 3) + "  n=" + rounded_text(c.n, 3),
             "Acciaio: fyd=N/mmq " + rounded_text(s.fyd, 2) + "  Es=N/mmq " + rounded_text(s.Es, 0) +

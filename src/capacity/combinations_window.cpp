@@ -7,6 +7,8 @@
 #include <variant>
 
 #include "analysis/analysis_results.h"
+#include "capacity/code_key.h"
+#include "capacity/verification.h"
 #include "common/entry_rule.h"
 #include "common/numbers.h"
 
@@ -14,16 +16,6 @@ namespace norvexa::capacity {
 namespace {
 
 constexpr Colour verified_colour = rgb(0, 128, 0);
-
-// A material as the input form holds it: its name, then its fields, in the labels
-// stl1..stl7 or con1..con9.
-Materiale form_material(const FieldSource& form, MaterialKind kind) {
-    const std::string prefix = kind == MaterialKind::steel ? "stl" : "con";
-    Materiale material{kind, form.text(prefix + "1"), {}};
-    for (std::size_t i = 0; i < field_count(kind); ++i)
-        material.fields.push_back(form.text(prefix + std::to_string(i + 2)));
-    return material;
-}
 
 std::string number_text(double value, int decimals) { return rounded_text(value, decimals); }
 
@@ -43,7 +35,7 @@ CombinationsWindow::CombinationsWindow(CombinationSet& set, FieldSource& form, P
     add("lblNorma", lblNorma, K::label).text("Normativa:");
     add("norma", norma, K::choice_list)
         .tip("Normativa della verifica")
-        .items({code_names[0], code_names[1]})
+        .items({code_title(Code::dm96), code_title(Code::ntc2018)})
         .choose([this] { choose_code(); });
     add("Aggiungi", Aggiungi, K::command_button).text("Aggiungi").tip("Aggiungi una combinazione").click([this] {
         add_row();
@@ -70,7 +62,7 @@ CombinationsWindow::CombinationsWindow(CombinationSet& set, FieldSource& form, P
 void CombinationsWindow::open() {
     touch();
     open_ = true;
-    norma.text = code_names[static_cast<int>(set_.code)];
+    norma.text = code_title(set_.code);
     // Rows replaced while the window was closed, by a project opened say, lose their results.
     if (results_.size() != set_.rows.size()) results_.assign(set_.rows.size(), std::nullopt);
     if (selected_ >= row_count()) selected_ = row_count() - 1;
@@ -309,8 +301,7 @@ void CombinationsWindow::edited() {
 }
 
 void CombinationsWindow::choose_code() {
-    const auto chosen = std::find(std::begin(code_names), std::end(code_names), norma.text);
-    const Code code = static_cast<Code>(chosen - std::begin(code_names));
+    const Code code = norma.text == code_title(Code::dm96) ? Code::dm96 : Code::ntc2018;
     if (code == set_.code) return;
     set_.code = code;
     if (modified) modified();

@@ -19,9 +19,6 @@ enum class Column { name, NEd, MEd, VEd, MRd, x, eps_c, eps_s, ratio, verdict };
 inline constexpr int typed_columns = 4;
 inline constexpr int column_count = 10;
 
-// The code choice's items, in the order of Code.
-inline constexpr const char* code_names[] = {"D.M. 9/1/96", "NTC 2018"};
-
 // What the last completed calculation read and found: the section and design laws, the
 // domain, and the code and rows it verified.
 struct CapacityRun {
@@ -30,7 +27,7 @@ struct CapacityRun {
     Section section;
     Materials materials;
     double NRd_max = 0, NRd_min = 0;  // N
-    std::vector<DomainPoint> domain;
+    std::vector<DomainPoint> domain = {};
 };
 
 // One row's verification, with the combination as it was when verified.

@@ -163,7 +163,9 @@ TEST_F(CombinationsVerified, ResultsAreNotCurrentOnceTheirInputsChange) {
         change.act(*this, window);
         EXPECT_TRUE(window.results_outdated()) << change.what;
         EXPECT_TRUE(window.control("lblOutdated").visible) << change.what;
-        if (change.modifies_project >= 0) EXPECT_EQ(form.salvaconnome, change.modifies_project == 1) << change.what;
+        if (change.modifies_project >= 0) {
+            EXPECT_EQ(form.salvaconnome, change.modifies_project == 1) << change.what;
+        }
     }
     // A row typed anew shows no result until the next calculation, the others keep theirs;
     // typed back as it was, the results are current again. Selecting changes nothing.

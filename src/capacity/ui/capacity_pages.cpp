@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPicture>
 
+#include "capacity/code_key.h"
 #include "capacity/ui/capacity_plot.h"
 #include "capacity/ui/plot_contents.h"
 
@@ -38,7 +39,7 @@ std::vector<PagePainter> capacity_pages(const CombinationsWindow& window) {
     std::vector<PagePainter> pages;
     const auto domain = domain_content(window);
     if (!domain || window.row_count() == 0) return pages;
-    const QString code = QString::fromUtf8(code_names[static_cast<int>(window.run()->set.code)]);
+    const QString code = QString::fromUtf8(code_title(window.run()->set.code));
     pages.push_back([domain, code](QPainter& painter, const QRectF& page) {
         paint_plot_page(painter, page, "Dominio di interazione M-N (" + code + ")", *domain);
     });
