@@ -49,6 +49,12 @@ CombinationsWindow::CombinationsWindow(CombinationSet& set, FieldSource& form, P
     add("Calcola", Calcola, K::command_button).text("Calcola").tip("Verifica le combinazioni (F9)").click([this] {
         calculate();
     });
+    add("Relazione", Relazione, K::command_button)
+        .text("Relazione...")
+        .tip("Salva la relazione della verifica a pressoflessione")
+        .click([this] {
+            if (save_report) save_report();
+        });
     add("Chiudi", Chiudi, K::command_button).text("Chiudi").click([this] {
         if (close_window) close_window();
     });

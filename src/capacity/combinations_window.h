@@ -102,6 +102,8 @@ class CombinationsWindow : public WindowModel {
 
     // The rows or the code changed: the project has unsaved changes. Closes the window.
     std::function<void()> modified, close_window;
+    // "Relazione...": saves the verification's report where the user says.
+    std::function<void()> save_report;
 
     const std::string caption = "Pressoflessione";
 
@@ -115,7 +117,8 @@ class CombinationsWindow : public WindowModel {
     void refuse(const std::string& message);
     std::string new_row_name() const;
 
-    Control lblNorma, norma, Aggiungi, Elimina, Duplica, Calcola, Chiudi, lblOutdated, lblDomain, lblCurvature;
+    Control lblNorma, norma, Aggiungi, Elimina, Duplica, Calcola, Relazione, Chiudi, lblOutdated, lblDomain,
+        lblCurvature;
 
     CombinationSet& set_;
     FieldSource& form_;

@@ -1,6 +1,8 @@
 #include "capacity/combinations_window.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -8,6 +10,7 @@
 
 #include "analysis/analysis_results.h"
 #include "capacity/combinations_report.h"
+#include "common/line_file.h"
 #include "common/numbers.h"
 #include "project_fixture.h"
 
@@ -69,6 +72,24 @@ TEST_F(CombinationsTable, RowsComeAndGoByTheButtonsAndByPaste) {
         EXPECT_EQ(program.combinations.rows.size(), step.rows.size()) << step.what;
     }
     EXPECT_TRUE(form.salvaconnome);
+}
+
+TEST_F(CombinationsTable, RelazioneSavesTheReportAsTextOrRichTextByItsName) {
+    add("SLU 1\t150\t120");
+    window.click("Calcola");
+    const std::vector<std::string> report = combinations_report_lines(window);
+    files.answer_next(std::nullopt);
+    window.click("Relazione");  // cancelled: nothing written
+    for (const char* name : {"verifica.TXT", "verifica.rtf"}) {
+        files.answer_next(file(name).string());
+        window.click("Relazione");
+    }
+    EXPECT_EQ(read_lines(file("verifica.TXT")), report);
+    std::ifstream rich(file("verifica.rtf"), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(rich)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(bytes.rfind("{\\rtf", 0), 0u);
+    EXPECT_NE(bytes.find("PRESSOFLESSIONE"), std::string::npos);
+    EXPECT_TRUE(prompter.shown.empty());
 }
 
 TEST_F(CombinationsTable, RefusedTextsAreNamedAndTheCellKeepsItsValue) {

@@ -9,6 +9,7 @@
 #include "common/arithmetic_fault.h"
 #include "common/line_file.h"
 #include "common/program_folder.h"
+#include "report/report_file.h"
 #include "report/rtf_writer.h"
 
 namespace norvexa {
@@ -37,13 +38,6 @@ std::optional<ReportFiles> write_report_files(const ReportData& data) {
     std::string rich_text = rtf_document(*lines);
     if (!write_file(report_rich_text_file(), rich_text)) return std::nullopt;
     return ReportFiles{std::move(*lines), std::move(rich_text)};
-}
-
-bool names_text_file(std::string_view name) {
-    constexpr std::string_view extension = ".txt";
-    if (name.size() < extension.size()) return false;
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return std::ranges::equal(name.substr(name.size() - extension.size()), extension, {}, lower);
 }
 
 std::string joined(const std::vector<std::string>& lines) {
@@ -81,7 +75,7 @@ ReportWindow::ReportWindow() {
 
 void ReportWindow::start_afresh() {
     reset();
-    CommonDialog1 = {"", "Rich Text Format (*.rtf)|*.rtf|File di testo (*.txt)|*.txt"};
+    CommonDialog1 = {"", report_file_filter};
     forget_report();
 }
 

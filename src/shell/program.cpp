@@ -32,6 +32,7 @@ Program::Program(Desktop& desktop)
     form.on_changed = [this] { pressoflessione.compare_inputs(); };
     pressoflessione.modified = [this] { form.salvaconnome = true; };
     pressoflessione.close_window = [this] { desktop_.close_window(ChildWindow::pressoflessione); };
+    pressoflessione.save_report = [this] { save_pressoflessione_report(); };
     for (LibraryWindow* library : {&steel_library, &concrete_library})
         library->close_window = [this, library] {
             desktop_.close_window(library == &steel_library ? ChildWindow::steel_library
@@ -113,6 +114,15 @@ void Program::esporta_pdf() {
     const PrintDress dress(analysis, title.text());
     if (!desktop_.printer()->export_pdf(*chosen, title.text(), report))
         desktop_.prompter().ask({"Impossibile scrivere il file " + *chosen, Icon::critical, Buttons::ok, "Attenzione"});
+}
+
+void Program::save_pressoflessione_report() {
+    const auto chosen = desktop_.files().choose_save(pressoflessione_report_dialog);
+    if (!chosen || chosen->empty()) return;
+    pressoflessione_report_dialog.file_name = *chosen;
+    if (!save_report_file(*chosen, capacity::combinations_report_lines(pressoflessione)))
+        desktop_.prompter().ask(
+            {"Impossibile salvare la relazione: " + *chosen, Icon::critical, Buttons::ok, "Attenzione"});
 }
 
 void Program::open_library(MaterialKind kind) {

@@ -16,6 +16,7 @@
 #include "shell/settings_window.h"
 #include "shell/standards_window.h"
 #include "project/project_commands.h"
+#include "report/report_file.h"
 #include "report/report_window.h"
 
 namespace norvexa {
@@ -59,6 +60,9 @@ class Program {
     void show_settings();
     // Opens the window "Pressoflessione" on the project's combinations.
     void show_pressoflessione();
+    // Saves the report of the verification with axial force, as text to a ".txt" name and
+    // as rich text otherwise.
+    void save_pressoflessione_report();
     // F9: "Calcola" of the analysis, then of the window "Pressoflessione" when it is open.
     void recalculate();
     // Starts the desktop's calculator.
@@ -77,6 +81,8 @@ class Program {
 
     // The save dialog of the PDF export, remembering the last file chosen.
     FileDialog pdf_dialog{"", "PDF (*.pdf)|*.pdf"};
+    // The save dialog of that report, remembering the last file chosen.
+    FileDialog pressoflessione_report_dialog{"", report_file_filter};
 
     HelpLine help;
     HelpWindow help_window{help};

@@ -89,6 +89,7 @@ CombinationsWindowView::CombinationsWindowView(CombinationsWindow& model, std::f
     auto* calculate = static_cast<QPushButton*>(control("Calcola"));
     calculate->setDefault(true);
     buttons->addWidget(calculate);
+    buttons->addWidget(control("Relazione"));
     buttons->addWidget(control("Chiudi"));
 
     domain_ = new CapacityPlot("Il dominio M-N compare dopo Calcola");
