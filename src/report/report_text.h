@@ -19,6 +19,9 @@ struct ReportData {
     bool outdated = false;                 // the results no longer belong to the form
 };
 
+// A line that starts a new page where the report is paginated for paper.
+inline constexpr const char* page_break = "\f";
+
 // The report, one UTF-8 string per line: 75 lines, fewer when layers of zero area, an
 // incomplete stirrup description or hidden shear results drop theirs; outdated results
 // add the notice that says so as the first line. Throws

@@ -108,7 +108,7 @@ void Program::esporta_pdf() {
     // The verification with axial force follows the report when the project has combinations.
     if (!combinations.rows.empty()) {
         const auto verification = capacity::combinations_report_lines(pressoflessione);
-        report.push_back("");
+        report.push_back(page_break);
         report.insert(report.end(), verification.begin(), verification.end());
     }
     const PrintDress dress(analysis, title.text());

@@ -41,11 +41,26 @@ std::size_t lines_per_page(QPainter& painter, const QRectF& page) {
     return std::max<std::size_t>(1, static_cast<std::size_t>(page.height() / painter.fontMetrics().lineSpacing()));
 }
 
+// The lines of each page: as many as a page holds, a page break line ending a page early.
+std::vector<std::vector<std::string>> paginated(const std::vector<std::string>& lines, std::size_t per_page) {
+    std::vector<std::vector<std::string>> pages;
+    bool new_page = true;
+    for (const std::string& line : lines) {
+        if (line == page_break) {
+            new_page = true;
+            continue;
+        }
+        if (new_page || pages.back().size() == per_page) pages.emplace_back();
+        new_page = false;
+        pages.back().push_back(line);
+    }
+    return pages;
+}
+
 }  // namespace
 
 int report_page_count(QPainter& painter, const QRectF& page, const std::vector<std::string>& lines) {
-    const std::size_t per_page = lines_per_page(painter, page);
-    return static_cast<int>((lines.size() + per_page - 1) / per_page);
+    return static_cast<int>(paginated(lines, lines_per_page(painter, page)).size());
 }
 
 void paint_page_dress(QPainter& painter, const QRectF& page, const std::string& title, QDate date, int number,
@@ -57,18 +72,16 @@ void paint_page_dress(QPainter& painter, const QRectF& page, const std::string& 
 
 bool paint_report_pages(QPagedPaintDevice& device, QPainter& painter, const QRectF& page, int pages_before,
                         const std::string& title, QDate date, const std::vector<std::string>& lines, int pages_after) {
-    const std::size_t per_page = lines_per_page(painter, page);
-    const int report_pages = report_page_count(painter, page, lines);
+    const auto pages = paginated(lines, lines_per_page(painter, page));
     const QFontMetricsF metrics = painter.fontMetrics();
     const qreal line_height = metrics.lineSpacing();
-    const int last = pages_before + report_pages + pages_after;
-    for (int p = 0; p < report_pages; ++p) {
+    const int last = pages_before + static_cast<int>(pages.size()) + pages_after;
+    for (std::size_t p = 0; p < pages.size(); ++p) {
         if (!device.newPage()) return false;
-        paint_page_dress(painter, page, title, date, pages_before + p + 1, last);
-        const std::size_t first = static_cast<std::size_t>(p) * per_page;
-        for (std::size_t i = first; i < std::min(lines.size(), first + per_page); ++i) {
-            const qreal baseline = page.top() + static_cast<qreal>(i - first + 1) * line_height - metrics.descent();
-            painter.drawText(QPointF(page.left(), baseline), QString::fromStdString(lines[i]));
+        paint_page_dress(painter, page, title, date, pages_before + static_cast<int>(p) + 1, last);
+        for (std::size_t i = 0; i < pages[p].size(); ++i) {
+            const qreal baseline = page.top() + static_cast<qreal>(i + 1) * line_height - metrics.descent();
+            painter.drawText(QPointF(page.left(), baseline), QString::fromStdString(pages[p][i]));
         }
     }
     return true;

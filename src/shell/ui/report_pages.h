@@ -6,6 +6,8 @@
 #include <QDate>
 #include <QRectF>
 
+#include "report/report_text.h"
+
 class QPagedPaintDevice;
 class QPainter;
 
@@ -20,7 +22,7 @@ namespace norvexa {
 bool paint_report_pages(QPagedPaintDevice& device, QPainter& painter, const QRectF& page, int pages_before,
                         const std::string& title, QDate date, const std::vector<std::string>& lines,
                         int pages_after = 0);
-// How many pages the report's lines take within `page`.
+// How many pages the report's lines take within `page`; a line page_break ends a page.
 int report_page_count(QPainter& painter, const QRectF& page, const std::vector<std::string>& lines);
 // The header and the footer "pag. number di last" of one page, as the report's pages carry them.
 void paint_page_dress(QPainter& painter, const QRectF& page, const std::string& title, QDate date, int number,

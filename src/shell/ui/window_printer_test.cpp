@@ -182,6 +182,15 @@ TEST_F(PaperOutput, ReportPagesAreHeadedWithTitleAndDateAndNumberedAmongAllPages
         EXPECT_NE(first, std::string::npos) << line;
         EXPECT_EQ(report.find(line, first + 1), std::string::npos) << line;
     }
+
+    // A page break line starts the next line on a page of its own, and shows nowhere.
+    lines.insert(lines.begin() + 3, page_break);
+    ASSERT_TRUE(window.window_printer().export_pdf(pdf.string(), "Trave 7", lines));
+    const std::string broken = command_output("pdfinfo '" + pdf.string() + "'");
+    EXPECT_EQ(std::stoi(broken.substr(broken.find("Pages:") + 6)), pages + 1);
+    const std::string second = pdf_text(pdf, 3, 3);
+    EXPECT_EQ(second.find("[3]"), std::string::npos) << second;
+    EXPECT_NE(second.find("[4]"), std::string::npos) << second;
 }
 
 TEST_F(PaperOutput, ExportOverAnOlderPdfReplacesTheFileALinkNames) {
