@@ -20,7 +20,7 @@ std::string combination_json(const capacity::Combination& combination, const cap
         out += ", " + member("MRd", json_number(c->MRd / Nmm_per_kNm)) + ", " +
                member("x", c->neutral_axis ? json_number(c->x / mm_per_cm) : "null") + ", " +
                member("eps_c", json_number(c->eps_c * per_mille)) + ", " +
-               member("eps_s", json_number(most_stretched_strain(*c) * per_mille)) + ", " +
+               member("eps_s", json_number(capacity::most_stretched_strain(*c) * per_mille)) + ", " +
                member("ratio", json_number(result.ratio));
     else
         out += R"(, "MRd": null, "x": null, "eps_c": null, "eps_s": null, "ratio": null)";

@@ -80,6 +80,10 @@ struct Capacity {
     std::vector<double> sigma_s; // N/mm², compression positive
 };
 
+// The strain of the most stretched layer at a capacity's plane (compression positive); a
+// section has at least one layer.
+double most_stretched_strain(const Capacity& capacity);
+
 double NRd_max(const Section& section, const Materials& materials);  // pure compression, N
 double NRd_min(const Section& section, const Materials& materials);  // pure tension, N (negative)
 

@@ -17,14 +17,6 @@ namespace {
 
 constexpr Colour verified_colour = rgb(0, 128, 0);
 
-std::string number_text(double value, int decimals) { return rounded_text(value, decimals); }
-
-// The strain of the most stretched layer; none without layers.
-std::optional<double> stretched_strain(const Capacity& capacity) {
-    if (capacity.eps_s.empty()) return std::nullopt;
-    return *std::min_element(capacity.eps_s.begin(), capacity.eps_s.end());
-}
-
 bool is_typed(Column column) { return static_cast<int>(column) < typed_columns; }
 
 }  // namespace
@@ -99,14 +91,11 @@ std::string CombinationsWindow::cell(int row, Column column) const {
     if (!r.capacity) return {};
     const Capacity& capacity = *r.capacity;
     switch (column) {
-        case Column::MRd: return number_text(capacity.MRd / 1e6, 2);
-        case Column::x: return capacity.neutral_axis ? number_text(capacity.x / 10, 2) : std::string{};
-        case Column::eps_c: return number_text(capacity.eps_c * 1000, 2);
-        case Column::eps_s: {
-            const auto strain = stretched_strain(capacity);
-            return strain ? number_text(*strain * 1000, 2) : std::string{};
-        }
-        case Column::ratio: return number_text(r.ratio, 3);
+        case Column::MRd: return rounded_text(capacity.MRd / 1e6, 2);
+        case Column::x: return capacity.neutral_axis ? rounded_text(capacity.x / 10, 2) : std::string{};
+        case Column::eps_c: return rounded_text(capacity.eps_c * 1000, 2);
+        case Column::eps_s: return rounded_text(most_stretched_strain(capacity) * 1000, 2);
+        case Column::ratio: return rounded_text(r.ratio, 3);
         default: return {};
     }
 }
@@ -289,12 +278,12 @@ void CombinationsWindow::changed() {
     const bool chosen = selected_ >= 0 && selected_ < row_count();
     Elimina.enabled = Duplica.enabled = chosen;
     lblOutdated.visible = results_outdated();
-    lblDomain.text = run_ ? "NRd,max = " + number_text(run_->NRd_max / 1000, 1) +
-                                " kN    NRd,min = " + number_text(run_->NRd_min / 1000, 1) + " kN"
+    lblDomain.text = run_ ? "NRd,max = " + rounded_text(run_->NRd_max / 1000, 1) +
+                                " kN    NRd,min = " + rounded_text(run_->NRd_min / 1000, 1) + " kN"
                           : std::string{};
-    lblCurvature.text = curvature_ ? "χy = " + number_text(curvature_->yield.chi * 1e6, 3) + " 1/km    χu = " +
-                                         number_text(curvature_->ultimate.chi * 1e6, 3) +
-                                         " 1/km    duttilità χu/χy = " + number_text(curvature_->ductility, 2)
+    lblCurvature.text = curvature_ ? "χy = " + rounded_text(curvature_->yield.chi * 1e6, 3) + " 1/km    χu = " +
+                                         rounded_text(curvature_->ultimate.chi * 1e6, 3) +
+                                         " 1/km    duttilità χu/χy = " + rounded_text(curvature_->ductility, 2)
                                    : std::string{};
 }
 

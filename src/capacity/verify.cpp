@@ -1,5 +1,6 @@
 #include "capacity/capacity.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace norvexa::capacity {
@@ -20,6 +21,10 @@ CombinationResult verify(const Section& section, const Materials& materials, con
     result.verified = result.ratio <= 1;
     result.capacity = std::move(capacity);
     return result;
+}
+
+double most_stretched_strain(const Capacity& capacity) {
+    return *std::min_element(capacity.eps_s.begin(), capacity.eps_s.end());
 }
 
 }  // namespace norvexa::capacity

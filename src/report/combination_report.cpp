@@ -23,17 +23,13 @@ std::string result_line(const capacity::Combination& combination, const capacity
         line += "  MRd= KNm " + rounded_text(capacity->MRd / Nmm_per_kNm, 2);
         if (capacity->neutral_axis) line += "  x=cm " + rounded_text(capacity->x / mm_per_cm, 2);
         line += "  Epsilon c=" + rounded_text(capacity->eps_c * per_mille, 2) + "%°  Epsilon s=" +
-                rounded_text(most_stretched_strain(*capacity) * per_mille, 2) + "%°  MEd/MRd= " +
+                rounded_text(capacity::most_stretched_strain(*capacity) * per_mille, 2) + "%°  MEd/MRd= " +
                 rounded_text(result.ratio, 3);
     }
     return line + "    " + verdict(result);
 }
 
 }  // namespace
-
-double most_stretched_strain(const capacity::Capacity& capacity) {
-    return *std::min_element(capacity.eps_s.begin(), capacity.eps_s.end());
-}
 
 std::vector<std::string> combination_report_lines(const capacity::CombinationSet& combinations,
                                                   const capacity::Verification& verification) {

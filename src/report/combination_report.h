@@ -8,9 +8,6 @@
 
 namespace norvexa {
 
-// The strain of the most stretched layer at a capacity's plane (compression positive); a
-// section has at least one layer.
-double most_stretched_strain(const capacity::Capacity& capacity);
 
 // What the calculation report gains for the combinations, in its style: a rule, the
 // heading with the code, the domain's limits, then one line per combination with NEd,
