@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "materials/reference_materials.h"
 
 namespace norvexa {
 namespace {
@@ -76,7 +77,8 @@ void LibraryWindow::build_table() {
         add(names_.fields.back(), ss[i], K::text_field).in(look.frame);
     }
     add("Toolbar2", Toolbar2, K::tool_bar)
-        .items({"", "Nuovo materiale", "Modifica materiale", "", "Elimina materiale"})
+        .items({"", "Nuovo materiale", "Modifica materiale", "", "Elimina materiale",
+                "Aggiungi materiali di riferimento"})
         .tool([this](int button) { Toolbar2_ButtonClick(button); },
               [this](int button) { return toolbar_button_enabled(button); });
     // Nothing to hand over until a material has been read.
@@ -101,7 +103,7 @@ void LibraryWindow::build_table() {
 
 bool LibraryWindow::toolbar_button_enabled(int button) const {
     if (button == 2 || button == 3) return true;
-    return button == 5 && mode_ == Mode::browse;
+    return (button == 5 || button == 6) && mode_ == Mode::browse;
 }
 
 int LibraryWindow::pressed_button() const {
@@ -161,6 +163,7 @@ void LibraryWindow::Toolbar2_ButtonClick(int button) {
     if (button == 2) nuovo();
     else if (button == 3) modifica();
     else if (button == 5) elimina();
+    else if (button == 6) aggiungi_riferimenti();
 }
 
 void LibraryWindow::File_Click() { read_into_fields(File.text); }
@@ -280,6 +283,21 @@ void LibraryWindow::elimina() {
         cbc.enabled = false;
     }
     user_.refresh_material_lists();
+}
+
+void LibraryWindow::aggiungi_riferimenti() {
+    const ReferenceMaterialsAdded added = add_reference_materials();
+    File.items = list_materials(kind_);
+    user_.refresh_material_lists();
+    if (!added.failed.empty()) {
+        prompter_.ask({write_failed, Icon::critical, Buttons::ok, "Errore"});
+        return;
+    }
+    std::string text = "I materiali di riferimento sono già tutti nella libreria.";
+    if (added.written == 1) text = "Aggiunto 1 materiale di riferimento alla libreria.";
+    else if (added.written > 1)
+        text = "Aggiunti " + std::to_string(added.written) + " materiali di riferimento alla libreria.";
+    prompter_.ask({text, Icon::information, Buttons::ok, "Materiali di riferimento"});
 }
 
 }  // namespace norvexa

@@ -55,7 +55,8 @@ class LibraryWindow : public WindowModel {
     // refreshed. Nothing when already closed. Does not call close_window.
     void Form_Unload();
 
-    // Toolbar2: 2 "Nuovo materiale", 3 "Modifica materiale", 5 "Elimina materiale".
+    // Toolbar2: 2 "Nuovo materiale", 3 "Modifica materiale", 5 "Elimina materiale",
+    // 6 "Aggiungi materiali di riferimento" (both kinds, the files missing only).
     void Toolbar2_ButtonClick(int button);
 
     // Writes the fields to the file folder + name and returns to browse mode; on failure
@@ -65,7 +66,8 @@ class LibraryWindow : public WindowModel {
     // creating or editing. True when written.
     bool salva();
 
-    // Whether a tool-bar button does anything now: deleting waits while creating or editing.
+    // Whether a tool-bar button does anything now: deleting and adding the reference
+    // materials wait while creating or editing.
     bool toolbar_button_enabled(int button) const;
     // The tool-bar button shown pressed: 2 while creating, 3 while editing, else 0.
     int pressed_button() const;
@@ -83,6 +85,7 @@ class LibraryWindow : public WindowModel {
     void nuovo();
     void modifica();
     void elimina();
+    void aggiungi_riferimenti();
     void start_editing(Mode mode, const char* frame_caption);
     void back_to_browse(bool material_shown);
     void show_material(const Materiale& material);

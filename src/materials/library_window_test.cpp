@@ -10,6 +10,7 @@
 #include "common/line_file.h"
 #include "common/program_folder.h"
 #include "input/form1.h"
+#include "materials/reference_materials.h"
 #include "scratch_folder.h"
 #include "scripted_program.h"
 
@@ -498,6 +499,48 @@ TEST_F(LibraryWindowModel, NamesAProjectCannotStoreAreRefusedWhereMadeAndWherePi
         EXPECT_EQ(prompter.shown, (std::vector<Message>{refusal, refusal}));
         EXPECT_EQ(form_labels(kind), labels_before);
     }
+}
+
+TEST_F(LibraryWindowModel, AddsTheMissingReferenceMaterialsAndKeepsTheFilesThere) {
+    const auto told = [](const std::string& text) {
+        return std::vector<Message>{{text, Icon::information, Buttons::ok, "Materiali di riferimento"}};
+    };
+    // The library holds B450C already, with other values than the reference one.
+    LibraryWindow& w = opened(MaterialKind::steel);
+    w.Toolbar2_ButtonClick(6);
+    EXPECT_EQ(prompter.shown, told("Aggiunti 10 materiali di riferimento alla libreria."));
+    for (const Materiale& reference : reference_materials())
+        EXPECT_EQ(read_material(reference.kind, reference.nome).material,
+                  reference.nome == "B450C" ? other_material(MaterialKind::steel) : reference);
+    EXPECT_EQ(list(w).items, (Texts{"B450A", "B450C", "Feb 44 K"}));
+    EXPECT_EQ(form_list(MaterialKind::steel).items, list(w).items);
+    EXPECT_EQ(form_list(MaterialKind::concrete).items, list_materials(MaterialKind::concrete));
+    w.Form_Deactivate();
+
+    LibraryWindow& other = opened(MaterialKind::concrete);
+    std::filesystem::remove(concrete_folder() / "C50-60 NTC");
+    for (const char* text : {"Aggiunto 1 materiale di riferimento alla libreria.",
+                             "I materiali di riferimento sono già tutti nella libreria."}) {
+        prompter.shown.clear();
+        other.Toolbar2_ButtonClick(6);
+        EXPECT_EQ(prompter.shown, told(text));
+    }
+    // Nothing while a material is being made.
+    other.Toolbar2_ButtonClick(2);
+    EXPECT_FALSE(other.toolbar_button_enabled(6));
+    prompter.shown.clear();
+    std::filesystem::remove(concrete_folder() / "C50-60 NTC");
+    other.Toolbar2_ButtonClick(6);
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(read_material(MaterialKind::concrete, "C50-60 NTC").error, MaterialError::missing);
+    other.Form_Deactivate();
+
+    // No steel folder can be made where a file lies.
+    std::filesystem::remove_all(steel_folder());
+    ASSERT_TRUE(write_lines(steel_folder(), {"x"}));
+    opened(MaterialKind::concrete).Toolbar2_ButtonClick(6);
+    EXPECT_EQ(prompter.shown, std::vector<Message>{write_failed});
+    EXPECT_EQ(read_material(MaterialKind::concrete, "C50-60 NTC").error, MaterialError::none);
 }
 
 TEST_F(LibraryWindowModel, RegistryNamesEveryControlOnce) {

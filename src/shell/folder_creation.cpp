@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "common/program_folder.h"
-#include "materials/material_files.h"
+#include "materials/reference_materials.h"
 
 namespace norvexa {
 
@@ -17,10 +17,7 @@ bool Cartelle::create() {
     std::error_code error;
     if (!std::filesystem::is_directory(concrete_folder(), error) || !std::filesystem::is_directory(steel_folder(), error))
         return false;
-    for (const MaterialKind kind : {MaterialKind::steel, MaterialKind::concrete}) {
-        const Materiale& reference = reference_material(kind);
-        if (!std::filesystem::exists(material_folder(kind) / reference.nome, error)) write_material(reference);
-    }
+    add_reference_materials();
     return true;
 }
 

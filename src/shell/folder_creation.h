@@ -18,9 +18,9 @@ struct Cartelle {
     // The two material folders of this machine, concrete first, as shown to the user.
     static std::vector<std::string> folders();
     // "OK": creates the program folder's material tree (and the folders above it), then
-    // writes the reference steel and concrete into their folders unless a material of
-    // that name is there already, so that a project saved with the start materials
-    // opens again. False when a folder could not be made.
+    // writes the reference materials into their folders unless a material of that name
+    // is there already, so that a project saved with the start materials opens again.
+    // False when a folder could not be made.
     static bool create();
 };
 

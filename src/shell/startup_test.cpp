@@ -7,6 +7,7 @@
 #include "common/line_file.h"
 #include "common/program_folder.h"
 #include "materials/material_files.h"
+#include "materials/reference_materials.h"
 #include "scratch_folder.h"
 #include "shell/folder_creation.h"
 
@@ -51,10 +52,10 @@ TEST(FolderCreation, MakesTheMaterialTreeWithTheReferenceMaterials) {
     EXPECT_EQ(Cartelle::folders(), (std::vector<std::string>{(scratch.path() / "a/norvexa/materiali/cls/").string(),
                                                               (scratch.path() / "a/norvexa/materiali/acciaio/").string()}));
     ASSERT_TRUE(Cartelle::create());
-    for (const MaterialKind kind : {MaterialKind::steel, MaterialKind::concrete}) {
-        const MaterialRead read = read_material(kind, reference_material(kind).nome);
-        EXPECT_EQ(read.error, MaterialError::none);
-        EXPECT_EQ(read.material, reference_material(kind));
+    for (const Materiale& reference : reference_materials()) {
+        const MaterialRead read = read_material(reference.kind, reference.nome);
+        EXPECT_EQ(read.error, MaterialError::none) << reference.nome;
+        EXPECT_EQ(read.material, reference);
     }
     EXPECT_EQ(read_lines(steel_folder() / "Feb 44 K"),
               (std::vector<std::string>{"430", "1,15", "373,9", "200000", "1,87", "10"}));

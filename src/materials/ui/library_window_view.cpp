@@ -29,6 +29,7 @@ namespace {
 QIcon command_icon(int button) {
     if (button == 2) return themed_icon({"document-new"}, QStyle::SP_FileIcon);
     if (button == 3) return themed_icon({"document-edit", "document-properties"}, QStyle::SP_FileDialogDetailedView);
+    if (button == 6) return themed_icon({"list-add"}, QStyle::SP_FileDialogNewFolder);
     return themed_icon({"edit-delete"}, QStyle::SP_TrashIcon);
 }
 

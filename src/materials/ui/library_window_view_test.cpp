@@ -174,6 +174,7 @@ TEST_F(LibraryWindowDesktop, ANewSteelSavedAndLoadedIsTheOneTheNextCalculationUs
     EXPECT_EQ(get<QGroupBox>(steel_view, "Frame17")->title(), "Nuovo acciaio");
     EXPECT_FALSE(get(steel_view, "File2")->isEnabled());
     EXPECT_FALSE(get(steel_view, "cbc2")->isEnabled());
+    EXPECT_FALSE(tool_button(steel_view, "Aggiungi materiali di riferimento")->isEnabled());
 
     const Texts typed{"B450C", "450", "1,15", "391,3", "200000", "1,96", "10"};
     for (std::size_t i = 0; i < typed.size(); ++i) fill(steel_view, "ss" + std::to_string(i + 1), typed[i]);
@@ -279,6 +280,20 @@ TEST_F(LibraryWindowDesktop, DeleteAsksWithRealButtonsAndAnUnreadableFileIsRepor
     EXPECT_EQ(items_of(list), Texts{"corto"});
     EXPECT_EQ(get<QLineEdit>(steel_view, "ss1")->text(), "");
     EXPECT_TRUE(steel.is_open());
+}
+
+TEST_F(LibraryWindowDesktop, ReferenceMaterialsAddedFromTheToolBarReachBothLists) {
+    steel_view->open();
+    click(tool_button(steel_view, "Aggiungi materiali di riferimento"));
+    ASSERT_EQ(boxes.seen.size(), 1u);
+    EXPECT_EQ(boxes.seen[0].title, "Materiali di riferimento");
+    EXPECT_EQ(boxes.seen[0].text, "Aggiunti 11 materiali di riferimento alla libreria.");
+    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Information);
+    EXPECT_TRUE(steel.is_open());
+    const Texts steels{"B450A", "B450C", "Feb 44 K"};
+    EXPECT_EQ(items_of(get<QListWidget>(steel_view, "File2")), steels);
+    EXPECT_EQ(items_of(get<QListWidget>(form_window, "File1")), steels);
+    EXPECT_EQ(get<QListWidget>(form_window, "File2")->count(), 10);
 }
 
 TEST_F(LibraryWindowDesktop, TabVisitsTheCommandsTheListTheFieldsAndTheButtons) {
