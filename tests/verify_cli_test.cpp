@@ -354,7 +354,7 @@ TEST(NorvexaVerify, DomainFileHoldsTheJsonPointsWithTheDecimalComma) {
 TEST(NorvexaVerify, AProjectsOwnCombinationsUnlessAFileGivesOthers) {
     norvexa::ProjectSession session;
     enter_worked_example(session.form);
-    session.program.combinations = {norvexa::capacity::Code::dm96, {{"Dal progetto", 0, 150, std::nullopt}}};
+    session.program.combinations = {norvexa::capacity::Code::dm96, {{"Dal progetto", 0, 150, std::nullopt}}, std::nullopt};
     const auto path = session.file("esempio.nvx");
     session.files.answer_next(path.string());
     ASSERT_TRUE(session.commands.salva());

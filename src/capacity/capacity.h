@@ -140,10 +140,12 @@ struct CombinationResult {
 };
 CombinationResult verify(const Section& section, const Materials& materials, const Combination& combination);
 
-// What a project keeps of the verification with axial force: the code and the rows.
+// What a project keeps of the verification with axial force: the code, the rows and the
+// strut inclination of the NTC 2018 shear (none: the balanced one).
 struct CombinationSet {
     Code code = Code::ntc2018;
     std::vector<Combination> rows;
+    std::optional<double> cot_theta;
 
     bool operator==(const CombinationSet&) const = default;
 };

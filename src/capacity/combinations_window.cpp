@@ -8,6 +8,7 @@
 
 #include "analysis/analysis_results.h"
 #include "capacity/code_key.h"
+#include "capacity/shear_text.h"
 #include "capacity/verification.h"
 #include "common/entry_rule.h"
 #include "common/numbers.h"
@@ -19,6 +20,26 @@ constexpr Colour verified_colour = rgb(0, 128, 0);
 
 bool is_typed(Column column) { return static_cast<int>(column) < typed_columns; }
 
+constexpr int first_shear_column = static_cast<int>(Column::VRd_c);
+const char* const automatic = "automatico";
+
+std::string cot_theta_text(std::optional<double> cot) { return cot ? to_text(*cot) : automatic; }
+
+const char* const titles[first_shear_column] = {"Nome",  "NEd [kN]", "MEd [kNm]", "VEd [kN]", "MRd [kNm]",
+                                                "x [cm]", "εc [‰]",  "εs [‰]",    "MEd/MRd",  "Esito"};
+const char* const tips[first_shear_column] = {
+    "Nome della combinazione",
+    "Sforzo normale di calcolo, positivo se di compressione",
+    "Momento flettente di calcolo, positivo se tende le fibre inferiori",
+    "Taglio di calcolo",
+    "Momento resistente sotto lo sforzo normale NEd",
+    "Profondità dell'asse neutro dal lembo più compresso",
+    "Deformazione del lembo più compresso (compressione positiva)",
+    "Deformazione dello strato di armatura più teso (compressione positiva)",
+    "Rapporto di utilizzo MEd/MRd",
+    "Esito della verifica a pressoflessione",
+};
+
 }  // namespace
 
 CombinationsWindow::CombinationsWindow(CombinationSet& set, FieldSource& form, Prompter& prompter)
@@ -29,6 +50,13 @@ CombinationsWindow::CombinationsWindow(CombinationSet& set, FieldSource& form, P
         .tip("Normativa della verifica")
         .items({code_title(Code::dm96), code_title(Code::ntc2018)})
         .choose([this] { choose_code(); });
+    add("lblCot", lblCot, K::label).text("ctgθ:");
+    add("cot", cot, K::editable_list)
+        .tip("Cotangente dell'inclinazione delle bielle a taglio: automatico, o da 1 a 2,5")
+        .items({automatic, "1", "1,5", "2", "2,5"})
+        .text(automatic)
+        .choose([this] { choose_cot_theta(); })
+        .leave([this] { choose_cot_theta(); });
     add("Aggiungi", Aggiungi, K::command_button).text("Aggiungi").tip("Aggiungi una combinazione").click([this] {
         add_row();
     });
@@ -61,6 +89,7 @@ void CombinationsWindow::open() {
     touch();
     open_ = true;
     norma.text = code_title(set_.code);
+    cot.text = cot_theta_text(set_.cot_theta);
     // Rows replaced while the window was closed, by a project opened say, lose their results.
     if (results_.size() != set_.rows.size()) results_.assign(set_.rows.size(), std::nullopt);
     if (selected_ >= row_count()) selected_ = row_count() - 1;
@@ -86,6 +115,10 @@ std::string CombinationsWindow::cell(int row, Column column) const {
     }
     const RowResult* shown = result(row);
     if (!shown) return {};
+    if (static_cast<int>(column) >= first_shear_column) {
+        if (!shown->shear) return {};
+        return shear_cells(*shown->shear)[static_cast<std::size_t>(static_cast<int>(column) - first_shear_column)];
+    }
     const CombinationResult& r = shown->result;
     if (column == Column::verdict) return r.capacity ? (r.verified ? "verificata" : "non verificata") : "fuori dominio";
     if (!r.capacity) return {};
@@ -98,6 +131,16 @@ std::string CombinationsWindow::cell(int row, Column column) const {
         case Column::ratio: return rounded_text(r.ratio, 3);
         default: return {};
     }
+}
+
+std::string CombinationsWindow::column_title(Column column) const {
+    const int i = static_cast<int>(column);
+    return i < first_shear_column ? titles[i] : shear_titles(set_.code)[static_cast<std::size_t>(i - first_shear_column)];
+}
+
+std::string CombinationsWindow::column_tip(Column column) const {
+    const int i = static_cast<int>(column);
+    return i < first_shear_column ? tips[i] : shear_tips(set_.code)[static_cast<std::size_t>(i - first_shear_column)];
 }
 
 bool CombinationsWindow::type_cell(int row, Column column, const std::string& text) {
@@ -220,19 +263,14 @@ void CombinationsWindow::calculate() {
         changed();
     };
     RecordingSource recorded(form_);
-    auto section = section_from_form(recorded);
-    if (const auto* message = std::get_if<std::string>(&section)) return stop(*message);
-    auto materials = design_materials(set_.code, form_material(recorded, MaterialKind::concrete),
-                                      form_material(recorded, MaterialKind::steel));
-    if (const auto* message = std::get_if<std::string>(&materials)) return stop(*message);
-
-    CapacityRun run{recorded.reads(), set_, std::get<Section>(std::move(section)),
-                    std::get<Materials>(std::move(materials))};
-    run.NRd_max = NRd_max(run.section, run.materials);
-    run.NRd_min = NRd_min(run.section, run.materials);
-    run.domain = domain(run.section, run.materials);
+    auto verified = verify_form(recorded, set_);
+    if (const auto* message = std::get_if<std::string>(&verified)) return stop(*message);
+    Verification& v = std::get<Verification>(verified);
+    CapacityRun run{recorded.reads(), set_,      std::move(v.section), v.materials,
+                    v.NRd_max,        v.NRd_min, std::move(v.domain),  std::move(v.detailing)};
     results_.clear();
-    for (const Combination& c : set_.rows) results_.push_back(RowResult{c, verify(run.section, run.materials, c)});
+    for (std::size_t i = 0; i < set_.rows.size(); ++i)
+        results_.push_back(RowResult{set_.rows[i], std::move(v.results[i]), std::move(v.shear[i])});
     run_ = std::move(run);
     inputs_changed_ = false;
     show_curvature();
@@ -265,6 +303,18 @@ Colour CombinationsWindow::verdict_colour(int row) const {
     return shown && shown->result.verified ? verified_colour : colours::red;
 }
 
+Colour CombinationsWindow::shear_colour(int row) const {
+    const RowResult* shown = result(row);
+    return shown && shown->shear && shown->shear->verified() ? verified_colour : colours::red;
+}
+
+std::vector<std::string> CombinationsWindow::detailing_lines() const {
+    std::vector<std::string> lines;
+    if (run_ && run_->set.code == Code::ntc2018)
+        for (const DetailingCheck& check : run_->detailing) lines.push_back(detailing_text(check));
+    return lines;
+}
+
 bool CombinationsWindow::results_outdated() const { return run_ && (inputs_changed_ || set_ != run_->set); }
 
 void CombinationsWindow::compare_inputs() {
@@ -277,6 +327,7 @@ void CombinationsWindow::compare_inputs() {
 void CombinationsWindow::changed() {
     const bool chosen = selected_ >= 0 && selected_ < row_count();
     Elimina.enabled = Duplica.enabled = chosen;
+    lblCot.enabled = cot.enabled = set_.code == Code::ntc2018;
     lblOutdated.visible = results_outdated();
     lblDomain.text = run_ ? "NRd,max = " + rounded_text(run_->NRd_max / 1000, 1) +
                                 " kN    NRd,min = " + rounded_text(run_->NRd_min / 1000, 1) + " kN"
@@ -299,6 +350,22 @@ void CombinationsWindow::choose_code() {
     const Code code = norma.text == code_title(Code::dm96) ? Code::dm96 : Code::ntc2018;
     if (code == set_.code) return;
     set_.code = code;
+    if (modified) modified();
+}
+
+void CombinationsWindow::choose_cot_theta() {
+    std::optional<double> chosen;
+    if (cot.text != automatic && !cot.text.empty()) {
+        chosen = check_entry(cot.text) == Entry::number ? locale_double(cot.text) : std::nullopt;
+        if (!chosen || *chosen < cot_theta_min || *chosen > cot_theta_max) {
+            cot.text = cot_theta_text(set_.cot_theta);
+            refuse("ctgθ deve essere «automatico» o un numero da 1 a 2,5");
+            return;
+        }
+    }
+    cot.text = cot_theta_text(chosen);
+    if (chosen == set_.cot_theta) return;
+    set_.cot_theta = chosen;
     if (modified) modified();
 }
 

@@ -8,6 +8,8 @@
 #include "analysis/field_source.h"
 #include "analysis/recorded_reads.h"
 #include "capacity/capacity.h"
+#include "capacity/combination_shear.h"
+#include "capacity/detailing.h"
 #include "common/colour.h"
 #include "common/prompter.h"
 #include "common/window_model.h"
@@ -15,9 +17,12 @@
 namespace norvexa::capacity {
 
 // The typed columns of the combinations table, then the results of each row.
-enum class Column { name, NEd, MEd, VEd, MRd, x, eps_c, eps_s, ratio, verdict };
+enum class Column {
+    name, NEd, MEd, VEd, MRd, x, eps_c, eps_s, ratio, verdict,
+    VRd_c, VRsd, VRcd, cot_theta, VRd, shear_verdict  // under the D.M. 9/1/96 Vrd1, Vwd, Vrd2, smax, Vrd3
+};
 inline constexpr int typed_columns = 4;
-inline constexpr int column_count = 10;
+inline constexpr int column_count = 16;
 
 // What the last completed calculation read and found: the section and design laws, the
 // domain, and the code and rows it verified.
@@ -28,12 +33,14 @@ struct CapacityRun {
     Materials materials;
     double NRd_max = 0, NRd_min = 0;  // N
     std::vector<DomainPoint> domain = {};
+    std::vector<DetailingCheck> detailing = {};  // under the NTC 2018
 };
 
 // One row's verification, with the combination as it was when verified.
 struct RowResult {
     Combination combination;
     CombinationResult result;
+    std::optional<CombinationShear> shear;  // with a VEd inside the domain
 };
 
 // The window "Pressoflessione": the code choice (norma), the table of load combinations
@@ -56,6 +63,9 @@ class CombinationsWindow : public WindowModel {
     // A cell as the table shows it: numbers with the decimal comma, a result empty until
     // its row has been verified.
     std::string cell(int row, Column column) const;
+    // A column's heading and tool tip under the chosen code.
+    std::string column_title(Column column) const;
+    std::string column_tip(Column column) const;
     // Typing into a typed cell: a name without ';', tabs or line ends; a number under the
     // entry rule, an empty NEd or MEd reading 0 and an empty VEd none. A refused text is
     // named in a message and the cell keeps its value. False when refused.
@@ -83,8 +93,11 @@ class CombinationsWindow : public WindowModel {
     const RowResult* result(int row) const;
     // The row that governs: the first outside the domain, else the largest utilisation.
     std::optional<int> governing() const;
-    // The verdict's colour.
+    // The colour of the bending verdict, and of the shear verdict.
     Colour verdict_colour(int row) const;
+    Colour shear_colour(int row) const;
+    // The detailing rules of the last calculation as lines, under the NTC 2018.
+    std::vector<std::string> detailing_lines() const;
     // The moment–curvature diagram of the selected row under its verified NEd; none
     // without a result or where the engine finds none.
     const std::optional<MomentCurvature>& curvature() const { return curvature_; }
@@ -111,13 +124,15 @@ class CombinationsWindow : public WindowModel {
     void changed() override;
     void edited();
     void choose_code();
+    // Takes the strut inclination typed or picked: "automatico", or 1 to 2,5.
+    void choose_cot_theta();
     // Keeps the results beside their rows while rows come and go.
     void align_results();
     void show_curvature();
     void refuse(const std::string& message);
     std::string new_row_name() const;
 
-    Control lblNorma, norma, Aggiungi, Elimina, Duplica, Calcola, Relazione, Chiudi, lblOutdated, lblDomain,
+    Control lblNorma, norma, lblCot, cot, Aggiungi, Elimina, Duplica, Calcola, Relazione, Chiudi, lblOutdated, lblDomain,
         lblCurvature;
 
     CombinationSet& set_;

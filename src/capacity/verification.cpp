@@ -16,13 +16,25 @@ std::variant<Verification, std::string> verify_form(const FieldSource& form, con
     auto materials = design_materials(combinations.code, form_material(form, MaterialKind::concrete),
                                       form_material(form, MaterialKind::steel));
     if (auto* refused = std::get_if<std::string>(&materials)) return std::move(*refused);
-    const Section& s = std::get<Section>(section);
-    Verification verification{std::get<Materials>(materials), 0, 0, {}, {}};
+    Verification verification{std::get<Section>(std::move(section)), std::get<Materials>(materials), 0, 0, {}, {}, {}, {}};
+    const Section& s = verification.section;
     const Materials& m = verification.materials;
     verification.NRd_max = NRd_max(s, m);
     verification.NRd_min = NRd_min(s, m);
     verification.domain = domain(s, m);
-    for (const Combination& combination : combinations.rows) verification.results.push_back(verify(s, m, combination));
+    const FormShear shear = form_shear(form);
+    bool sagging = combinations.rows.empty(), hogging = false;
+    for (const Combination& combination : combinations.rows) {
+        CombinationResult& result = verification.results.emplace_back(verify(s, m, combination));
+        auto& row_shear = verification.shear.emplace_back();
+        if (combination.VEd && result.capacity)
+            row_shear = combination_shear(combinations.code, s, m, shear, combination, *result.capacity,
+                                          combinations.cot_theta);
+        (combination.MEd < 0 ? hogging : sagging) = true;
+    }
+    // The NTC 2018 design laws were found from fck and fyk, so both are numbers here.
+    if (combinations.code == Code::ntc2018)
+        verification.detailing = detailing(s, *shear.fck, *shear.fyk, shear.stirrups, sagging, hogging);
     return verification;
 }
 

@@ -6,6 +6,8 @@
 
 #include "analysis/field_source.h"
 #include "capacity/capacity.h"
+#include "capacity/combination_shear.h"
+#include "capacity/detailing.h"
 #include "materials/material_files.h"
 
 namespace norvexa::capacity {
@@ -19,10 +21,14 @@ Materiale form_material(const FieldSource& form, MaterialKind kind);
 
 // The verification with axial force of the input form's section and materials.
 struct Verification {
+    Section section;
     Materials materials;
     double NRd_max = 0, NRd_min = 0;  // N
     std::vector<DomainPoint> domain;
     std::vector<CombinationResult> results;  // one per combination, in order
+    // The shear of each combination with a VEd inside the domain, beside its result.
+    std::vector<std::optional<CombinationShear>> shear;
+    std::vector<DetailingCheck> detailing;  // under the NTC 2018 only
 };
 // Every combination of the set under its code, and the domain; the message that refuses
 // the section or a material instead.

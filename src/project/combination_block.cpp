@@ -1,7 +1,9 @@
 #include "project/combination_block.h"
 
 #include "capacity/code_key.h"
+#include "capacity/ntc_shear.h"
 #include "common/line_file.h"
+#include "common/numbers.h"
 
 namespace norvexa {
 
@@ -10,7 +12,10 @@ using capacity::CombinationSet;
 
 std::vector<std::string> combination_block(const CombinationSet& combinations) {
     if (combinations.rows.empty()) return {};
-    std::vector<std::string> lines{combinations_marker, capacity::code_key(combinations.code)};
+    // A chosen strut inclination follows the code's key; the balanced one writes the key alone.
+    std::string code = capacity::code_key(combinations.code);
+    if (combinations.cot_theta) code += ";" + to_text(*combinations.cot_theta);
+    std::vector<std::string> lines{combinations_marker, code};
     for (const capacity::Combination& row : combinations.rows) lines.push_back(capacity::combination_line(row));
     return lines;
 }
@@ -27,12 +32,19 @@ std::variant<CombinationSet, BadLine> read_combination_block(const std::vector<s
     if (next >= lines.size() || lines[next] != combinations_marker) return CombinationSet{};
     ++next;
     const std::string code_line = next < lines.size() ? lines[next] : std::string{};
-    const auto code = capacity::code_of_key(code_line);
+    const std::size_t separator = code_line.find(';');
+    const auto code = capacity::code_of_key(std::string_view(code_line).substr(0, separator));
+    std::optional<double> cot_theta;
+    if (separator != std::string::npos) {
+        cot_theta = locale_double(std::string_view(code_line).substr(separator + 1));
+        if (!cot_theta || *cot_theta < capacity::cot_theta_min || *cot_theta > capacity::cot_theta_max)
+            return BadLine{next + 1, code_line};
+    }
     if (!code) return BadLine{next + 1, code_line};
     ++next;
     auto rows = capacity::read_combinations({lines.begin() + static_cast<std::ptrdiff_t>(next), lines.end()});
     if (auto* bad = std::get_if<BadLine>(&rows)) return BadLine{bad->number + next, bad->text};
-    return CombinationSet{*code, std::get<std::vector<capacity::Combination>>(std::move(rows))};
+    return CombinationSet{*code, std::get<std::vector<capacity::Combination>>(std::move(rows)), cot_theta};
 }
 
 std::string bad_block_message(const BadLine& line) {

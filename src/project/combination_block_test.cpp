@@ -15,7 +15,8 @@ using capacity::CombinationSet;
 using Lines = std::vector<std::string>;
 
 const CombinationSet three{Code::dm96,
-                           {{"SLU 1", 250, 120.5, 80.0}, {"SLU 2", -35.25, -60, std::nullopt}, {"Sisma; x", 0, 1e3, 0.0}}};
+                           {{"SLU 1", 250, 120.5, 80.0}, {"SLU 2", -35.25, -60, std::nullopt}, {"Sisma; x", 0, 1e3, 0.0}},
+                           std::nullopt};
 
 class CombinationBlock : public testing::Test, public ProjectSession {
   protected:
@@ -45,6 +46,14 @@ TEST_F(CombinationBlock, FollowsTheFiftyOneLinesOnlyWhenThereAreCombinations) {
               (Lines{"[VERIFICHE]", "dm96", "SLU 1;250;120,5;80", "SLU 2;-35,25;-60;", "Sisma; x;0;1000;0"}));
     EXPECT_EQ(file_bytes(file("trave.nvx")).substr(0, plain.size()), plain);
     EXPECT_FALSE(form.salvaconnome);
+
+    // A chosen strut inclination rides on the code's line and comes back.
+    combinations.cot_theta = 2.5;
+    EXPECT_EQ(saved_lines()[52], "dm96;2,5");
+    const CombinationSet chosen = combinations;
+    combinations = {};
+    ASSERT_TRUE(commands.open_project(file("trave.nvx")));
+    EXPECT_EQ(combinations, chosen);
 }
 
 TEST_F(CombinationBlock, NewEmptiesThemAndOpenReplacesThem) {
@@ -85,6 +94,7 @@ TEST_F(CombinationBlock, ADamagedBlockIsNamedAndTheProjectOpensWithoutIt) {
     } cases[] = {
         {{"[VERIFICHE]"}, "Riga 53 non valida nel blocco delle verifiche: «»"},
         {{"[VERIFICHE]", "ec2", "C1;1;2;"}, "Riga 53 non valida nel blocco delle verifiche: «ec2»"},
+        {{"[VERIFICHE]", "ntc2018;3", "C1;1;2;"}, "Riga 53 non valida nel blocco delle verifiche: «ntc2018;3»"},
         {{"[VERIFICHE]", "ntc2018", "C1;1;2;", "C2;uno;2;"},
          "Riga 55 non valida nel blocco delle verifiche: «C2;uno;2;»"},
         {{"[VERIFICHE]", "dm96", "", "C1;1;2;tre", "C2;1;2;"},

@@ -19,21 +19,6 @@
 namespace norvexa::capacity {
 namespace {
 
-const char* const headers[column_count] = {"Nome",  "NEd [kN]", "MEd [kNm]", "VEd [kN]", "MRd [kNm]",
-                                           "x [cm]", "εc [‰]",  "εs [‰]",    "MEd/MRd",  "Esito"};
-const char* const header_tips[column_count] = {
-    "Nome della combinazione",
-    "Sforzo normale di calcolo, positivo se di compressione",
-    "Momento flettente di calcolo, positivo se tende le fibre inferiori",
-    "Taglio di calcolo",
-    "Momento resistente sotto lo sforzo normale NEd",
-    "Profondità dell'asse neutro dal lembo più compresso",
-    "Deformazione del lembo più compresso (compressione positiva)",
-    "Deformazione dello strato di armatura più teso (compressione positiva)",
-    "Rapporto di utilizzo MEd/MRd",
-    "Esito della verifica",
-};
-
 QColor qcolour(Colour colour) { return QColor(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff); }
 
 }  // namespace
@@ -49,11 +34,7 @@ CombinationsWindowView::CombinationsWindowView(CombinationsWindow& model, std::f
 
     table_ = new QTableWidget(0, column_count);
     table_->setObjectName("combinazioni");
-    for (int column = 0; column < column_count; ++column) {
-        auto* header = new QTableWidgetItem(QString::fromUtf8(headers[column]));
-        header->setToolTip(QString::fromUtf8(header_tips[column]));
-        table_->setHorizontalHeaderItem(column, header);
-    }
+    for (int column = 0; column < column_count; ++column) table_->setHorizontalHeaderItem(column, new QTableWidgetItem);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(static_cast<int>(Column::name), QHeaderView::Stretch);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -79,6 +60,9 @@ CombinationsWindowView::CombinationsWindowView(CombinationsWindow& model, std::f
     auto* top = new QHBoxLayout;
     top->addWidget(control("lblNorma"));
     top->addWidget(control("norma"));
+    top->addSpacing(12);
+    top->addWidget(control("lblCot"));
+    top->addWidget(control("cot"));
     top->addStretch(1);
     top->addWidget(control("lblDomain"));
     auto* outdated = static_cast<QLabel*>(control("lblOutdated"));
@@ -106,8 +90,16 @@ CombinationsWindowView::CombinationsWindowView(CombinationsWindow& model, std::f
     auto* plots = new QSplitter(Qt::Horizontal);
     plots->addWidget(domain_);
     plots->addWidget(curvature);
+    detailing_ = new QLabel;
+    detailing_->setObjectName("dettagli");
+    detailing_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* rows = new QWidget;
+    auto* rows_layout = new QVBoxLayout(rows);
+    rows_layout->setContentsMargins(0, 0, 0, 0);
+    rows_layout->addWidget(table_, 1);
+    rows_layout->addWidget(detailing_);
     auto* parts = new QSplitter(Qt::Vertical);
-    parts->addWidget(table_);
+    parts->addWidget(rows);
     parts->addWidget(plots);
     parts->setStretchFactor(0, 2);
     parts->setStretchFactor(1, 3);
@@ -126,11 +118,21 @@ CombinationsWindowView::~CombinationsWindowView() { model_.close(); }
 void CombinationsWindowView::refresh() {
     binder_->refresh();
     filling_ = true;
+    for (int column = 0; column < column_count; ++column) {
+        QTableWidgetItem* header = table_->horizontalHeaderItem(column);
+        header->setText(QString::fromStdString(model_.column_title(static_cast<Column>(column))));
+        header->setToolTip(QString::fromStdString(model_.column_tip(static_cast<Column>(column))));
+    }
     table_->setRowCount(model_.row_count());
     for (int row = 0; row < model_.row_count(); ++row) fill_row(row);
     if (model_.selected() >= 0 && table_->currentRow() != model_.selected())
         table_->setCurrentCell(model_.selected(), std::max(table_->currentColumn(), 0));
     filling_ = false;
+    const std::vector<std::string> rules = model_.detailing_lines();
+    QStringList lines;
+    for (const std::string& line : rules) lines << QString::fromStdString(line);
+    detailing_->setText(lines.isEmpty() ? QString() : "Regole di dettaglio (NTC 2018, § 4.1.6.1.1):\n" + lines.join('\n'));
+    detailing_->setVisible(!lines.isEmpty());
     domain_->show_content(domain_content(model_));
     curvature_->show_content(curvature_content(model_));
 }
@@ -185,6 +187,7 @@ void CombinationsWindowView::fill_row(int row) {
         item->setFont(font);
         QColor colour = palette().color(QPalette::Text);
         if (column == static_cast<int>(Column::verdict)) colour = qcolour(model_.verdict_colour(row));
+        if (column == static_cast<int>(Column::shear_verdict)) colour = qcolour(model_.shear_colour(row));
         if (column >= typed_columns && outdated) colour = palette().color(QPalette::Disabled, QPalette::Text);
         item->setForeground(colour);
     }

@@ -7,6 +7,7 @@
 #include "common/ui/control_binder.h"
 #include "common/ui/model_view.h"
 
+class QLabel;
 class QTableWidget;
 
 namespace norvexa::capacity {
@@ -14,7 +15,7 @@ namespace norvexa::capacity {
 class CapacityPlot;
 
 // The window "Pressoflessione": the code choice, the table of combinations with their
-// results, the notice when the results are not current, the M–N domain and the selected
+// results and the detailing rules under it, the notice when the results are not current, the M–N domain and the selected
 // row's moment–curvature diagram side by side, each exported from its context menu as
 // SVG or PNG through the file dialogs, and the buttons.
 class CombinationsWindowView : public ModelView {
@@ -46,6 +47,7 @@ class CombinationsWindowView : public ModelView {
     ControlBinder* binder_;
     FileChooser& files_;
     QTableWidget* table_;
+    QLabel* detailing_;
     CapacityPlot *domain_, *curvature_;
     FileDialog svg_dialog_{"", "SVG (*.svg)|*.svg"}, png_dialog_{"", "PNG (*.png)|*.png"};
     bool filling_ = false;
