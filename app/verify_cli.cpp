@@ -34,11 +34,12 @@ const char* const usage =
     "        n1a1..n4a3 f1a1..f4a3 nbr dst passo ast Check5 TMS TVS sl1 sl2 rettang toller\n"
     "        File1 File2 con1..con9 stl1..stl7 Text1); t, rett, Check5: 1 o 0\n"
     "     norvexa-verify [--json] [--norma dm96|ntc2018] [--combinazioni FILE.csv] [--dominio FILE.csv]\n"
-    "                    (PROGETTO.nvx | NOME=TESTO ...)\n"
+    "                    [--cot-theta VALORE] (PROGETTO.nvx | NOME=TESTO ...)\n"
     "  aggiunge la verifica a pressoflessione della sezione della finestra di input:\n"
     "  --combinazioni FILE.csv: le combinazioni, righe nome;NEd;MEd;VEd (kN, kNm, virgola decimale),\n"
     "        al posto di quelle del progetto; --norma: la norma (senza, quella del progetto o ntc2018);\n"
-    "  --dominio FILE.csv: scrive il dominio M-N come righe N;M (kN, kNm)\n";
+    "  --dominio FILE.csv: scrive il dominio M-N come righe N;M (kN, kNm)\n"
+    "  --cot-theta VALORE: ctg dell'inclinazione delle bielle a taglio (NTC 2018), da 1 a 2,5 o automatico\n";
 
 // Controls whose state is their value rather than their text.
 bool holds_value(ControlKind kind) {
@@ -146,8 +147,11 @@ std::string output_problem(const std::string& option, const std::filesystem::pat
 bool verdicts_hold(const AnalysisResults& r, const std::optional<capacity::Verification>& verification) {
     if (!r.bending || !r.bending->holds()) return false;
     if (r.shear && !(r.shear->struts_hold() && r.shear->spacing_holds() && r.shear->holds())) return false;
-    return !verification || std::all_of(verification->results.begin(), verification->results.end(),
-                                        [](const capacity::CombinationResult& result) { return result.verified; });
+    if (!verification) return true;
+    const auto& v = *verification;
+    return std::all_of(v.results.begin(), v.results.end(), [](const auto& result) { return result.verified; }) &&
+           std::all_of(v.shear.begin(), v.shear.end(), [](const auto& shear) { return !shear || shear->verified(); }) &&
+           std::all_of(v.detailing.begin(), v.detailing.end(), [](const auto& check) { return check.ok; });
 }
 
 void print_message(const Message& m, std::ostream& out) {
@@ -207,6 +211,8 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
     bool json = false;
     std::optional<std::string> svg_file, domain_file;
     std::optional<capacity::Code> code;
+    std::optional<double> cot_theta;
+    bool chosen_cot = false;
     Inputs inputs;
     std::vector<std::string>& projects = inputs.projects;
     std::vector<std::string> fields;
@@ -219,6 +225,17 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
         else if (*arg == "--svg" && std::next(arg) != args.end()) svg_file = *++arg;
         else if (*arg == "--combinazioni" && std::next(arg) != args.end()) inputs.combinations = *++arg;
         else if (*arg == "--dominio" && std::next(arg) != args.end()) domain_file = *++arg;
+        else if (*arg == "--cot-theta" && std::next(arg) != args.end()) {
+            const std::string& typed = *++arg;
+            if (typed != "automatico") {
+                cot_theta = action_number(typed);
+                if (!cot_theta || *cot_theta < capacity::cot_theta_min || *cot_theta > capacity::cot_theta_max) {
+                    err << "ctg theta non valida: " << typed << " (da 1 a 2,5, o automatico)\n" << usage;
+                    return exit_usage;
+                }
+            }
+            chosen_cot = true;
+        }
         else if (*arg == "--norma" && std::next(arg) != args.end()) {
             code = capacity::code_of_key(*++arg);
             if (!code) {
@@ -280,6 +297,7 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
     capacity::CombinationSet& combinations = program.combinations;
     if (combinations_read) combinations.rows = std::move(*combinations_read);
     if (code) combinations.code = *code;
+    if (chosen_cot) combinations.cot_theta = cot_theta;
     const bool verifies_combinations = !combinations.rows.empty() || inputs.combinations || domain_file;
 
     form.Command1_Click();

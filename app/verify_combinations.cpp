@@ -13,7 +13,31 @@ using capacity::mm_per_cm, capacity::N_per_kN, capacity::Nmm_per_kNm, capacity::
 
 std::string member(const char* name, const std::string& value) { return std::string("\"") + name + "\": " + value; }
 
-std::string combination_json(const capacity::Combination& combination, const capacity::CombinationResult& result) {
+std::string kN_or_null(std::optional<double> newtons) {
+    return newtons ? json_number(*newtons / N_per_kN) : "null";
+}
+
+// The shear in kN: under the D.M. 9/1/96 Vrd1, Vwd, Vrd2 and Vrd3 stand for VRd,c, VRsd,
+// VRcd and VRd, with no strut inclination.
+std::string shear_json(const std::optional<capacity::CombinationShear>& shear) {
+    std::optional<double> vrd_c, vrsd, vrcd, cot, vrd;
+    if (shear && shear->ntc) {
+        const capacity::NtcShear& r = *shear->ntc;
+        vrd_c = r.vrd_c;
+        vrd = r.vrd;
+        if (r.with_stirrups) vrsd = r.vrsd, vrcd = r.vrcd, cot = r.cot_theta;
+    } else if (shear && shear->standard) {
+        const ShearResult& r = *shear->standard;
+        vrd_c = r.vrd1, vrsd = r.vwd, vrcd = r.vrd2, vrd = r.vrd3;
+    }
+    return member("VRd_c", kN_or_null(vrd_c)) + ", " + member("VRsd", kN_or_null(vrsd)) + ", " +
+           member("VRcd", kN_or_null(vrcd)) + ", " + member("cot_theta", cot ? json_number(*cot) : "null") + ", " +
+           member("VRd", kN_or_null(vrd)) + ", " +
+           member("shear_verified", !shear ? "null" : shear->verified() ? "true" : "false");
+}
+
+std::string combination_json(const capacity::Combination& combination, const capacity::CombinationResult& result,
+                             const std::optional<capacity::CombinationShear>& shear) {
     std::string out = "{" + member("name", json_string(combination.name)) + ", " +
                       member("NEd", json_number(combination.NEd)) + ", " + member("MEd", json_number(combination.MEd));
     if (const auto& c = result.capacity)
@@ -25,7 +49,7 @@ std::string combination_json(const capacity::Combination& combination, const cap
     else
         out += R"(, "MRd": null, "x": null, "eps_c": null, "eps_s": null, "ratio": null)";
     return out + ", " + member("verified", result.verified ? "true" : "false") + ", " +
-           member("message", json_string(result.message)) + "}";
+           member("message", json_string(result.message)) + ", " + shear_json(shear) + "}";
 }
 
 }  // namespace
@@ -42,7 +66,15 @@ std::variant<std::vector<capacity::Combination>, std::string> read_combinations_
 std::string combinations_json(const capacity::CombinationSet& combinations, const capacity::Verification& verification) {
     std::string out = "\"combinations\": [";
     for (std::size_t i = 0; i < combinations.rows.size(); ++i)
-        out += (i ? ", " : "") + combination_json(combinations.rows[i], verification.results[i]);
+        out += (i ? ", " : "") + combination_json(combinations.rows[i], verification.results[i], verification.shear[i]);
+    out += "], \"detailing\": [";
+    for (std::size_t i = 0; i < verification.detailing.size(); ++i) {
+        const capacity::DetailingCheck& check = verification.detailing[i];
+        out += std::string(i ? ", {" : "{") + member("rule", json_string(check.rule)) + ", " +
+               member("value", check.value ? json_number(*check.value) : "null") + ", " +
+               member("limit", json_number(check.limit)) + ", " + member("unit", json_string(check.unit)) + ", " +
+               member("ok", check.ok ? "true" : "false") + "}";
+    }
     out += "], \"domain\": {" + member("NRd_max", json_number(verification.NRd_max / N_per_kN)) + ", " +
            member("NRd_min", json_number(verification.NRd_min / N_per_kN)) + ", \"points\": [";
     for (std::size_t i = 0; i < verification.domain.size(); ++i) {

@@ -280,6 +280,9 @@ TEST(NorvexaVerify, CombinationsFollowTheUnchangedReport) {
                   "compressione",
                   "SLU 1: NEd= KN 0  MEd= KNm 120  MRd= KNm 145,91  x=cm 11,16  Epsilon c=3,2%°  Epsilon s=-10%°  "
                   "MEd/MRd= 0,822    *****  Pressoflessione verificata  *****",
+                  // With NEd 0 the standard-method shear is the analysis's own.
+                  "    Taglio: VEd [kN] 80  Vrd1 [kN] 64,89  Vwd [kN] 155,57  Vrd2 [kN] 558,11  smax [cm] 30  "
+                  "Vrd3 [kN] 220,46    verificato",
                   "SLU 2: NEd= KN 600  MEd= KNm 150  MRd= KNm 195,07  x=cm 29,52  Epsilon c=3,5%°  Epsilon s=-1,95%°  "
                   "MEd/MRd= 0,769    *****  Pressoflessione verificata  *****",
                   "Tiro: NEd= KN -400  MEd= KNm 30    *****  Fuori dominio  *****",
@@ -322,7 +325,9 @@ TEST(NorvexaVerify, JsonGainsTheCombinationsAndTheDomainInKilonewtonsAndCentimet
               0u)
         << tail.substr(0, 300);
     EXPECT_NE(tail.find("{\"name\": \"Tiro\", \"NEd\": -400, \"MEd\": 30, \"MRd\": null, \"x\": null, \"eps_c\": null, "
-                        "\"eps_s\": null, \"ratio\": null, \"verified\": false, \"message\": \"fuori dominio\"}"),
+                        "\"eps_s\": null, \"ratio\": null, \"verified\": false, \"message\": \"fuori dominio\", "
+                        "\"VRd_c\": null, \"VRsd\": null, \"VRcd\": null, \"cot_theta\": null, \"VRd\": null, "
+                        "\"shear_verified\": null}"),
               std::string::npos);
     EXPECT_NE(tail.find("\"eps_s\": -10, \"ratio\": 0.822"), std::string::npos);
     // Pure compression and pure tension as closed forms: fcd* · Ac + As · fyd, and -As · fyd.
@@ -348,7 +353,7 @@ TEST(NorvexaVerify, DomainFileHoldsTheJsonPointsWithTheDecimalComma) {
     EXPECT_GE(points, 200u);
     // The first point is pure tension: -As · fyd under the steel's centroid moment arm.
     EXPECT_EQ(lines->front(), "-352,226;73,967");
-    EXPECT_NE(r.out.find("\"combinations\": [], \"domain\": {"), std::string::npos);
+    EXPECT_NE(r.out.find("\"combinations\": [], \"detailing\": ["), std::string::npos);
 }
 
 TEST(NorvexaVerify, AProjectsOwnCombinationsUnlessAFileGivesOthers) {

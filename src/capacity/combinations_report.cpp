@@ -4,6 +4,7 @@
 
 #include "analysis/analysis_results.h"
 #include "capacity/code_key.h"
+#include "capacity/shear_text.h"
 #include "common/numbers.h"
 
 namespace norvexa::capacity {
@@ -12,6 +13,7 @@ namespace {
 const std::string rule(75, '-');
 // The table's columns: their width in characters, then the cells of each row.
 constexpr int widths[] = {4, 14, 9, 9, 8, 9, 7, 7, 7, 8, 15};
+constexpr int shear_widths[] = {4, 14, 8, 11, 10, 10, 10, 10, 15};
 const char* const captions[] = {"N.",     "Nome",  "NEd KN", "MEd KNm", "VEd KN", "MRd KNm",
                                 "x cm",   "epsc%°", "epss%°", "MEd/MRd", "Esito"};
 
@@ -22,9 +24,9 @@ std::string padded(std::string text, int width) {
     return text;
 }
 
-std::string table_line(const std::vector<std::string>& cells) {
+std::string table_line(const std::vector<std::string>& cells, const int* column_widths = widths) {
     std::string line;
-    for (std::size_t i = 0; i < cells.size(); ++i) line += padded(cells[i], widths[i]);
+    for (std::size_t i = 0; i < cells.size(); ++i) line += padded(cells[i], column_widths[i]);
     while (!line.empty() && line.back() == ' ') line.pop_back();
     return line;
 }
@@ -57,6 +59,29 @@ std::vector<std::string> combinations_report_lines(const CombinationsWindow& win
         std::vector<std::string> cells{std::to_string(row + 1)};
         for (int column = 0; column < column_count; ++column) cells.push_back(window.cell(row, static_cast<Column>(column)));
         out.push_back(table_line(cells));
+    }
+    const auto has_shear = [&](int row) { return !window.cell(row, Column::shear_verdict).empty(); };
+    bool any_shear = false;
+    for (int row = 0; row < window.row_count(); ++row) any_shear = any_shear || has_shear(row);
+    if (any_shear) {
+        out.insert(out.end(), {"", "Taglio:"});
+        std::vector<std::string> titles{"N.", "Nome", "VEd KN"};
+        for (int column = static_cast<int>(Column::VRd_c); column < column_count; ++column)
+            titles.push_back(shear_titles(window.run() ? window.run()->set.code : Code::ntc2018,
+                                          Script::latin)[static_cast<std::size_t>(column - static_cast<int>(Column::VRd_c))]);
+        out.push_back(table_line(titles, shear_widths));
+        for (int row = 0; row < window.row_count(); ++row) {
+            if (!has_shear(row)) continue;
+            std::vector<std::string> cells{std::to_string(row + 1), window.cell(row, Column::name),
+                                           window.cell(row, Column::VEd)};
+            for (int column = static_cast<int>(Column::VRd_c); column < column_count; ++column)
+                cells.push_back(window.cell(row, static_cast<Column>(column)));
+            out.push_back(table_line(cells, shear_widths));
+        }
+    }
+    if (const auto rules = window.detailing_lines(Script::latin); !rules.empty()) {
+        out.insert(out.end(), {"", "Regole di dettaglio (NTC 2018, par. 4.1.6.1.1):"});
+        out.insert(out.end(), rules.begin(), rules.end());
     }
     if (const auto governing = window.governing()) {
         out.push_back("");

@@ -308,10 +308,10 @@ Colour CombinationsWindow::shear_colour(int row) const {
     return shown && shown->shear && shown->shear->verified() ? verified_colour : colours::red;
 }
 
-std::vector<std::string> CombinationsWindow::detailing_lines() const {
+std::vector<std::string> CombinationsWindow::detailing_lines(Script script) const {
     std::vector<std::string> lines;
     if (run_ && run_->set.code == Code::ntc2018)
-        for (const DetailingCheck& check : run_->detailing) lines.push_back(detailing_text(check));
+        for (const DetailingCheck& check : run_->detailing) lines.push_back(detailing_text(check, script));
     return lines;
 }
 

@@ -10,6 +10,7 @@
 #include "capacity/capacity.h"
 #include "capacity/combination_shear.h"
 #include "capacity/detailing.h"
+#include "capacity/shear_text.h"
 #include "common/colour.h"
 #include "common/prompter.h"
 #include "common/window_model.h"
@@ -97,7 +98,7 @@ class CombinationsWindow : public WindowModel {
     Colour verdict_colour(int row) const;
     Colour shear_colour(int row) const;
     // The detailing rules of the last calculation as lines, under the NTC 2018.
-    std::vector<std::string> detailing_lines() const;
+    std::vector<std::string> detailing_lines(Script script = Script::unicode) const;
     // The moment–curvature diagram of the selected row under its verified NEd; none
     // without a result or where the engine finds none.
     const std::optional<MomentCurvature>& curvature() const { return curvature_; }

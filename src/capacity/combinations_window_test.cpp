@@ -131,6 +131,52 @@ TEST_F(CombinationsTable, RefusedTextsAreNamedAndTheCellKeepsItsValue) {
     EXPECT_EQ(prompter.shown[0].text, "Errore di sintassi: due");
 }
 
+// Under the D.M. 9/1/96 a row with NEd 0 has the analysis's own shear, and NEd adds
+// 0,15 · σcp · bw · d; under the NTC 2018 the strut inclination is chosen or balanced and
+// the detailing rules follow the moment signs of the rows (no top steel for a hogging one).
+TEST_F(CombinationsTable, EachRowsShearUnderEitherCodeAndTheDetailingRules) {
+    add("SLU\t0\t50\t100\nN\t300\t50\t100\nForte\t0\t50\t900\nNeg\t0\t-20\nPoco\t0\t10\t20\n");
+    window.choose("norma", "D.M. 9/1/96");
+    window.click("Calcola");
+    ASSERT_TRUE(prompter.shown.empty()) << prompter.shown[0].text;
+    EXPECT_EQ(window.column_title(VRd_c), "Vrd1 [kN]");
+    const std::vector<std::string> analysis{"64,89", "155,57", "558,11", "30", "220,46", "verificato"};
+    std::vector<std::string> first;
+    for (Column c : {VRd_c, VRsd, VRcd, cot_theta, VRd, shear_verdict}) first.push_back(window.cell(0, c));
+    EXPECT_EQ(first, analysis);
+    EXPECT_EQ(window.cell(1, VRd_c), "106,29");
+    EXPECT_EQ(window.cell(2, shear_verdict), "non verificato");
+    EXPECT_EQ(window.cell(3, shear_verdict), "");
+    EXPECT_TRUE(window.detailing_lines().empty());
+    EXPECT_FALSE(window.control("cot").enabled);
+
+    window.choose("norma", "NTC 2018");
+    window.choose("cot", "3");
+    EXPECT_EQ(window.control("cot").text, "automatico");
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, "ctgθ deve essere «automatico» o un numero da 1 a 2,5");
+    window.click("Calcola");
+    EXPECT_EQ(window.column_title(VRd_c), "VRd,c [kN]");
+    EXPECT_EQ(window.cell(0, shear_verdict), "verificato");
+    EXPECT_EQ(window.cell(2, shear_verdict), "non verificato");
+    EXPECT_EQ(window.shear_colour(2), colours::red);
+    EXPECT_EQ(window.cell(4, shear_verdict), "verificato, staffe minime");
+    // φ8 at 10 cm balance stirrups and struts inside the range.
+    const double balanced = locale_double(window.cell(0, cot_theta)).value_or(0);
+    EXPECT_GT(balanced, 1);
+    EXPECT_LT(balanced, 2.5);
+    EXPECT_EQ(window.cell(0, VRsd), window.cell(0, VRcd));
+    const auto rules = window.detailing_lines();
+    ASSERT_EQ(rules.size(), 7u);
+    EXPECT_EQ(rules[1].substr(0, rules[1].find(':')), "Armatura tesa minima (superiore)");
+    EXPECT_EQ(rules[1].substr(rules[1].size() - 3), "✘");
+
+    ASSERT_TRUE(window.choose("cot", "2,5"));
+    EXPECT_TRUE(window.results_outdated());
+    window.click("Calcola");
+    EXPECT_EQ(window.cell(0, cot_theta), "2,5");
+}
+
 class CombinationsVerified : public CombinationsTable {
   protected:
     CombinationsVerified() {

@@ -46,7 +46,10 @@ double fctm(double fck) {
 
 std::vector<DetailingCheck> detailing(const Section& section, double fck, double fyk,
                                       const std::optional<Stirrups>& stirrups, bool sagging, bool hogging) {
-    const Side bottom = side(section, true), top = side(section, false);
+    Side bottom = side(section, true), top = side(section, false);
+    // A side without bars would have them as far from its edge as the other side's.
+    if (bottom.area == 0) bottom.d = top.d;
+    if (top.area == 0) top.d = bottom.d;
     const double largest = 0.04 * section.area() / mm2_per_cm2;
     std::vector<DetailingCheck> checks;
     const auto least = [&](const Side& s, const char* where) {

@@ -10,8 +10,10 @@ std::string kN(double newtons) { return rounded_text(newtons / N_per_kN, 2); }
 
 }  // namespace
 
-std::vector<std::string> shear_titles(Code code) {
-    if (code == Code::ntc2018) return {"VRd,c [kN]", "VRsd [kN]", "VRcd [kN]", "ctgθ", "VRd [kN]", "Taglio"};
+std::vector<std::string> shear_titles(Code code, Script script) {
+    if (code == Code::ntc2018)
+        return {"VRd,c [kN]", "VRsd [kN]", "VRcd [kN]", script == Script::unicode ? "ctgθ" : "ctg theta", "VRd [kN]",
+                "Taglio"};
     return {"Vrd1 [kN]", "Vwd [kN]", "Vrd2 [kN]", "smax [cm]", "Vrd3 [kN]", "Taglio"};
 }
 
@@ -48,10 +50,12 @@ std::vector<std::string> shear_cells(const CombinationShear& shear) {
     return {"", "", "", "", "", shear.message};
 }
 
-std::string detailing_text(const DetailingCheck& check) {
+std::string detailing_text(const DetailingCheck& check, Script script) {
+    const bool unicode = script == Script::unicode;
     const std::string value = check.value ? rounded_text(*check.value, 2) + " " + check.unit : "staffe assenti";
-    return check.rule + ": " + value + (check.at_least ? " ≥ " : " ≤ ") + rounded_text(check.limit, 2) + " " + check.unit +
-           (check.ok ? "  ✔" : "  ✘");
+    const char* relation = check.at_least ? (unicode ? " ≥ " : " >= ") : (unicode ? " ≤ " : " <= ");
+    const char* verdict = check.ok ? (unicode ? "  ✔" : "  OK") : (unicode ? "  ✘" : "  NON RISPETTATA");
+    return check.rule + ": " + value + relation + rounded_text(check.limit, 2) + " " + check.unit + verdict;
 }
 
 }  // namespace norvexa::capacity

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "capacity/code_key.h"
+#include "capacity/shear_text.h"
 #include "common/numbers.h"
 
 namespace norvexa {
@@ -41,8 +42,19 @@ std::vector<std::string> combination_report_lines(const capacity::CombinationSet
             rounded_text(verification.NRd_min / N_per_kN, 2),
         "NEd positivo di compressione, MEd positivo se tende il lembo inferiore; deformazioni positive di compressione",
     };
-    for (std::size_t i = 0; i < combinations.rows.size(); ++i)
+    const std::vector<std::string> titles = capacity::shear_titles(combinations.code, capacity::Script::latin);
+    for (std::size_t i = 0; i < combinations.rows.size(); ++i) {
         lines.push_back(result_line(combinations.rows[i], verification.results[i]));
+        if (!verification.shear[i]) continue;
+        const std::vector<std::string> cells = capacity::shear_cells(*verification.shear[i]);
+        std::string shear = "    Taglio: VEd [kN] " + rounded_text(*combinations.rows[i].VEd, 2);
+        for (std::size_t j = 0; j + 1 < cells.size(); ++j)
+            if (!cells[j].empty()) shear += "  " + titles[j] + " " + cells[j];
+        lines.push_back(shear + "    " + cells.back());
+    }
+    if (!verification.detailing.empty()) lines.push_back("Regole di dettaglio (NTC 2018, par. 4.1.6.1.1):");
+    for (const capacity::DetailingCheck& check : verification.detailing)
+        lines.push_back("    " + capacity::detailing_text(check, capacity::Script::latin));
     return lines;
 }
 
