@@ -36,7 +36,7 @@ CombinationsWindowView::CombinationsWindowView(CombinationsWindow& model, std::f
     table_->setObjectName("combinazioni");
     for (int column = 0; column < column_count; ++column) table_->setHorizontalHeaderItem(column, new QTableWidgetItem);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setSectionResizeMode(static_cast<int>(Column::name), QHeaderView::Stretch);
+    table_->horizontalHeader()->setStretchLastSection(true);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -101,15 +101,15 @@ CombinationsWindowView::CombinationsWindowView(CombinationsWindow& model, std::f
     auto* parts = new QSplitter(Qt::Vertical);
     parts->addWidget(rows);
     parts->addWidget(plots);
-    parts->setStretchFactor(0, 2);
-    parts->setStretchFactor(1, 3);
+    parts->setStretchFactor(0, 1);
+    parts->setStretchFactor(1, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(outdated);
     layout->addWidget(parts, 1);
     layout->addLayout(buttons);
-    resize(980, 600);
+    resize(1340, 700);
     refresh();
 }
 
@@ -128,11 +128,21 @@ void CombinationsWindowView::refresh() {
     if (model_.selected() >= 0 && table_->currentRow() != model_.selected())
         table_->setCurrentCell(model_.selected(), std::max(table_->currentColumn(), 0));
     filling_ = false;
+    // The rules in two columns, those not met in red, to leave the rows their room.
     const std::vector<std::string> rules = model_.detailing_lines();
-    QStringList lines;
-    for (const std::string& line : rules) lines << QString::fromStdString(line);
-    detailing_->setText(lines.isEmpty() ? QString() : "Regole di dettaglio (NTC 2018, § 4.1.6.1.1):\n" + lines.join('\n'));
-    detailing_->setVisible(!lines.isEmpty());
+    QString html = "<b>Regole di dettaglio (NTC 2018, § 4.1.6.1.1)</b><table cellspacing=0 cellpadding=1>";
+    const std::size_t half = (rules.size() + 1) / 2;
+    for (std::size_t i = 0; i < half; ++i) {
+        html += "<tr>";
+        for (const std::size_t at : {i, i + half}) {
+            if (at >= rules.size()) continue;
+            const QString line = QString::fromStdString(rules[at]).toHtmlEscaped();
+            html += (line.endsWith("✘") ? "<td style='color:#c00000'>" : "<td>") + line + "</td><td width=24></td>";
+        }
+        html += "</tr>";
+    }
+    detailing_->setText(html + "</table>");
+    detailing_->setVisible(!rules.empty());
     domain_->show_content(domain_content(model_));
     curvature_->show_content(curvature_content(model_));
 }
@@ -177,7 +187,9 @@ void CombinationsWindowView::fill_row(int row) {
         if (!item) {
             item = new QTableWidgetItem;
             if (column >= typed_columns) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-            if (column != static_cast<int>(Column::name)) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            const bool words = column == static_cast<int>(Column::name) || column == static_cast<int>(Column::verdict) ||
+                               column == static_cast<int>(Column::shear_verdict);
+            item->setTextAlignment((words ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
             table_->setItem(row, column, item);
         }
         const QString text = QString::fromStdString(model_.cell(row, static_cast<Column>(column)));
