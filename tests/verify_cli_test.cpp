@@ -301,6 +301,7 @@ TEST(NorvexaVerify, ExitStatusCountsEveryCombination) {
         {"SLU 1;0;120;\nTroppo;0;150;\n", 1},  // beyond MRd
         {"Compressione;2400;0;\n", 1},         // beyond NRd,max
         {"nome;NEd;MEd;VEd\n", 0},             // a header alone
+        {"SLU 1;0;120;300\n", 1},              // beyond Vrd3
     };
     for (const auto& c : cases) {
         const CombinationsFile file(c.rows);
@@ -394,6 +395,7 @@ TEST(NorvexaVerify, CombinationUsageErrorsNameTheLineOrTheFile) {
         {"--dominio '" + (norvexa::steel_folder() / "Feb 44 K").string() + "' " + example,
          "--dominio " + (norvexa::steel_folder() / "Feb 44 K").string() + ": è nella cartella del programma\n"},
         {example + " --combinazioni", "opzione sconosciuta: --combinazioni\n"},
+        {"--cot-theta 3 " + example, "ctg theta non valida: 3 (da 1 a 2,5, o automatico)\n"},
     };
     for (const auto& c : cases) {
         const Result r = verify(c.args, true);
@@ -401,6 +403,23 @@ TEST(NorvexaVerify, CombinationUsageErrorsNameTheLineOrTheFile) {
         EXPECT_EQ(r.out.rfind(c.said, 0), 0u) << r.out;
     }
     EXPECT_EQ(norvexa::read_lines(bad.path)->size(), 4u);
+}
+
+// Under the NTC 2018 the shear takes the inclination given, and the detailing rules follow.
+TEST(NorvexaVerify, JsonGainsTheShearAndTheDetailingRules) {
+    const CombinationsFile file("SLU 1;0;120;80\n");
+    const Result r = verify("--json --norma ntc2018 --cot-theta 2,5 " + file.option() + example);
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("\"cot_theta\": 2.5, \"VRd\": "), std::string::npos);
+    EXPECT_NE(r.out.find("\"shear_verified\": true}]"), std::string::npos);
+    EXPECT_NE(r.out.find("\"detailing\": [{\"rule\": \"Armatura tesa minima (inferiore)\", \"value\": 9.42, "),
+              std::string::npos);
+    EXPECT_NE(r.out.find("{\"rule\": \"Staffe: passo massimo\", \"value\": 10, \"limit\": 36.8, \"unit\": \"cm\", "
+                         "\"ok\": true}]"),
+              std::string::npos);
+    const CombinationsFile bending("SLU 1;0;120;\n");
+    EXPECT_EQ(verify("--norma ntc2018 " + bending.option() + example).status, 0);
+    EXPECT_EQ(verify("--norma ntc2018 " + bending.option() + example + " Check5=0").status, 1);  // no stirrups
 }
 
 TEST(NorvexaVerify, AMaterialTheCodeCannotUseStopsTheRunWithItsMessage) {
