@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -66,6 +68,36 @@ class Pressoflessione : public testing::Test {
     ScriptedFileChooser files;
     std::optional<DesktopProgram> desktop;
 };
+
+// ctgθ typed from the keyboard is taken when the focus leaves; the headers follow the code
+// and the detailing rules show under the table.
+TEST_F(Pressoflessione, TheStrutInclinationIsTypedAndTheDetailingRulesShown) {
+    program().combinations.rows = {{"V", 0, 100, 80.0}};
+    main().menu_action("pressoflessione")->trigger();
+    QTableWidget* table = view()->table();
+    auto* cot = qobject_cast<QComboBox*>(view()->control("cot"));
+    ASSERT_TRUE(cot && cot->isEditable());
+    cot->setFocus();
+    cot->lineEdit()->selectAll();
+    QTest::keyClicks(cot->lineEdit(), "2");
+    QTest::keyClick(cot->lineEdit(), Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(program().combinations.cot_theta, 2.0);
+    static_cast<QPushButton*>(view()->control("Calcola"))->click();
+    EXPECT_EQ(table->horizontalHeaderItem(static_cast<int>(Column::cot_theta))->text(), "ctgθ");
+    EXPECT_EQ(shown(0, Column::cot_theta), "2");
+    auto* rules = view()->findChild<QLabel*>("dettagli");
+    ASSERT_TRUE(rules);
+    EXPECT_TRUE(rules->isVisible());
+    EXPECT_TRUE(rules->text().contains("Staffe: passo massimo"));
+
+    auto* norma = qobject_cast<QComboBox*>(view()->control("norma"));
+    norma->setCurrentIndex(0);
+    emit norma->activated(0);
+    QApplication::processEvents();
+    EXPECT_EQ(table->horizontalHeaderItem(static_cast<int>(Column::VRd_c))->text(), "Vrd1 [kN]");
+    EXPECT_FALSE(cot->isEnabled());
+}
 
 TEST_F(Pressoflessione, TypedAndPastedRowsAreVerifiedAndTheGoverningRowMarked) {
     ASSERT_NE(view(), nullptr);
