@@ -118,16 +118,21 @@ std::optional<ServiceStress> service_stress(const Section& section, double n, do
         steel.add(n * layer.area, layer.depth, 0);
     }
     const auto uncracked = elastic(whole.A, whole.centroid(), whole.inertia(), yc, N, M);
-    if (uncracked->at(0) >= 0 && uncracked->at(h) >= 0)
-        return from_field(section, n, *uncracked, State::uncracked, h);
-    if (steel.A > 0) {
-        const auto alone = elastic(steel.A, steel.centroid(), steel.inertia(), yc, N, M);
-        if (alone && alone->at(0) <= 0 && alone->at(h) <= 0)
-            return from_field(section, n, *alone, State::stretched, 0);
-    }
+    const double tension = std::max(0.0, -std::min(uncracked->at(0), uncracked->at(h)));
     const bool top = uncracked->at(0) >= uncracked->at(h);
-    auto result = top ? cracked(section, n, N, M) : cracked(mirrored(section), n, N, -M);
-    if (result) result->top_compressed = top;
+    std::optional<ServiceStress> result;
+    if (tension == 0) {
+        result = from_field(section, n, *uncracked, State::uncracked, h);
+    } else if (const auto alone = elastic(steel.A, steel.centroid(), steel.inertia(), yc, N, M);
+               steel.A > 0 && alone && alone->at(0) <= 0 && alone->at(h) <= 0) {
+        result = from_field(section, n, *alone, State::stretched, 0);
+    } else {
+        result = top ? cracked(section, n, N, M) : cracked(mirrored(section), n, N, -M);
+    }
+    if (result) {
+        result->top_compressed = top;
+        result->uncracked_tension = tension;
+    }
     return result;
 }
 

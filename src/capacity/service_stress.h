@@ -17,6 +17,8 @@ struct ServiceStress {
                                    // height when uncracked, 0 when stretched
     double sigma_c = 0;            // the most compressed fibre, N/mm², compression positive
     std::vector<double> sigma_s;   // each layer, N/mm², compression positive
+    double uncracked_tension = 0;  // the uncracked homogenised section's largest tensile
+                                   // stress, N/mm², positive; 0 when none is stretched
 };
 
 // The stresses under N (N, compression positive) and M (N·mm about the gross centroid,

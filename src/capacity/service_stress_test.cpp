@@ -35,6 +35,12 @@ TEST(ServiceStress, TheCrackedRectangleInPureBendingMatchesItsClosedForm) {
             EXPECT_EQ(r->top_compressed, sign > 0);
             EXPECT_NEAR(r->x, x, 1e-6) << As2 << " " << sign;
             EXPECT_NEAR(r->sigma_c, sigma_c, 1e-6 * sigma_c);
+            if (As2 == 0 && sign > 0) {  // the uncracked section's bottom fibre, for the formation
+                const double A = 150000 + n * As, yh = (150000 * 250 + n * As * d) / A;
+                const double I = 300 * 500.0 * 500 * 500 / 12 + 150000 * (yh - 250) * (yh - 250) +
+                                 n * As * (d - yh) * (d - yh);
+                EXPECT_NEAR(r->uncracked_tension, M * (500 - yh) / I, 1e-9);
+            }
             const double most_stretched = *std::min_element(r->sigma_s.begin(), r->sigma_s.end());
             EXPECT_NEAR(most_stretched, sigma_s, 1e-6 * std::fabs(sigma_s));
         }
@@ -48,6 +54,7 @@ TEST(ServiceStress, WholeCompressedWholeStretchedAndCrackedUnderAxialForce) {
     const auto squeezed = service_stress(s, n, 1e6, 0);
     ASSERT_TRUE(squeezed);
     EXPECT_EQ(squeezed->state, State::uncracked);
+    EXPECT_EQ(squeezed->uncracked_tension, 0);
     EXPECT_NEAR(squeezed->sigma_c, 1e6 / (150000 + n * 1884), 1e-9);
     const auto pulled = service_stress(s, n, -300e3, 0);
     ASSERT_TRUE(pulled);
