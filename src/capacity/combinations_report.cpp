@@ -57,7 +57,7 @@ std::vector<std::string> combinations_report_lines(const CombinationsWindow& win
     out.push_back(table_line({std::begin(captions), std::end(captions)}));
     for (int row = 0; row < window.row_count(); ++row) {
         std::vector<std::string> cells{std::to_string(row + 1)};
-        for (int column = 0; column < column_count; ++column) cells.push_back(window.cell(row, static_cast<Column>(column)));
+        for (int column = 0; column <= static_cast<int>(Column::verdict); ++column) cells.push_back(window.cell(row, static_cast<Column>(column)));
         out.push_back(table_line(cells));
     }
     const auto has_shear = [&](int row) { return !window.cell(row, Column::shear_verdict).empty(); };
