@@ -229,7 +229,7 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
             const std::string& typed = *++arg;
             if (typed != "automatico") {
                 cot_theta = action_number(typed);
-                if (!cot_theta || *cot_theta < capacity::cot_theta_min || *cot_theta > capacity::cot_theta_max) {
+                if (!capacity::allowed_cot_theta(cot_theta)) {
                     err << "ctg theta non valida: " << typed << " (da 1 a 2,5, o automatico)\n" << usage;
                     return exit_usage;
                 }

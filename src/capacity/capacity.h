@@ -30,6 +30,7 @@ struct Section {
     double height() const;
     double area() const;      // of the gross concrete, mm²
     double centroid() const;  // depth of the gross concrete's centroid, mm
+    double web_width() const; // the narrowest band: the web of a T, the width of a rectangle
 };
 
 // The section of the input form (sizes in cm, areas in cm²), or the message that refuses it.
@@ -80,8 +81,9 @@ struct Capacity {
     std::vector<double> sigma_s; // N/mm², compression positive
 };
 
-// The strain of the most stretched layer at a capacity's plane (compression positive); a
+// The most stretched layer at a capacity's plane and its strain (compression positive); a
 // section has at least one layer.
+std::size_t most_stretched_layer(const Capacity& capacity);
 double most_stretched_strain(const Capacity& capacity);
 
 double NRd_max(const Section& section, const Materials& materials);  // pure compression, N

@@ -43,12 +43,10 @@ FormShear form_shear(const FieldSource& form) {
 }
 
 ShearSection shear_section(const Section& section, const Capacity& capacity) {
-    const auto most = std::min_element(capacity.eps_s.begin(), capacity.eps_s.end()) - capacity.eps_s.begin();
-    const Layer& stretched = section.layers[static_cast<std::size_t>(most)];
+    const Layer& stretched = section.layers[most_stretched_layer(capacity)];
     const bool sagging = capacity.plane.eps_bottom < capacity.plane.eps_top;
-    ShearSection s{section.bands.front().width, sagging ? stretched.depth : section.height() - stretched.depth, 0,
+    ShearSection s{section.web_width(), sagging ? stretched.depth : section.height() - stretched.depth, 0,
                    section.area()};
-    for (const Band& band : section.bands) s.bw = std::min(s.bw, band.width);
     for (std::size_t i = 0; i < section.layers.size(); ++i)
         if (capacity.eps_s[i] < 0) s.asl += section.layers[i].area;
     return s;

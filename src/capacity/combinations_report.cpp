@@ -57,7 +57,8 @@ std::vector<std::string> combinations_report_lines(const CombinationsWindow& win
     out.push_back(table_line({std::begin(captions), std::end(captions)}));
     for (int row = 0; row < window.row_count(); ++row) {
         std::vector<std::string> cells{std::to_string(row + 1)};
-        for (int column = 0; column <= static_cast<int>(Column::verdict); ++column) cells.push_back(window.cell(row, static_cast<Column>(column)));
+        for (int column = 0; column <= static_cast<int>(Column::verdict); ++column)
+            cells.push_back(window.cell(row, static_cast<Column>(column)));
         out.push_back(table_line(cells));
     }
     const auto has_shear = [&](int row) { return !window.cell(row, Column::shear_verdict).empty(); };
@@ -66,9 +67,8 @@ std::vector<std::string> combinations_report_lines(const CombinationsWindow& win
     if (any_shear) {
         out.insert(out.end(), {"", "Taglio:"});
         std::vector<std::string> titles{"N.", "Nome", "VEd KN"};
-        for (int column = static_cast<int>(Column::VRd_c); column < column_count; ++column)
-            titles.push_back(shear_titles(window.run() ? window.run()->set.code : Code::ntc2018,
-                                          Script::latin)[static_cast<std::size_t>(column - static_cast<int>(Column::VRd_c))]);
+        const std::vector<std::string> shear = shear_titles(run->set.code, Script::latin);
+        titles.insert(titles.end(), shear.begin(), shear.end());
         out.push_back(table_line(titles, shear_widths));
         for (int row = 0; row < window.row_count(); ++row) {
             if (!has_shear(row)) continue;

@@ -357,7 +357,7 @@ void CombinationsWindow::choose_cot_theta() {
     std::optional<double> chosen;
     if (cot.text != automatic && !cot.text.empty()) {
         chosen = check_entry(cot.text) == Entry::number ? locale_double(cot.text) : std::nullopt;
-        if (!chosen || *chosen < cot_theta_min || *chosen > cot_theta_max) {
+        if (!allowed_cot_theta(chosen)) {
             cot.text = cot_theta_text(set_.cot_theta);
             refuse("ctgθ deve essere «automatico» o un numero da 1 a 2,5");
             return;

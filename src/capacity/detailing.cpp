@@ -62,8 +62,7 @@ std::vector<DetailingCheck> detailing(const Section& section, double fck, double
     checks.push_back(at_most("Armatura massima inferiore", bottom.area / mm2_per_cm2, largest, "cm²"));
     checks.push_back(at_most("Armatura massima superiore", top.area / mm2_per_cm2, largest, "cm²"));
 
-    double bw = section.bands.front().width;
-    for (const Band& band : section.bands) bw = std::min(bw, band.width);
+    const double bw = section.web_width();
     // The spacing counts against the shallower effective depth of the signs that occur.
     const double d = sagging && hogging ? std::min(bottom.d, top.d) : hogging ? top.d : bottom.d;
     std::optional<double> per_metre, count, spacing;

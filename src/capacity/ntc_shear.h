@@ -37,6 +37,10 @@ struct NtcStrengths {
 };
 
 inline constexpr double cot_theta_min = 1, cot_theta_max = 2.5;
+// Whether a value read for ctgθ is a number within [1; 2,5].
+inline bool allowed_cot_theta(std::optional<double> cot) {
+    return cot && *cot >= cot_theta_min && *cot <= cot_theta_max;
+}
 
 double alpha_c(double sigma_cp, double fcd);
 // The inclination at which stirrups and struts resist alike, held within [1; 2,5].

@@ -22,4 +22,10 @@ double Section::centroid() const {
     return moment / area();
 }
 
+double Section::web_width() const {
+    double narrowest = bands.front().width;
+    for (const Band& band : bands) narrowest = std::min(narrowest, band.width);
+    return narrowest;
+}
+
 }  // namespace norvexa::capacity

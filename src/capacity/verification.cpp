@@ -16,7 +16,9 @@ std::variant<Verification, std::string> verify_form(const FieldSource& form, con
     auto materials = design_materials(combinations.code, form_material(form, MaterialKind::concrete),
                                       form_material(form, MaterialKind::steel));
     if (auto* refused = std::get_if<std::string>(&materials)) return std::move(*refused);
-    Verification verification{std::get<Section>(std::move(section)), std::get<Materials>(materials), 0, 0, {}, {}, {}, {}};
+    Verification verification;
+    verification.section = std::get<Section>(std::move(section));
+    verification.materials = std::get<Materials>(materials);
     const Section& s = verification.section;
     const Materials& m = verification.materials;
     verification.NRd_max = NRd_max(s, m);

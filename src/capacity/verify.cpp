@@ -23,8 +23,11 @@ CombinationResult verify(const Section& section, const Materials& materials, con
     return result;
 }
 
-double most_stretched_strain(const Capacity& capacity) {
-    return *std::min_element(capacity.eps_s.begin(), capacity.eps_s.end());
+std::size_t most_stretched_layer(const Capacity& capacity) {
+    return static_cast<std::size_t>(std::min_element(capacity.eps_s.begin(), capacity.eps_s.end()) -
+                                    capacity.eps_s.begin());
 }
+
+double most_stretched_strain(const Capacity& capacity) { return capacity.eps_s[most_stretched_layer(capacity)]; }
 
 }  // namespace norvexa::capacity

@@ -37,7 +37,7 @@ std::variant<CombinationSet, BadLine> read_combination_block(const std::vector<s
     std::optional<double> cot_theta;
     if (separator != std::string::npos) {
         cot_theta = locale_double(std::string_view(code_line).substr(separator + 1));
-        if (!cot_theta || *cot_theta < capacity::cot_theta_min || *cot_theta > capacity::cot_theta_max)
+        if (!capacity::allowed_cot_theta(cot_theta))
             return BadLine{next + 1, code_line};
     }
     if (!code) return BadLine{next + 1, code_line};
