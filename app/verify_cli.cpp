@@ -39,7 +39,10 @@ const char* const usage =
     "  --combinazioni FILE.csv: le combinazioni, righe nome;NEd;MEd;VEd (kN, kNm, virgola decimale),\n"
     "        al posto di quelle del progetto; --norma: la norma (senza, quella del progetto o ntc2018);\n"
     "  --dominio FILE.csv: scrive il dominio M-N come righe N;M (kN, kNm)\n"
-    "  --cot-theta VALORE: ctg dell'inclinazione delle bielle a taglio (NTC 2018), da 1 a 2,5 o automatico\n";
+    "  --cot-theta VALORE: ctg dell'inclinazione delle bielle a taglio (NTC 2018), da 1 a 2,5 o automatico\n"
+    "     norvexa-verify [--ambiente ordinario|aggressivo|molto-aggressivo] [--n VALORE] [--kt VALORE] ...\n"
+    "  le verifiche in esercizio (NTC 2018) delle righe RARA, FREQ e QP (quinta colonna del file\n"
+    "  delle combinazioni): ambiente, coefficiente di omogeneizzazione n, fattore kt\n";
 
 // Controls whose state is their value rather than their text.
 bool holds_value(ControlKind kind) {
@@ -143,14 +146,17 @@ std::string output_problem(const std::string& option, const std::filesystem::pat
 }
 
 // Whether every verdict the run performed holds: bending, and with shear the struts,
-// the stirrup spacing and Vrd3 against Vsd; then every combination verified.
+// the stirrup spacing and Vrd3 against Vsd; then every combination verified, in bending
+// and shear or in service, and every detailing rule met.
 bool verdicts_hold(const AnalysisResults& r, const std::optional<capacity::Verification>& verification) {
     if (!r.bending || !r.bending->holds()) return false;
     if (r.shear && !(r.shear->struts_hold() && r.shear->spacing_holds() && r.shear->holds())) return false;
     if (!verification) return true;
     const auto& v = *verification;
-    return std::all_of(v.results.begin(), v.results.end(), [](const auto& result) { return result.verified; }) &&
-           std::all_of(v.shear.begin(), v.shear.end(), [](const auto& shear) { return !shear || shear->verified(); }) &&
+    // A service row has its checks where an ultimate one has its result.
+    for (std::size_t i = 0; i < v.results.size(); ++i)
+        if (v.service[i] ? !v.service[i]->verified() : !v.results[i].verified) return false;
+    return std::all_of(v.shear.begin(), v.shear.end(), [](const auto& shear) { return !shear || shear->verified(); }) &&
            std::all_of(v.detailing.begin(), v.detailing.end(), [](const auto& check) { return check.ok; });
 }
 
@@ -213,6 +219,8 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
     std::optional<capacity::Code> code;
     std::optional<double> cot_theta;
     bool chosen_cot = false;
+    std::optional<capacity::Environment> environment;
+    std::optional<double> n, kt;
     Inputs inputs;
     std::vector<std::string>& projects = inputs.projects;
     std::vector<std::string> fields;
@@ -235,6 +243,22 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
                 }
             }
             chosen_cot = true;
+        }
+        else if (*arg == "--ambiente" && std::next(arg) != args.end()) {
+            environment = capacity::environment_of_key(*++arg);
+            if (!environment) {
+                err << "ambiente sconosciuto: " << *arg << " (ordinario, aggressivo o molto-aggressivo)\n" << usage;
+                return exit_usage;
+            }
+        }
+        else if ((*arg == "--n" || *arg == "--kt") && std::next(arg) != args.end()) {
+            const std::string& option = *arg;
+            const std::optional<double> value = action_number(*++arg);
+            if (!capacity::allowed_service_number(value)) {
+                err << option.substr(2) << " non valido: " << *arg << " (un numero maggiore di 0)\n" << usage;
+                return exit_usage;
+            }
+            (option == "--n" ? n : kt) = value;
         }
         else if (*arg == "--norma" && std::next(arg) != args.end()) {
             code = capacity::code_of_key(*++arg);
@@ -298,6 +322,9 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (combinations_read) combinations.rows = std::move(*combinations_read);
     if (code) combinations.code = *code;
     if (chosen_cot) combinations.cot_theta = cot_theta;
+    if (environment) combinations.service.environment = *environment;
+    if (n) combinations.service.n = *n;
+    if (kt) combinations.service.kt = *kt;
     const bool verifies_combinations = !combinations.rows.empty() || inputs.combinations || domain_file;
 
     form.Command1_Click();

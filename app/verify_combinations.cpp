@@ -1,5 +1,6 @@
 #include "verify_combinations.h"
 
+#include "capacity/code_key.h"
 #include "capacity/combinations_csv.h"
 #include "common/json.h"
 #include "common/line_file.h"
@@ -36,10 +37,33 @@ std::string shear_json(const std::optional<capacity::CombinationShear>& shear) {
            member("shear_verified", !shear ? "null" : shear->verified() ? "true" : "false");
 }
 
+std::string number_or_null(std::optional<double> value) { return value ? json_number(*value) : "null"; }
+
+// A service row in N/mm², cm and mm: σc of the most compressed fibre, σs of the most
+// stretched layer (tension positive), the width 0 when not cracked.
+std::string service_json(const capacity::ServiceCheck& check) {
+    const auto& stress = check.stress;
+    const bool cracked_axis = stress && stress->state == capacity::ServiceStress::State::cracked;
+    const bool width = check.limits.wk && check.message.empty();
+    return member("sigma_c", stress ? json_number(check.sigma_c) : "null") + ", " +
+           member("sigma_c_limit", number_or_null(check.limits.sigma_c)) + ", " +
+           member("sigma_s", stress ? json_number(check.sigma_s) : "null") + ", " +
+           member("sigma_s_limit", number_or_null(check.limits.sigma_s)) + ", " +
+           member("x", cracked_axis ? json_number(stress->x / mm_per_cm) : "null") + ", " +
+           member("cracked", stress ? (check.cracked ? "true" : "false") : "null") + ", " +
+           member("wk", width ? json_number(check.wk()) : "null") + ", " +
+           member("wk_limit", number_or_null(check.limits.wk)) + ", " +
+           member("sr_max", check.crack ? json_number(check.crack->sr_max) : "null") + ", " +
+           member("verified", check.verified() ? "true" : "false") + ", " + member("message", json_string(check.message));
+}
+
 std::string combination_json(const capacity::Combination& combination, const capacity::CombinationResult& result,
-                             const std::optional<capacity::CombinationShear>& shear) {
-    std::string out = "{" + member("name", json_string(combination.name)) + ", " +
-                      member("NEd", json_number(combination.NEd)) + ", " + member("MEd", json_number(combination.MEd));
+                             const std::optional<capacity::CombinationShear>& shear,
+                             const std::optional<capacity::ServiceCheck>& service) {
+    std::string out = "{" + member("name", json_string(combination.name)) + ", ";
+    if (service) out += member("kind", json_string(capacity::kind_key(combination.kind))) + ", ";
+    out += member("NEd", json_number(combination.NEd)) + ", " + member("MEd", json_number(combination.MEd));
+    if (service) return out + ", " + service_json(*service) + "}";
     if (const auto& c = result.capacity)
         out += ", " + member("MRd", json_number(c->MRd / Nmm_per_kNm)) + ", " +
                member("x", c->neutral_axis ? json_number(c->x / mm_per_cm) : "null") + ", " +
@@ -66,7 +90,8 @@ std::variant<std::vector<capacity::Combination>, std::string> read_combinations_
 std::string combinations_json(const capacity::CombinationSet& combinations, const capacity::Verification& verification) {
     std::string out = "\"combinations\": [";
     for (std::size_t i = 0; i < combinations.rows.size(); ++i)
-        out += (i ? ", " : "") + combination_json(combinations.rows[i], verification.results[i], verification.shear[i]);
+        out += (i ? ", " : "") + combination_json(combinations.rows[i], verification.results[i], verification.shear[i],
+                                                    verification.service[i]);
     out += "], \"detailing\": [";
     for (std::size_t i = 0; i < verification.detailing.size(); ++i) {
         const capacity::DetailingCheck& check = verification.detailing[i];

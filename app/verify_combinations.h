@@ -13,8 +13,9 @@ namespace norvexa {
 // the file that cannot be read, or the first line that is no combination.
 std::variant<std::vector<capacity::Combination>, std::string> read_combinations_file(const std::string& path);
 
-// The --json object's members for the combinations with their shear, the detailing rules
-// and the domain, in kN, kNm, cm and ‰: "combinations": [...], "detailing": [...],
+// The --json object's members for the combinations with their shear or their service
+// checks, the detailing rules and the domain, in kN, kNm, cm and ‰ (stresses N/mm², crack
+// widths mm): "combinations": [...], "detailing": [...],
 // "domain": {...}.
 std::string combinations_json(const capacity::CombinationSet& combinations, const capacity::Verification& verification);
 

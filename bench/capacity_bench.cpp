@@ -1,11 +1,13 @@
 // The capacity engine on the four-layer T section 120 x 120 under the D.M. 9/1/96 laws of
-// the reference materials: MRd(NEd), the whole M–N domain and a moment–curvature curve.
+// the reference materials: MRd(NEd), the whole M–N domain and a moment–curvature curve;
+// and one service row of each kind on it, C25/30 and B450C with φ24 bars.
 #include <benchmark/benchmark.h>
 
 #include <variant>
 
 #include "analysis/field_map.h"
 #include "capacity/capacity.h"
+#include "capacity/service_check.h"
 
 namespace norvexa::capacity {
 namespace {
@@ -51,6 +53,16 @@ void moment_curvature_100(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(moment_curvature(section, materials, N, Sign::sagging, 100));
 }
 BENCHMARK(moment_curvature_100)->Unit(benchmark::kMillisecond);
+
+// A cracked row with axial force: the stresses, the formation and, but for the
+// characteristic row, the crack width.
+void service_row(benchmark::State& state) {
+    const Section section = tee_120x120();
+    const ServiceInput input{25, 450, 200000, {}, {ListedBars{16, 3}, ListedBars{24, 5}, ListedBars{24, 5}, ListedBars{24, 5}}};
+    const Combination row{"S", 300, 1200, std::nullopt, static_cast<Kind>(state.range(0))};
+    for (auto _ : state) benchmark::DoNotOptimize(service_check(section, input, row));
+}
+BENCHMARK(service_row)->ArgName("kind")->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace norvexa::capacity

@@ -360,7 +360,7 @@ TEST(NorvexaVerify, DomainFileHoldsTheJsonPointsWithTheDecimalComma) {
 TEST(NorvexaVerify, AProjectsOwnCombinationsUnlessAFileGivesOthers) {
     norvexa::ProjectSession session;
     enter_worked_example(session.form);
-    session.program.combinations = {norvexa::capacity::Code::dm96, {{"Dal progetto", 0, 150, std::nullopt}}, std::nullopt};
+    session.program.combinations = {norvexa::capacity::Code::dm96, {{"Dal progetto", 0, 150, std::nullopt}}, std::nullopt, {}};
     const auto path = session.file("esempio.nvx");
     session.files.answer_next(path.string());
     ASSERT_TRUE(session.commands.salva());
@@ -428,6 +428,56 @@ TEST(NorvexaVerify, AMaterialTheCodeCannotUseStopsTheRunWithItsMessage) {
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.out.find("\nAttenzione: "), std::string::npos) << r.out;
     EXPECT_EQ(r.out.find("VERIFICA PRESSOFLESSIONE"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// Service rows from the file's fifth column under the environment, n and kt given: their
+// members in the JSON, their verdicts in the exit status, their lines in the report.
+TEST(NorvexaVerify, ServiceRowsFromTheFifthColumn) {
+    const std::string bars = example + " n1a1=3 f1a1=20";  // 9,42 cm² as three φ20
+    const CombinationsFile file("SLU 1;0;120;\nRara;0;80;;RARA\nQp;0;60;;QP\n");
+    const Result r = verify("--json --norma ntc2018 " + file.option() + bars);
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("{\"name\": \"Rara\", \"kind\": \"RARA\", \"NEd\": 0, \"MEd\": 80, \"sigma_c\": "),
+              std::string::npos)
+        << r.out.substr(r.out.find("\"combinations\""), 600);
+    EXPECT_NE(r.out.find("\"sigma_c_limit\": 11.25, \"sigma_s\": "), std::string::npos);
+    EXPECT_NE(r.out.find("\"cracked\": true, \"wk\": 0."), std::string::npos);
+    EXPECT_NE(r.out.find("\"wk_limit\": 0.3, \"sr_max\": "), std::string::npos);
+    const Result text = verify("--norma ntc2018 " + file.option() + bars);
+    EXPECT_NE(text.out.find("\nRara (caratteristica (rara)): NEd= KN 0  MEd= KNm 80\n    sigma c N/mmq "),
+              std::string::npos)
+        << text.out;
+
+    const struct {
+        const char* row;
+        const char* options;
+        int status;
+    } cases[] = {
+        {"Qp;0;100;;QP", "", 0},                            // wk 0,235 mm within 0,3
+        {"Qp;0;100;;QP", "--ambiente molto-aggressivo", 1},  // but not within 0,2
+        {"Rara;0;120;;RARA", "", 0},                         // σs 315 N/mm² within 0,8 · 430
+        {"Rara;0;140;;RARA", "", 1},
+    };
+    for (const auto& c : cases) {
+        const CombinationsFile one(std::string(c.row) + "\n");
+        EXPECT_EQ(verify("--norma ntc2018 " + std::string(c.options) + " " + one.option() + bars).status, c.status)
+            << c.row << " " << c.options;
+    }
+    for (const char* option : {"--kt 0,6 ", "--n 10 "})
+        EXPECT_NE(verify("--norma ntc2018 " + std::string(option) + file.option() + bars).out, text.out) << option;
+    const CombinationsFile missing("Qp;0;60;;QP\n");
+    EXPECT_EQ(verify("--norma ntc2018 " + missing.option() + example).status, 1);  // no diameter for the width
+
+    for (const auto& [args, said] : {std::pair{"--ambiente marino", "ambiente sconosciuto: marino"},
+                                     {"--n 0", "n non valido: 0"}, {"--kt -1", "kt non valido: -1"}}) {
+        const Result bad = verify(std::string(args) + " " + example, true);
+        EXPECT_EQ(bad.status, 64) << args;
+        EXPECT_EQ(bad.out.rfind(said, 0), 0u) << bad.out;
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <variant>
@@ -9,6 +10,9 @@
 #include "materials/material_files.h"
 
 namespace norvexa::capacity {
+
+// The engine's N, N·mm, mm and strains in the units shown: kN, kNm, cm and ‰.
+inline constexpr double N_per_kN = 1e3, Nmm_per_kNm = 1e6, mm_per_cm = 10, per_mille = 1e3;
 
 // The design code a verification follows.
 enum class Code { dm96, ntc2018 };
@@ -122,12 +126,17 @@ struct MomentCurvature {
 std::optional<MomentCurvature> moment_curvature(const Section& section, const Materials& materials, double N,
                                                 Sign sign, int points = 100);
 
+// What a combination is verified for: the ultimate limit state, or one of the service
+// combinations (characteristic, frequent, quasi-permanent).
+enum class Kind { ultimate, characteristic, frequent, quasi_permanent };
+
 // One load combination: NEd kN (compression positive), MEd kNm (positive stretches the
-// bottom), VEd kN when given.
+// bottom), VEd kN when given (an ultimate row's shear).
 struct Combination {
     std::string name;
     double NEd = 0, MEd = 0;
     std::optional<double> VEd;
+    Kind kind = Kind::ultimate;
 
     bool operator==(const Combination&) const = default;
 };
@@ -142,12 +151,28 @@ struct CombinationResult {
 };
 CombinationResult verify(const Section& section, const Materials& materials, const Combination& combination);
 
-// What a project keeps of the verification with axial force: the code, the rows and the
-// strut inclination of the NTC 2018 shear (none: the balanced one).
+// The exposure of the service checks, which sets the crack width limits.
+enum class Environment { ordinary, aggressive, very_aggressive };
+
+// What the service checks take beside the section and the materials: the homogenisation
+// coefficient, kt of the crack width, and for layer k a typed bar diameter (mm) and clear
+// cover (cm) in place of the largest bar of its list and of the cover its depth leaves.
+struct ServiceSettings {
+    Environment environment = Environment::ordinary;
+    double n = 15, kt = 0.4;
+    std::array<std::optional<double>, 4> diameter, cover;
+
+    bool operator==(const ServiceSettings&) const = default;
+};
+
+// What a project keeps of the verification with axial force: the code, the rows, the
+// strut inclination of the NTC 2018 shear (none: the balanced one) and the service
+// settings.
 struct CombinationSet {
     Code code = Code::ntc2018;
     std::vector<Combination> rows;
     std::optional<double> cot_theta;
+    ServiceSettings service;
 
     bool operator==(const CombinationSet&) const = default;
 };

@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "capacity/code_key.h"
 #include "common/line_file.h"
 #include "common/numbers.h"
 
@@ -21,6 +22,12 @@ std::optional<std::array<std::string_view, 4>> fields_of(std::string_view line) 
     }
     fields[0] = line;
     return fields;
+}
+
+std::string_view trimmed(std::string_view field) {
+    while (!field.empty() && (field.front() == ' ' || field.front() == '\t')) field.remove_prefix(1);
+    while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) field.remove_suffix(1);
+    return field;
 }
 
 bool is_blank(std::string_view line) {
@@ -44,16 +51,25 @@ bool valid_utf8(std::string_view bytes) {
 std::string combination_line(const Combination& combination) {
     std::string name = combination.name;
     std::replace_if(name.begin(), name.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return name + ';' + to_text(combination.NEd) + ';' + to_text(combination.MEd) + ';' +
-           (combination.VEd ? to_text(*combination.VEd) : std::string{});
+    std::string line = name + ';' + to_text(combination.NEd) + ';' + to_text(combination.MEd) + ';' +
+                       (combination.VEd ? to_text(*combination.VEd) : std::string{});
+    if (combination.kind != Kind::ultimate) line += std::string(";") + kind_key(combination.kind);
+    return line;
 }
 
 std::optional<Combination> read_combination_line(std::string_view line) {
+    // A kind closes the line only as a fifth field: no number is one.
+    Kind kind = Kind::ultimate;
+    if (const auto semicolon = line.rfind(';'); semicolon != std::string_view::npos)
+        if (const auto key = kind_of_key(trimmed(line.substr(semicolon + 1)))) {
+            kind = *key;
+            line = line.substr(0, semicolon);
+        }
     const auto fields = fields_of(line);
     if (!fields) return std::nullopt;
     const auto NEd = action_number((*fields)[1]), MEd = action_number((*fields)[2]);
     if (!NEd || !MEd) return std::nullopt;
-    Combination combination{std::string((*fields)[0]), *NEd, *MEd, std::nullopt};
+    Combination combination{std::string((*fields)[0]), *NEd, *MEd, std::nullopt, kind};
     if (is_blank((*fields)[3])) return combination;
     combination.VEd = action_number((*fields)[3]);
     if (!combination.VEd) return std::nullopt;

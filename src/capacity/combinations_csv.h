@@ -11,13 +11,13 @@
 
 namespace norvexa::capacity {
 
-// A combination as one line "name;NEd;MEd;VEd": the numbers with the decimal comma, VEd
-// empty when not given. A line break in the name is written as a blank, so that the
+// A combination as one line "name;NEd;MEd;VEd", then ";kind" (RARA, FREQ, QP) for a
+// service row: the numbers with the decimal comma, VEd empty when not given. A line break in the name is written as a blank, so that the
 // line stays one line.
 std::string combination_line(const Combination& combination);
 
-// Reads such a line: four fields, the name being all before the last three semicolons
-// (so it may hold semicolons itself), NEd and MEd numbers as action_number reads them
+// Reads such a line: four fields, or five when the last is a kind (SLU too), the name
+// being all before the number fields (so it may hold semicolons itself), NEd and MEd numbers as action_number reads them
 // (the decimal comma, or a point when there is no comma), VEd such a number or empty.
 // None when the line is not one.
 std::optional<Combination> read_combination_line(std::string_view line);

@@ -25,6 +25,11 @@ TEST(CombinationsCsv, ReadsLinesWithTheDecimalCommaAndAnOptionalShear) {
         {"C8;1e400;2;", std::nullopt},
         {"C9;1250.5;-0.25;7.5", Combination{"C9", 1250.5, -0.25, 7.5}},  // from a point-decimal spreadsheet
         {"C10;1,250.5;2;", std::nullopt},
+        {"R1;10;20;;RARA", Combination{"R1", 10, 20, std::nullopt, Kind::characteristic}},
+        {"F1;0;20;5; FREQ ", Combination{"F1", 0, 20, 5.0, Kind::frequent}},
+        {"U1;0;20;;SLU", Combination{"U1", 0, 20, std::nullopt}},
+        {"Q1;0;20;QP", std::nullopt},  // the kind is a fifth field
+        {"Q2;0;20;;qp", std::nullopt},
         {"", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(read_combination_line(c.line), c.read) << c.line;
@@ -34,9 +39,10 @@ TEST(CombinationsCsv, WritesWhatItReads) {
     const Rows rows = {{"SLU 1", 1250.5, -180.25, 95.0},
                        {"C2", 0, 0.1, std::nullopt},
                        {"x;y", -1e-7, 3e20, 0.0},
-                       {"", 123456789012345, -0.000125, std::nullopt}};
+                       {"", 123456789012345, -0.000125, std::nullopt},
+                       {"QP;1", 2, 3, std::nullopt, Kind::quasi_permanent}};
     const char* const lines[] = {"SLU 1;1250,5;-180,25;95", "C2;0;0,1;", "x;y;-1E-07;3E+20;0",
-                                 ";123456789012345;-0,000125;"};
+                                 ";123456789012345;-0,000125;", "QP;1;2;3;;QP"};
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(combination_line(rows[i]), lines[i]);
         EXPECT_EQ(read_combination_line(lines[i]), rows[i]) << lines[i];
@@ -55,6 +61,7 @@ TEST(CombinationsCsv, SkipsBlankLinesAndOneHeaderAndNamesTheFirstBadLine) {
         {{"C1;100;50;", "C2;-20;80;30"}, Rows{c1, c2}},
         {{}, Rows{}},
         {{"nome;NEd;MEd;VEd"}, Rows{}},
+        {{"nome;NEd;MEd;VEd;tipo", "C1;100;50;;SLU"}, Rows{c1}},
         {{"nome;NEd;MEd;VEd", "nome;NEd;MEd;VEd"}, BadLine{2, "nome;NEd;MEd;VEd"}},
         {{"C1;100;50;", "nome;NEd;MEd;VEd"}, BadLine{2, "nome;NEd;MEd;VEd"}},
         {{"", "C1;abc;50;"}, BadLine{2, "C1;abc;50;"}},  // one number is no header

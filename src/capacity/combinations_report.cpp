@@ -12,8 +12,8 @@ namespace {
 
 const std::string rule(75, '-');
 // The table's columns: their width in characters, then the cells of each row.
-constexpr int widths[] = {4, 14, 9, 9, 8, 9, 7, 7, 7, 8, 15};
-constexpr int shear_widths[] = {4, 14, 8, 11, 10, 10, 10, 10, 15};
+const std::vector<int> widths = {4, 14, 9, 9, 8, 9, 7, 7, 7, 8, 15};
+const std::vector<int> shear_widths = {4, 14, 8, 11, 10, 10, 10, 10, 15};
 const char* const captions[] = {"N.",     "Nome",  "NEd KN", "MEd KNm", "VEd KN", "MRd KNm",
                                 "x cm",   "epsc%°", "epss%°", "MEd/MRd", "Esito"};
 
@@ -24,9 +24,9 @@ std::string padded(std::string text, int width) {
     return text;
 }
 
-std::string table_line(const std::vector<std::string>& cells, const int* column_widths = widths) {
+std::string table_line(const std::vector<std::string>& cells, const std::vector<int>& column_widths = widths) {
     std::string line;
-    for (std::size_t i = 0; i < cells.size(); ++i) line += padded(cells[i], column_widths[i]);
+    for (std::size_t i = 0; i < cells.size() && i < column_widths.size(); ++i) line += padded(cells[i], column_widths[i]);
     while (!line.empty() && line.back() == ' ') line.pop_back();
     return line;
 }
@@ -55,10 +55,12 @@ std::vector<std::string> combinations_report_lines(const CombinationsWindow& win
         out.push_back("");
     }
     out.push_back(table_line({std::begin(captions), std::end(captions)}));
+    const std::vector<int> service = window.service_rows();
     for (int row = 0; row < window.row_count(); ++row) {
+        if (std::find(service.begin(), service.end(), row) != service.end()) continue;
         std::vector<std::string> cells{std::to_string(row + 1)};
         for (int column = 0; column <= static_cast<int>(Column::verdict); ++column)
-            cells.push_back(window.cell(row, static_cast<Column>(column)));
+            if (column != static_cast<int>(Column::kind)) cells.push_back(window.cell(row, static_cast<Column>(column)));
         out.push_back(table_line(cells));
     }
     const auto has_shear = [&](int row) { return !window.cell(row, Column::shear_verdict).empty(); };
@@ -78,6 +80,18 @@ std::vector<std::string> combinations_report_lines(const CombinationsWindow& win
                 cells.push_back(window.cell(row, static_cast<Column>(column)));
             out.push_back(table_line(cells, shear_widths));
         }
+    }
+    if (!service.empty()) out.insert(out.end(), {"", "Verifiche in esercizio (NTC 2018, par. 4.1.2.2):"});
+    for (const int row : service) {
+        const RowResult* shown = window.result(row);
+        if (!shown || !shown->service) {
+            out.push_back(std::to_string(row + 1) + " " + window.cell(row, Column::name) + " (" +
+                          window.cell(row, Column::kind) + "): da verificare");
+            continue;
+        }
+        std::vector<std::string> lines = service_report_lines(shown->combination, *shown->service);
+        lines.front() = std::to_string(row + 1) + " " + lines.front();
+        out.insert(out.end(), lines.begin(), lines.end());
     }
     if (const auto rules = window.detailing_lines(Script::latin); !rules.empty()) {
         out.insert(out.end(), {"", "Regole di dettaglio (NTC 2018, par. 4.1.6.1.1):"});

@@ -25,13 +25,14 @@ const char* const automatic = "automatico";
 
 std::string cot_theta_text(std::optional<double> cot) { return cot ? to_text(*cot) : automatic; }
 
-const char* const titles[first_shear_column] = {"Nome",  "NEd [kN]", "MEd [kNm]", "VEd [kN]", "MRd [kNm]",
-                                                "x [cm]", "εc [‰]",  "εs [‰]",    "MEd/MRd",  "Esito"};
+const char* const titles[first_shear_column] = {"Nome",      "NEd [kN]", "MEd [kNm]", "VEd [kN]", "Tipo", "MRd [kNm]",
+                                                "x [cm]",    "εc [‰]",   "εs [‰]",    "MEd/MRd",  "Esito"};
 const char* const tips[first_shear_column] = {
     "Nome della combinazione",
     "Sforzo normale di calcolo, positivo se di compressione",
     "Momento flettente di calcolo, positivo se tende le fibre inferiori",
     "Taglio di calcolo",
+    "Stato limite ultimo (SLU) o combinazione di esercizio: caratteristica (rara), frequente, quasi permanente",
     "Momento resistente sotto lo sforzo normale NEd",
     "Profondità dell'asse neutro dal lembo più compresso",
     "Deformazione del lembo più compresso (compressione positiva)",
@@ -39,6 +40,19 @@ const char* const tips[first_shear_column] = {
     "Rapporto di utilizzo MEd/MRd",
     "Esito della verifica a pressoflessione",
 };
+
+// A kind as the table shows it or a combinations file names it; empty is SLU.
+std::optional<Kind> typed_kind(const std::string& text) {
+    if (text.empty()) return Kind::ultimate;
+    if (const auto kind = kind_of_title(text)) return kind;
+    return kind_of_key(text);
+}
+
+std::string refused_kind(const std::string& text) {
+    return "Il tipo della combinazione deve essere SLU, caratteristica (rara), frequente o quasi permanente: " + text;
+}
+
+std::string optional_text(std::optional<double> value) { return value ? to_text(*value) : std::string{}; }
 
 }  // namespace
 
@@ -78,10 +92,43 @@ CombinationsWindow::CombinationsWindow(CombinationSet& set, FieldSource& form, P
     add("Chiudi", Chiudi, K::command_button).text("Chiudi").click([this] {
         if (close_window) close_window();
     });
+    std::vector<std::string> environment_titles;
+    for (const Environment e : environments) environment_titles.push_back(environment_title(e));
+    add("lblAmbiente", lblAmbiente, K::label).text("Esercizio, ambiente:");
+    add("ambiente", ambiente, K::choice_list)
+        .tip("Condizioni ambientali, che danno i limiti dell'ampiezza delle fessure")
+        .items(environment_titles)
+        .choose([this] { choose_environment(); });
+    add("lblOmog", lblOmog, K::label).text("n:");
+    add("omog", omog, K::text_field)
+        .tip("Coefficiente di omogeneizzazione dell'acciaio nelle tensioni di esercizio")
+        .leave([this] { choose_service_number(omog, set_.service.n, "n"); });
+    add("lblKt", lblKt, K::label).text("kt:");
+    add("kt", kt, K::text_field)
+        .tip("Fattore di durata del carico nell'ampiezza delle fessure: 0,4 di lunga durata, 0,6 di breve durata")
+        .leave([this] { choose_service_number(kt, set_.service.kt, "kt"); });
+    for (std::size_t i = 0; i < fi.size(); ++i) {
+        const std::string k = std::to_string(i + 1);
+        add("lblFi" + k, lblFi[i], K::label).text("φ" + k + " [mm]:");
+        add("fi" + k, fi[i], K::text_field)
+            .tip("Diametro delle barre dello strato " + k + ": vuoto per il maggiore della sua distinta ferri")
+            .leave([this, i, k] {
+                choose_layer_value(fi[i], set_.service.diameter[i],
+                                   "φ" + k + " deve essere vuoto o un diametro maggiore di 0 mm");
+            });
+        add("lblCop" + k, lblCop[i], K::label).text("c" + k + " [cm]:");
+        add("cop" + k, cop[i], K::text_field)
+            .tip("Copriferro netto dello strato " + k + ": vuoto per quello che lascia la sua profondità")
+            .leave([this, i, k] {
+                choose_layer_value(cop[i], set_.service.cover[i],
+                                   "c" + k + " deve essere vuoto o un copriferro maggiore di 0 cm");
+            });
+    }
     add("lblOutdated", lblOutdated, K::label).text(outdated_results_notice).visible(false);
     add("lblDomain", lblDomain, K::label);
     add("lblCurvature", lblCurvature, K::label);
     reset();
+    show_service_settings();
     changed();
 }
 
@@ -90,6 +137,7 @@ void CombinationsWindow::open() {
     open_ = true;
     norma.text = code_title(set_.code);
     cot.text = cot_theta_text(set_.cot_theta);
+    show_service_settings();
     // Rows replaced while the window was closed, by a project opened say, lose their results.
     if (results_.size() != set_.rows.size()) results_.assign(set_.rows.size(), std::nullopt);
     if (selected_ >= row_count()) selected_ = row_count() - 1;
@@ -111,10 +159,11 @@ std::string CombinationsWindow::cell(int row, Column column) const {
         case Column::NEd: return to_text(c.NEd);
         case Column::MEd: return to_text(c.MEd);
         case Column::VEd: return c.VEd ? to_text(*c.VEd) : std::string{};
+        case Column::kind: return kind_title(c.kind);
         default: break;
     }
     const RowResult* shown = result(row);
-    if (!shown) return {};
+    if (!shown || c.kind != Kind::ultimate) return {};
     if (static_cast<int>(column) >= first_shear_column) {
         if (!shown->shear) return {};
         return shear_cells(*shown->shear)[static_cast<std::size_t>(static_cast<int>(column) - first_shear_column)];
@@ -153,6 +202,13 @@ bool CombinationsWindow::type_cell(int row, Column column, const std::string& te
             return false;
         }
         typed.name = text;
+    } else if (column == Column::kind) {
+        const std::optional<Kind> kind = typed_kind(text);
+        if (!kind) {
+            refuse(refused_kind(text));
+            return false;
+        }
+        typed.kind = *kind;
     } else {
         const Entry entry = check_entry(text);
         if (entry == Entry::refused) {
@@ -200,6 +256,16 @@ bool CombinationsWindow::paste(int row, Column column, const std::string& text) 
             Combination& c = set_.rows[target];
             const Column into = static_cast<Column>(first + static_cast<int>(j));
             const std::string& typed = lines[i][j];
+            if (into == Column::kind) {
+                const std::optional<Kind> kind = typed_kind(typed);
+                if (!kind) {
+                    set_ = std::move(before);
+                    refuse(refused_kind(typed));
+                    return false;
+                }
+                c.kind = *kind;
+                continue;
+            }
             const Entry entry = into == Column::name ? Entry::number : check_entry(typed);
             if (entry == Entry::refused) {
                 set_ = std::move(before);
@@ -270,7 +336,8 @@ void CombinationsWindow::calculate() {
                     v.NRd_max,        v.NRd_min, std::move(v.domain),  std::move(v.detailing)};
     results_.clear();
     for (std::size_t i = 0; i < set_.rows.size(); ++i)
-        results_.push_back(RowResult{set_.rows[i], std::move(v.results[i]), std::move(v.shear[i])});
+        results_.push_back(
+            RowResult{set_.rows[i], std::move(v.results[i]), std::move(v.shear[i]), std::move(v.service[i])});
     run_ = std::move(run);
     inputs_changed_ = false;
     show_curvature();
@@ -288,7 +355,7 @@ std::optional<int> CombinationsWindow::governing() const {
     double largest = -1;
     for (int row = 0; row < row_count(); ++row) {
         const RowResult* shown = result(row);
-        if (!shown) continue;
+        if (!shown || shown->combination.kind != Kind::ultimate) continue;
         if (!shown->result.capacity) return row;
         if (shown->result.ratio > largest) {
             largest = shown->result.ratio;
@@ -301,6 +368,39 @@ std::optional<int> CombinationsWindow::governing() const {
 Colour CombinationsWindow::verdict_colour(int row) const {
     const RowResult* shown = result(row);
     return shown && shown->result.verified ? verified_colour : colours::red;
+}
+
+std::vector<int> CombinationsWindow::service_rows() const {
+    std::vector<int> rows;
+    for (int row = 0; row < row_count(); ++row)
+        if (set_.rows[row].kind != Kind::ultimate) rows.push_back(row);
+    return rows;
+}
+
+std::string CombinationsWindow::service_cell(int row, ServiceColumn column) const {
+    if (row < 0 || row >= row_count()) return {};
+    if (column == ServiceColumn::name) return set_.rows[row].name;
+    if (column == ServiceColumn::kind) return kind_title(set_.rows[row].kind);
+    const RowResult* shown = result(row);
+    if (!shown || !shown->service) return {};
+    return service_cells(*shown->service)[static_cast<std::size_t>(static_cast<int>(column) - 2)];
+}
+
+std::string CombinationsWindow::service_title(ServiceColumn column) {
+    if (column == ServiceColumn::name) return titles[0];
+    if (column == ServiceColumn::kind) return titles[static_cast<int>(Column::kind)];
+    return service_titles()[static_cast<std::size_t>(static_cast<int>(column) - 2)];
+}
+
+std::string CombinationsWindow::service_tip(ServiceColumn column) {
+    if (column == ServiceColumn::name) return tips[0];
+    if (column == ServiceColumn::kind) return "Combinazione di esercizio";
+    return service_tips()[static_cast<std::size_t>(static_cast<int>(column) - 2)];
+}
+
+Colour CombinationsWindow::service_colour(int row) const {
+    const RowResult* shown = result(row);
+    return shown && shown->service && shown->service->verified() ? verified_colour : colours::red;
 }
 
 Colour CombinationsWindow::shear_colour(int row) const {
@@ -327,7 +427,10 @@ void CombinationsWindow::compare_inputs() {
 void CombinationsWindow::changed() {
     const bool chosen = selected_ >= 0 && selected_ < row_count();
     Elimina.enabled = Duplica.enabled = chosen;
-    lblCot.enabled = cot.enabled = set_.code == Code::ntc2018;
+    const bool ntc = set_.code == Code::ntc2018;
+    lblCot.enabled = cot.enabled = ntc;
+    for (Control* control : {&lblAmbiente, &ambiente, &lblOmog, &omog, &lblKt, &kt}) control->enabled = ntc;
+    for (std::size_t i = 0; i < fi.size(); ++i) lblFi[i].enabled = fi[i].enabled = lblCop[i].enabled = cop[i].enabled = ntc;
     lblOutdated.visible = results_outdated();
     lblDomain.text = run_ ? "NRd,max = " + rounded_text(run_->NRd_max / 1000, 1) +
                                 " kN    NRd,min = " + rounded_text(run_->NRd_min / 1000, 1) + " kN"
@@ -367,6 +470,55 @@ void CombinationsWindow::choose_cot_theta() {
     if (chosen == set_.cot_theta) return;
     set_.cot_theta = chosen;
     if (modified) modified();
+}
+
+void CombinationsWindow::choose_environment() {
+    const auto chosen = environment_of_title(ambiente.text);
+    if (!chosen || *chosen == set_.service.environment) return;
+    set_.service.environment = *chosen;
+    if (modified) modified();
+}
+
+void CombinationsWindow::choose_service_number(Control& control, double& value, const char* name) {
+    const std::optional<double> typed = check_entry(control.text) == Entry::number ? locale_double(control.text)
+                                                                                   : std::nullopt;
+    if (!allowed_service_number(typed)) {
+        control.text = to_text(value);
+        refuse(std::string(name) + " deve essere un numero maggiore di 0");
+        return;
+    }
+    control.text = to_text(*typed);
+    if (*typed == value) return;
+    value = *typed;
+    if (modified) modified();
+}
+
+void CombinationsWindow::choose_layer_value(Control& control, std::optional<double>& value,
+                                            const std::string& message) {
+    std::optional<double> typed;
+    if (!control.text.empty()) {
+        typed = check_entry(control.text) == Entry::number ? locale_double(control.text) : std::nullopt;
+        if (!allowed_service_number(typed)) {
+            control.text = optional_text(value);
+            refuse(message);
+            return;
+        }
+    }
+    control.text = optional_text(typed);
+    if (typed == value) return;
+    value = typed;
+    if (modified) modified();
+}
+
+void CombinationsWindow::show_service_settings() {
+    const ServiceSettings& service = set_.service;
+    ambiente.text = environment_title(service.environment);
+    omog.text = to_text(service.n);
+    kt.text = to_text(service.kt);
+    for (std::size_t i = 0; i < fi.size(); ++i) {
+        fi[i].text = optional_text(service.diameter[i]);
+        cop[i].text = optional_text(service.cover[i]);
+    }
 }
 
 void CombinationsWindow::align_results() {

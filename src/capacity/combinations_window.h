@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 #include "capacity/capacity.h"
 #include "capacity/combination_shear.h"
 #include "capacity/detailing.h"
+#include "capacity/service_text.h"
 #include "capacity/shear_text.h"
 #include "common/colour.h"
 #include "common/prompter.h"
@@ -19,11 +21,15 @@ namespace norvexa::capacity {
 
 // The typed columns of the combinations table, then the results of each row.
 enum class Column {
-    name, NEd, MEd, VEd, MRd, x, eps_c, eps_s, ratio, verdict,
+    name, NEd, MEd, VEd, kind, MRd, x, eps_c, eps_s, ratio, verdict,
     VRd_c, VRsd, VRcd, cot_theta, VRd, shear_verdict  // under the D.M. 9/1/96 Vrd1, Vwd, Vrd2, smax, Vrd3
 };
-inline constexpr int typed_columns = 4;
-inline constexpr int column_count = 16;
+inline constexpr int typed_columns = 5;
+inline constexpr int column_count = 17;
+
+// The columns of the service rows' table: the row's name and kind, then its checks.
+enum class ServiceColumn { name, kind, sigma_c, sigma_s, x, cracking, wk, sr_max, verdict };
+inline constexpr int service_columns = 2 + service_column_count;
 
 // What the last completed calculation read and found: the section and design laws, the
 // domain, and the code and rows it verified.
@@ -42,6 +48,7 @@ struct RowResult {
     Combination combination;
     CombinationResult result;
     std::optional<CombinationShear> shear;  // with a VEd inside the domain
+    std::optional<ServiceCheck> service;    // of a service row
 };
 
 // The window "Pressoflessione": the code choice (norma), the table of load combinations
@@ -68,8 +75,9 @@ class CombinationsWindow : public WindowModel {
     std::string column_title(Column column) const;
     std::string column_tip(Column column) const;
     // Typing into a typed cell: a name without ';', tabs or line ends; a number under the
-    // entry rule, an empty NEd or MEd reading 0 and an empty VEd none. A refused text is
-    // named in a message and the cell keeps its value. False when refused.
+    // entry rule, an empty NEd or MEd reading 0 and an empty VEd none; a kind as the table
+    // or a combinations file names it, empty for SLU. A refused text is named in a message
+    // and the cell keeps its value. False when refused.
     bool type_cell(int row, Column column, const std::string& text);
     // Tab-separated lines from a spreadsheet into the typed cells from that cell right and
     // down, rows added as needed. All or nothing: the first refused text is named in a
@@ -92,8 +100,16 @@ class CombinationsWindow : public WindowModel {
     const CapacityRun* run() const { return run_ ? &*run_ : nullptr; }
     // A row's result; none until it has been verified as it now reads.
     const RowResult* result(int row) const;
-    // The row that governs: the first outside the domain, else the largest utilisation.
+    // The row that governs: the first ultimate row outside the domain, else the largest
+    // utilisation.
     std::optional<int> governing() const;
+    // The service rows in order, and their table's cells, headings and tool tips; a check
+    // empty until its row has been verified.
+    std::vector<int> service_rows() const;
+    std::string service_cell(int row, ServiceColumn column) const;
+    static std::string service_title(ServiceColumn column);
+    static std::string service_tip(ServiceColumn column);
+    Colour service_colour(int row) const;
     // The colour of the bending verdict, and of the shear verdict.
     Colour verdict_colour(int row) const;
     Colour shear_colour(int row) const;
@@ -127,6 +143,11 @@ class CombinationsWindow : public WindowModel {
     void choose_code();
     // Takes the strut inclination typed or picked: "automatico", or 1 to 2,5.
     void choose_cot_theta();
+    // Takes the environment, n, kt and the typed diameters and covers of the service checks.
+    void choose_environment();
+    void choose_service_number(Control& control, double& value, const char* name);
+    void choose_layer_value(Control& control, std::optional<double>& value, const std::string& message);
+    void show_service_settings();
     // Keeps the results beside their rows while rows come and go.
     void align_results();
     void show_curvature();
@@ -134,7 +155,8 @@ class CombinationsWindow : public WindowModel {
     std::string new_row_name() const;
 
     Control lblNorma, norma, lblCot, cot, Aggiungi, Elimina, Duplica, Calcola, Relazione, Chiudi, lblOutdated, lblDomain,
-        lblCurvature;
+        lblCurvature, lblAmbiente, ambiente, lblOmog, omog, lblKt, kt;
+    std::array<Control, 4> lblFi, fi, lblCop, cop;  // each layer's typed diameter and cover
 
     CombinationSet& set_;
     FieldSource& form_;

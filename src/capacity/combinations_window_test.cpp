@@ -284,3 +284,75 @@ TEST_F(CombinationsVerified, TheReportListsTheDesignValuesEveryRowAndTheGovernin
 
 }  // namespace
 }  // namespace norvexa::capacity
+
+namespace norvexa::capacity {
+namespace {
+
+// Service rows of the three kinds beside an ultimate one: their checks in their own table,
+// the diameter typed where the layer has no bar list, the limits of the environment, the
+// settings refused when they are no positive numbers, and the report's service section.
+TEST_F(CombinationsTable, ServiceRowsHaveTheirOwnChecksAndSettings) {
+    add("SLU\t0\t120\nRara\t0\t80\t\tRARA\nFreq\t0\t80\t\tfrequente\nQp\t0\t40\n");
+    ASSERT_TRUE(window.type_cell(3, kind, "quasi permanente"));
+    prompter.shown.clear();
+    EXPECT_FALSE(window.type_cell(3, kind, "sismica"));
+    EXPECT_EQ(prompter.shown.at(0).text,
+              "Il tipo della combinazione deve essere SLU, caratteristica (rara), frequente o quasi permanente: sismica");
+    EXPECT_EQ(window.service_rows(), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(window.cell(1, kind), "caratteristica (rara)");
+
+    prompter.shown.clear();
+    window.click("Calcola");
+    ASSERT_TRUE(prompter.shown.empty()) << prompter.shown[0].text;
+    EXPECT_EQ(window.governing(), 0);
+    EXPECT_EQ(window.cell(1, verdict), "");
+    EXPECT_NE(window.service_cell(1, ServiceColumn::sigma_c).find(" ≤ 15 ✔"), std::string::npos);
+    EXPECT_EQ(window.service_cell(1, ServiceColumn::wk), "");  // no width limit on a characteristic row
+    EXPECT_EQ(window.service_cell(2, ServiceColumn::verdict), "manca il diametro delle barre dello strato 1");
+    EXPECT_EQ(window.service_colour(2), colours::red);
+
+    const struct {
+        const char* control;
+        const char* text;
+        const char* message;  // empty when taken
+        const char* shown;
+    } settings[] = {
+        {"omog", "0", "n deve essere un numero maggiore di 0", "15"},
+        {"kt", "0.6", "", "6"},  // the point groups digits
+        {"kt", "0,4", "", "0,4"},
+        {"fi1", "venti", "φ1 deve essere vuoto o un diametro maggiore di 0 mm", ""},
+        {"fi1", "20", "", "20"},
+        {"cop1", "-1", "c1 deve essere vuoto o un copriferro maggiore di 0 cm", ""},
+    };
+    for (const auto& s : settings) {
+        prompter.shown.clear();
+        ASSERT_TRUE(window.type(s.control, s.text));
+        window.leave(s.control);
+        EXPECT_EQ(prompter.shown.empty() ? "" : prompter.shown[0].text, std::string(s.message)) << s.text;
+        EXPECT_EQ(window.control(s.control).text, s.shown) << s.text;
+    }
+    EXPECT_EQ(program.combinations.service.diameter[0], 20.0);
+    window.click("Calcola");
+    const std::string ordinary = window.service_cell(2, ServiceColumn::wk);
+    EXPECT_NE(ordinary.find(" ≤ 0,4 ✔"), std::string::npos) << ordinary;
+    EXPECT_EQ(window.service_cell(2, ServiceColumn::cracking).rfind(": fessurata"),
+              window.service_cell(2, ServiceColumn::cracking).size() - 11);
+    EXPECT_EQ(window.service_cell(3, ServiceColumn::verdict), "verificata");
+    ASSERT_TRUE(window.choose("ambiente", "molto aggressivo"));
+    window.click("Calcola");
+    EXPECT_NE(window.service_cell(2, ServiceColumn::wk).find(" 0,2 "), std::string::npos);
+
+    const auto lines = combinations_report_lines(window);
+    const auto at = std::find(lines.begin(), lines.end(), "Verifiche in esercizio (NTC 2018, par. 4.1.2.2):");
+    ASSERT_NE(at, lines.end());
+    EXPECT_EQ(at[1], "2 Rara (caratteristica (rara)): NEd= KN 0  MEd= KNm 80");
+    EXPECT_EQ(at[2].find("    sigma c N/mmq "), 0u) << at[2];
+
+    window.choose("norma", "D.M. 9/1/96");
+    EXPECT_FALSE(window.control("ambiente").enabled);
+    window.click("Calcola");
+    EXPECT_EQ(window.service_cell(1, ServiceColumn::verdict), "verifiche in esercizio solo con NTC 2018");
+}
+
+}  // namespace
+}  // namespace norvexa::capacity

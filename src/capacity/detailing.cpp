@@ -6,7 +6,7 @@
 namespace norvexa::capacity {
 namespace {
 
-constexpr double mm2_per_cm2 = 100, mm_per_cm = 10;
+constexpr double mm2_per_cm2 = 100;
 
 // The steel and the depths of one side of the section: the bottom (stretched by a
 // sagging moment) or the top.

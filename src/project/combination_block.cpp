@@ -2,6 +2,7 @@
 
 #include "capacity/code_key.h"
 #include "capacity/ntc_shear.h"
+#include "capacity/service_check.h"
 #include "common/line_file.h"
 #include "common/numbers.h"
 
@@ -9,13 +10,57 @@ namespace norvexa {
 
 using capacity::BadLine;
 using capacity::CombinationSet;
+using capacity::ServiceSettings;
+
+namespace {
+
+constexpr std::string_view service_key = "SLE";
+
+// "SLE;environment;n;kt;φ1;c1;…;φ4;c4", a typed diameter or cover empty when none.
+std::string service_line(const ServiceSettings& service) {
+    std::string line = std::string(service_key) + ";" + capacity::environment_key(service.environment) + ";" +
+                       to_text(service.n) + ";" + to_text(service.kt);
+    for (std::size_t k = 0; k < service.diameter.size(); ++k)
+        for (const auto& typed : {service.diameter[k], service.cover[k]}) line += ";" + (typed ? to_text(*typed) : "");
+    return line;
+}
+
+std::optional<ServiceSettings> read_service_line(std::string_view line) {
+    std::vector<std::string_view> fields;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = line.find(';', start);
+        fields.push_back(line.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    ServiceSettings service;
+    if (fields.size() != 4 + 2 * service.diameter.size() || fields[0] != service_key) return std::nullopt;
+    const auto environment = capacity::environment_of_key(fields[1]);
+    const auto n = locale_double(fields[2]), kt = locale_double(fields[3]);
+    if (!environment || !capacity::allowed_service_number(n) || !capacity::allowed_service_number(kt))
+        return std::nullopt;
+    service.environment = *environment;
+    service.n = *n;
+    service.kt = *kt;
+    for (std::size_t k = 0; k < service.diameter.size(); ++k)
+        for (auto [typed, text] : {std::pair{&service.diameter[k], fields[4 + 2 * k]}, {&service.cover[k], fields[5 + 2 * k]}}) {
+            if (text.empty()) continue;
+            *typed = locale_double(text);
+            if (!capacity::allowed_service_number(*typed)) return std::nullopt;
+        }
+    return service;
+}
+
+}  // namespace
 
 std::vector<std::string> combination_block(const CombinationSet& combinations) {
-    if (combinations.rows.empty()) return {};
+    // A code chosen alone is not kept; rows, a strut inclination or service settings are.
+    if (combinations.rows.empty() && !combinations.cot_theta && combinations.service == ServiceSettings{}) return {};
     // A chosen strut inclination follows the code's key; the balanced one writes the key alone.
     std::string code = capacity::code_key(combinations.code);
     if (combinations.cot_theta) code += ";" + to_text(*combinations.cot_theta);
     std::vector<std::string> lines{combinations_marker, code};
+    if (combinations.service != ServiceSettings{}) lines.push_back(service_line(combinations.service));
     for (const capacity::Combination& row : combinations.rows) lines.push_back(capacity::combination_line(row));
     return lines;
 }
@@ -42,9 +87,16 @@ std::variant<CombinationSet, BadLine> read_combination_block(const std::vector<s
     }
     if (!code) return BadLine{next + 1, code_line};
     ++next;
+    ServiceSettings service;
+    // Not a combination named "SLE": that line has no environment where its NEd stands.
+    if (next < lines.size())
+        if (const auto read = read_service_line(lines[next])) {
+            service = *read;
+            ++next;
+        }
     auto rows = capacity::read_combinations({lines.begin() + static_cast<std::ptrdiff_t>(next), lines.end()});
     if (auto* bad = std::get_if<BadLine>(&rows)) return BadLine{bad->number + next, bad->text};
-    return CombinationSet{*code, std::get<std::vector<capacity::Combination>>(std::move(rows)), cot_theta};
+    return CombinationSet{*code, std::get<std::vector<capacity::Combination>>(std::move(rows)), cot_theta, service};
 }
 
 std::string bad_block_message(const BadLine& line) {

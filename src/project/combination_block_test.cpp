@@ -16,7 +16,7 @@ using Lines = std::vector<std::string>;
 
 const CombinationSet three{Code::dm96,
                            {{"SLU 1", 250, 120.5, 80.0}, {"SLU 2", -35.25, -60, std::nullopt}, {"Sisma; x", 0, 1e3, 0.0}},
-                           std::nullopt};
+                           std::nullopt, {}};
 
 class CombinationBlock : public testing::Test, public ProjectSession {
   protected:
@@ -54,6 +54,34 @@ TEST_F(CombinationBlock, FollowsTheFiftyOneLinesOnlyWhenThereAreCombinations) {
     combinations = {};
     ASSERT_TRUE(commands.open_project(file("trave.nvx")));
     EXPECT_EQ(combinations, chosen);
+
+    // A service row ends with its kind; service settings other than the usual ones have a
+    // line of their own, kept without rows too, as a chosen strut inclination is.
+    combinations.rows[0].kind = capacity::Kind::quasi_permanent;
+    combinations.service.environment = capacity::Environment::aggressive;
+    combinations.service.diameter[1] = 20;
+    combinations.service.cover[3] = 3.5;
+    for (const std::size_t rows : {3, 0}) {
+        combinations.rows.resize(rows);
+        const Lines lines = saved_lines();
+        ASSERT_EQ(lines.size(), 54 + rows);
+        EXPECT_EQ(lines[53], "SLE;aggressivo;15;0,4;;;20;;;;;3,5");
+        if (rows) {
+            EXPECT_EQ(lines[54], "SLU 1;250;120,5;80;QP");
+        }
+        const CombinationSet stored = combinations;
+        combinations = {};
+        ASSERT_TRUE(commands.open_project(file("trave.nvx")));
+        EXPECT_EQ(combinations, stored);
+    }
+    // A first row named SLE is a row.
+    Lines first_sle = saved_lines();
+    first_sle.resize(53);
+    first_sle.push_back("SLE;0;100;");
+    ASSERT_TRUE(write_lines(file("sle.nvx"), first_sle));
+    ASSERT_TRUE(commands.open_project(file("sle.nvx")));
+    EXPECT_EQ(combinations.rows, (std::vector<Combination>{{"SLE", 0, 100, std::nullopt}}));
+    EXPECT_EQ(combinations.service, capacity::ServiceSettings{});
 }
 
 TEST_F(CombinationBlock, NewEmptiesThemAndOpenReplacesThem) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "capacity/code_key.h"
+#include "capacity/service_text.h"
 #include "capacity/shear_text.h"
 #include "common/numbers.h"
 
@@ -44,6 +45,11 @@ std::vector<std::string> combination_report_lines(const capacity::CombinationSet
     };
     const std::vector<std::string> titles = capacity::shear_titles(combinations.code, capacity::Script::latin);
     for (std::size_t i = 0; i < combinations.rows.size(); ++i) {
+        if (const auto& service = verification.service[i]) {
+            for (std::string& line : capacity::service_report_lines(combinations.rows[i], *service))
+                lines.push_back(std::move(line));
+            continue;
+        }
         lines.push_back(result_line(combinations.rows[i], verification.results[i]));
         if (!verification.shear[i]) continue;
         const std::vector<std::string> cells = capacity::shear_cells(*verification.shear[i]);

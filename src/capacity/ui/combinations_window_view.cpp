@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,9 +11,11 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "capacity/code_key.h"
 #include "capacity/ui/capacity_plot.h"
 #include "capacity/ui/plot_contents.h"
 
@@ -20,6 +23,43 @@ namespace norvexa::capacity {
 namespace {
 
 QColor qcolour(Colour colour) { return QColor(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff); }
+
+// The kind of a row picked from its list; the pick reaches the model as the cell's text.
+class KindDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override {
+        auto* list = new QComboBox(parent);
+        for (const Kind kind : kinds) list->addItem(QString::fromUtf8(kind_title(kind)));
+        return list;
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        static_cast<QComboBox*>(editor)->setCurrentText(index.data().toString());
+    }
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override {
+        model->setData(index, static_cast<QComboBox*>(editor)->currentText());
+    }
+};
+
+QTableWidget* results_table(const char* name, int columns) {
+    auto* table = new QTableWidget(0, columns);
+    table->setObjectName(name);
+    for (int column = 0; column < columns; ++column) table->setHorizontalHeaderItem(column, new QTableWidgetItem);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    return table;
+}
+
+QTableWidgetItem* item_at(QTableWidget& table, int row, int column, bool words) {
+    QTableWidgetItem* item = table.item(row, column);
+    if (item) return item;
+    item = new QTableWidgetItem;
+    item->setTextAlignment((words ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+    table.setItem(row, column, item);
+    return item;
+}
 
 }  // namespace
 
@@ -32,13 +72,8 @@ CombinationsWindowView::CombinationsWindowView(CombinationsWindow& model, std::f
     binder_ = new ControlBinder(model_, after_, this);
     binder_->bind_all();
 
-    table_ = new QTableWidget(0, column_count);
-    table_->setObjectName("combinazioni");
-    for (int column = 0; column < column_count; ++column) table_->setHorizontalHeaderItem(column, new QTableWidgetItem);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_ = results_table("combinazioni", column_count);
+    table_->setItemDelegateForColumn(static_cast<int>(Column::kind), new KindDelegate(table_));
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed);
     // Rows copied from a spreadsheet go in at the current cell, or below the last row.
@@ -65,6 +100,16 @@ CombinationsWindowView::CombinationsWindowView(CombinationsWindow& model, std::f
     top->addWidget(control("cot"));
     top->addStretch(1);
     top->addWidget(control("lblDomain"));
+    auto* settings = new QHBoxLayout;
+    for (const char* name : {"lblAmbiente", "ambiente", "lblOmog", "omog", "lblKt", "kt"}) settings->addWidget(control(name));
+    for (int k = 1; k <= 4; ++k)
+        for (const char* stem : {"lblFi", "fi", "lblCop", "cop"}) {
+            QWidget* widget = control(stem + std::to_string(k));
+            if (stem[0] != 'l') widget->setMaximumWidth(fontMetrics().horizontalAdvance("00000000"));
+            settings->addWidget(widget);
+        }
+    settings->addStretch(1);
+    for (const char* name : {"omog", "kt"}) control(name)->setMaximumWidth(fontMetrics().horizontalAdvance("00000000"));
     auto* outdated = static_cast<QLabel*>(control("lblOutdated"));
     outdated->setStyleSheet("color: #a00000; font-weight: bold;");
     auto* buttons = new QHBoxLayout;
@@ -96,7 +141,16 @@ CombinationsWindowView::CombinationsWindowView(CombinationsWindow& model, std::f
     auto* rows = new QWidget;
     auto* rows_layout = new QVBoxLayout(rows);
     rows_layout->setContentsMargins(0, 0, 0, 0);
-    rows_layout->addWidget(table_, 1);
+    rows_layout->addWidget(table_, 2);
+    service_ = results_table("esercizio", service_columns);
+    service_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    service_->setFocusPolicy(Qt::ClickFocus);
+    service_part_ = new QWidget;
+    auto* service_layout = new QVBoxLayout(service_part_);
+    service_layout->setContentsMargins(0, 0, 0, 0);
+    service_layout->addWidget(new QLabel("<b>Verifiche in esercizio (NTC 2018, § 4.1.2.2)</b>"));
+    service_layout->addWidget(service_, 1);
+    rows_layout->addWidget(service_part_, 1);
     rows_layout->addWidget(detailing_);
     auto* parts = new QSplitter(Qt::Vertical);
     parts->addWidget(rows);
@@ -106,6 +160,7 @@ CombinationsWindowView::CombinationsWindowView(CombinationsWindow& model, std::f
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addLayout(settings);
     layout->addWidget(outdated);
     layout->addWidget(parts, 1);
     layout->addLayout(buttons);
@@ -127,6 +182,7 @@ void CombinationsWindowView::refresh() {
     for (int row = 0; row < model_.row_count(); ++row) fill_row(row);
     if (model_.selected() >= 0 && table_->currentRow() != model_.selected())
         table_->setCurrentCell(model_.selected(), std::max(table_->currentColumn(), 0));
+    fill_service();
     filling_ = false;
     // The rules in two columns, those not met in red, to leave the rows their room.
     const std::vector<std::string> rules = model_.detailing_lines();
@@ -183,15 +239,12 @@ void CombinationsWindowView::fill_row(int row) {
     header->setText(governing == row ? "▶ " + number : number);
     header->setToolTip(governing == row ? "Combinazione determinante" : QString());
     for (int column = 0; column < column_count; ++column) {
-        QTableWidgetItem* item = table_->item(row, column);
-        if (!item) {
-            item = new QTableWidgetItem;
-            if (column >= typed_columns) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-            const bool words = column == static_cast<int>(Column::name) || column == static_cast<int>(Column::verdict) ||
-                               column == static_cast<int>(Column::shear_verdict);
-            item->setTextAlignment((words ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
-            table_->setItem(row, column, item);
-        }
+        const bool words = column == static_cast<int>(Column::name) || column == static_cast<int>(Column::kind) ||
+                           column == static_cast<int>(Column::verdict) ||
+                           column == static_cast<int>(Column::shear_verdict);
+        const bool fresh = !table_->item(row, column);
+        QTableWidgetItem* item = item_at(*table_, row, column, words);
+        if (fresh && column >= typed_columns) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
         const QString text = QString::fromStdString(model_.cell(row, static_cast<Column>(column)));
         if (item->text() != text) item->setText(text);
         QFont font = table_->font();
@@ -202,6 +255,38 @@ void CombinationsWindowView::fill_row(int row) {
         if (column == static_cast<int>(Column::shear_verdict)) colour = qcolour(model_.shear_colour(row));
         if (column >= typed_columns && outdated) colour = palette().color(QPalette::Disabled, QPalette::Text);
         item->setForeground(colour);
+    }
+}
+
+void CombinationsWindowView::fill_service() {
+    for (int column = 0; column < service_columns; ++column) {
+        QTableWidgetItem* header = service_->horizontalHeaderItem(column);
+        header->setText(QString::fromStdString(model_.service_title(static_cast<ServiceColumn>(column))));
+        header->setToolTip(QString::fromStdString(model_.service_tip(static_cast<ServiceColumn>(column))));
+    }
+    const std::vector<int> rows = model_.service_rows();
+    service_part_->setVisible(!rows.empty());
+    service_->setRowCount(static_cast<int>(rows.size()));
+    const bool outdated = model_.results_outdated();
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        auto* header = service_->verticalHeaderItem(i);
+        if (!header) service_->setVerticalHeaderItem(i, header = new QTableWidgetItem);
+        header->setText(QString::number(rows[i] + 1));
+        for (int column = 0; column < service_columns; ++column) {
+            const auto which = static_cast<ServiceColumn>(column);
+            const bool words = which == ServiceColumn::name || which == ServiceColumn::kind ||
+                               which == ServiceColumn::cracking || which == ServiceColumn::verdict;
+            QTableWidgetItem* item = item_at(*service_, i, column, words);
+            const QString text = QString::fromStdString(model_.service_cell(rows[i], which));
+            if (item->text() != text) item->setText(text);
+            // A limit not met shows in red wherever it stands.
+            QColor colour = palette().color(QPalette::Text);
+            if (which == ServiceColumn::verdict) colour = qcolour(model_.service_colour(rows[i]));
+            if (text.endsWith("✘")) colour = qcolour(colours::red);
+            if (column > static_cast<int>(ServiceColumn::kind) && outdated)
+                colour = palette().color(QPalette::Disabled, QPalette::Text);
+            item->setForeground(colour);
+        }
     }
 }
 

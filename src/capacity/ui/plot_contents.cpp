@@ -18,7 +18,7 @@ std::optional<PlotContent> domain_content(const CombinationsWindow& window) {
     content.lines.push_back(std::move(outline));
     for (int row = 0; row < window.row_count(); ++row) {
         const RowResult* shown = window.result(row);
-        if (!shown) continue;
+        if (!shown || shown->combination.kind != Kind::ultimate) continue;
         content.marks.push_back({{shown->combination.NEd, shown->combination.MEd}, QString::number(row + 1),
                                  shown->result.verified ? verified_colour : failed_colour});
     }
