@@ -107,16 +107,17 @@ CombinationsWindow::CombinationsWindow(CombinationSet& set, FieldSource& form, P
     add("kt", kt, K::text_field)
         .tip("Fattore di durata del carico nell'ampiezza delle fessure: 0,4 di lunga durata, 0,6 di breve durata")
         .leave([this] { choose_service_number(kt, set_.service.kt, "kt"); });
+    add("lblStrati", lblStrati, K::label).text("Strati, φ [mm] e c [cm]:");
     for (std::size_t i = 0; i < fi.size(); ++i) {
         const std::string k = std::to_string(i + 1);
-        add("lblFi" + k, lblFi[i], K::label).text("φ" + k + " [mm]:");
+        add("lblFi" + k, lblFi[i], K::label).text("φ" + k);
         add("fi" + k, fi[i], K::text_field)
             .tip("Diametro delle barre dello strato " + k + ": vuoto per il maggiore della sua distinta ferri")
             .leave([this, i, k] {
                 choose_layer_value(fi[i], set_.service.diameter[i],
                                    "φ" + k + " deve essere vuoto o un diametro maggiore di 0 mm");
             });
-        add("lblCop" + k, lblCop[i], K::label).text("c" + k + " [cm]:");
+        add("lblCop" + k, lblCop[i], K::label).text("c" + k);
         add("cop" + k, cop[i], K::text_field)
             .tip("Copriferro netto dello strato " + k + ": vuoto per quello che lascia la sua profondità")
             .leave([this, i, k] {
@@ -429,7 +430,7 @@ void CombinationsWindow::changed() {
     Elimina.enabled = Duplica.enabled = chosen;
     const bool ntc = set_.code == Code::ntc2018;
     lblCot.enabled = cot.enabled = ntc;
-    for (Control* control : {&lblAmbiente, &ambiente, &lblOmog, &omog, &lblKt, &kt}) control->enabled = ntc;
+    for (Control* control : {&lblAmbiente, &ambiente, &lblOmog, &omog, &lblKt, &kt, &lblStrati}) control->enabled = ntc;
     for (std::size_t i = 0; i < fi.size(); ++i) lblFi[i].enabled = fi[i].enabled = lblCop[i].enabled = cop[i].enabled = ntc;
     lblOutdated.visible = results_outdated();
     lblDomain.text = run_ ? "NRd,max = " + rounded_text(run_->NRd_max / 1000, 1) +

@@ -155,7 +155,7 @@ class CombinationsWindow : public WindowModel {
     std::string new_row_name() const;
 
     Control lblNorma, norma, lblCot, cot, Aggiungi, Elimina, Duplica, Calcola, Relazione, Chiudi, lblOutdated, lblDomain,
-        lblCurvature, lblAmbiente, ambiente, lblOmog, omog, lblKt, kt;
+        lblCurvature, lblAmbiente, ambiente, lblOmog, omog, lblKt, kt, lblStrati;
     std::array<Control, 4> lblFi, fi, lblCop, cop;  // each layer's typed diameter and cover
 
     CombinationSet& set_;

@@ -44,6 +44,8 @@ class KindDelegate : public QStyledItemDelegate {
 QTableWidget* results_table(const char* name, int columns) {
     auto* table = new QTableWidget(0, columns);
     table->setObjectName(name);
+    // Rows of a line of text, so that more of them show.
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
     for (int column = 0; column < columns; ++column) table->setHorizontalHeaderItem(column, new QTableWidgetItem);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
@@ -100,16 +102,19 @@ CombinationsWindowView::CombinationsWindowView(CombinationsWindow& model, std::f
     top->addWidget(control("cot"));
     top->addStretch(1);
     top->addWidget(control("lblDomain"));
+    // The service settings on one line: the numbers in boxes of a few digits.
     auto* settings = new QHBoxLayout;
-    for (const char* name : {"lblAmbiente", "ambiente", "lblOmog", "omog", "lblKt", "kt"}) settings->addWidget(control(name));
+    const int digits = fontMetrics().horizontalAdvance("00000");
+    std::vector<std::string> names{"lblAmbiente", "ambiente", "lblOmog", "omog", "lblKt", "kt", "lblStrati"};
     for (int k = 1; k <= 4; ++k)
-        for (const char* stem : {"lblFi", "fi", "lblCop", "cop"}) {
-            QWidget* widget = control(stem + std::to_string(k));
-            if (stem[0] != 'l') widget->setMaximumWidth(fontMetrics().horizontalAdvance("00000000"));
-            settings->addWidget(widget);
-        }
+        for (const char* stem : {"lblFi", "fi", "lblCop", "cop"}) names.push_back(stem + std::to_string(k));
+    for (const std::string& name : names) {
+        QWidget* widget = control(name);
+        if (name.rfind("lbl", 0) != 0 && name != "ambiente") widget->setMaximumWidth(digits);
+        if (name.rfind("lblFi", 0) == 0 || name == "lblOmog" || name == "lblStrati") settings->addSpacing(8);
+        settings->addWidget(widget);
+    }
     settings->addStretch(1);
-    for (const char* name : {"omog", "kt"}) control(name)->setMaximumWidth(fontMetrics().horizontalAdvance("00000000"));
     auto* outdated = static_cast<QLabel*>(control("lblOutdated"));
     outdated->setStyleSheet("color: #a00000; font-weight: bold;");
     auto* buttons = new QHBoxLayout;
@@ -141,7 +146,7 @@ CombinationsWindowView::CombinationsWindowView(CombinationsWindow& model, std::f
     auto* rows = new QWidget;
     auto* rows_layout = new QVBoxLayout(rows);
     rows_layout->setContentsMargins(0, 0, 0, 0);
-    rows_layout->addWidget(table_, 2);
+    rows_layout->addWidget(table_, 3);
     service_ = results_table("esercizio", service_columns);
     service_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     service_->setFocusPolicy(Qt::ClickFocus);
@@ -150,13 +155,13 @@ CombinationsWindowView::CombinationsWindowView(CombinationsWindow& model, std::f
     service_layout->setContentsMargins(0, 0, 0, 0);
     service_layout->addWidget(new QLabel("<b>Verifiche in esercizio (NTC 2018, § 4.1.2.2)</b>"));
     service_layout->addWidget(service_, 1);
-    rows_layout->addWidget(service_part_, 1);
+    rows_layout->addWidget(service_part_, 2);
     rows_layout->addWidget(detailing_);
     auto* parts = new QSplitter(Qt::Vertical);
     parts->addWidget(rows);
     parts->addWidget(plots);
-    parts->setStretchFactor(0, 1);
-    parts->setStretchFactor(1, 1);
+    parts->setStretchFactor(0, 3);
+    parts->setStretchFactor(1, 2);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
