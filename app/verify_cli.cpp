@@ -254,11 +254,13 @@ int run_verify(const std::vector<std::string>& args, std::ostream& out, std::ost
         else if ((*arg == "--n" || *arg == "--kt") && std::next(arg) != args.end()) {
             const std::string& option = *arg;
             const std::optional<double> value = action_number(*++arg);
-            if (!capacity::allowed_service_number(value)) {
-                err << option.substr(2) << " non valido: " << *arg << " (un numero maggiore di 0)\n" << usage;
+            const bool is_n = option == "--n";
+            if (!capacity::allowed_setting(is_n ? capacity::ServiceSetting::n : capacity::ServiceSetting::kt, value)) {
+                err << option.substr(2) << " non valido: " << *arg
+                    << (is_n ? " (un numero da 1 a 100)\n" : " (un numero maggiore di 0 e fino a 1)\n") << usage;
                 return exit_usage;
             }
-            (option == "--n" ? n : kt) = value;
+            (is_n ? n : kt) = value;
         }
         else if (*arg == "--norma" && std::next(arg) != args.end()) {
             code = capacity::code_of_key(*++arg);

@@ -473,7 +473,7 @@ TEST(NorvexaVerify, ServiceRowsFromTheFifthColumn) {
     EXPECT_EQ(verify("--norma ntc2018 " + missing.option() + example).status, 1);  // no diameter for the width
 
     for (const auto& [args, said] : {std::pair{"--ambiente marino", "ambiente sconosciuto: marino"},
-                                     {"--n 0", "n non valido: 0"}, {"--kt -1", "kt non valido: -1"}}) {
+                                     {"--n 0", "n non valido: 0 (un numero da 1 a 100)"}, {"--kt -1", "kt non valido: -1"}}) {
         const Result bad = verify(std::string(args) + " " + example, true);
         EXPECT_EQ(bad.status, 64) << args;
         EXPECT_EQ(bad.out.rfind(said, 0), 0u) << bad.out;

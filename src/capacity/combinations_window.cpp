@@ -102,11 +102,13 @@ CombinationsWindow::CombinationsWindow(CombinationSet& set, FieldSource& form, P
     add("lblOmog", lblOmog, K::label).text("n:");
     add("omog", omog, K::text_field)
         .tip("Coefficiente di omogeneizzazione dell'acciaio nelle tensioni di esercizio")
-        .leave([this] { choose_service_number(omog, set_.service.n, "n"); });
+        .leave([this] { choose_service_number(omog, set_.service.n, ServiceSetting::n, "n deve essere un numero da 1 a 100"); });
     add("lblKt", lblKt, K::label).text("kt:");
     add("kt", kt, K::text_field)
         .tip("Fattore di durata del carico nell'ampiezza delle fessure: 0,4 di lunga durata, 0,6 di breve durata")
-        .leave([this] { choose_service_number(kt, set_.service.kt, "kt"); });
+        .leave([this] {
+            choose_service_number(kt, set_.service.kt, ServiceSetting::kt, "kt deve essere un numero maggiore di 0 e fino a 1");
+        });
     add("lblStrati", lblStrati, K::label).text("Strati, φ [mm] e c [cm]:");
     for (std::size_t i = 0; i < fi.size(); ++i) {
         const std::string k = std::to_string(i + 1);
@@ -114,15 +116,15 @@ CombinationsWindow::CombinationsWindow(CombinationSet& set, FieldSource& form, P
         add("fi" + k, fi[i], K::text_field)
             .tip("Diametro delle barre dello strato " + k + ": vuoto per il maggiore della sua distinta ferri")
             .leave([this, i, k] {
-                choose_layer_value(fi[i], set_.service.diameter[i],
-                                   "φ" + k + " deve essere vuoto o un diametro maggiore di 0 mm");
+                choose_layer_value(fi[i], set_.service.diameter[i], ServiceSetting::diameter,
+                                   "φ" + k + " deve essere vuoto o un diametro maggiore di 0 e fino a 100 mm");
             });
         add("lblCop" + k, lblCop[i], K::label).text("c" + k);
         add("cop" + k, cop[i], K::text_field)
             .tip("Copriferro netto dello strato " + k + ": vuoto per quello che lascia la sua profondità")
             .leave([this, i, k] {
-                choose_layer_value(cop[i], set_.service.cover[i],
-                                   "c" + k + " deve essere vuoto o un copriferro maggiore di 0 cm");
+                choose_layer_value(cop[i], set_.service.cover[i], ServiceSetting::cover,
+                                   "c" + k + " deve essere vuoto o un copriferro maggiore di 0 e fino a 100 cm");
             });
     }
     add("lblOutdated", lblOutdated, K::label).text(outdated_results_notice).visible(false);
@@ -480,12 +482,13 @@ void CombinationsWindow::choose_environment() {
     if (modified) modified();
 }
 
-void CombinationsWindow::choose_service_number(Control& control, double& value, const char* name) {
+void CombinationsWindow::choose_service_number(Control& control, double& value, ServiceSetting setting,
+                                               const std::string& message) {
     const std::optional<double> typed = check_entry(control.text) == Entry::number ? locale_double(control.text)
                                                                                    : std::nullopt;
-    if (!allowed_service_number(typed)) {
+    if (!allowed_setting(setting, typed)) {
         control.text = to_text(value);
-        refuse(std::string(name) + " deve essere un numero maggiore di 0");
+        refuse(message);
         return;
     }
     control.text = to_text(*typed);
@@ -494,12 +497,12 @@ void CombinationsWindow::choose_service_number(Control& control, double& value, 
     if (modified) modified();
 }
 
-void CombinationsWindow::choose_layer_value(Control& control, std::optional<double>& value,
+void CombinationsWindow::choose_layer_value(Control& control, std::optional<double>& value, ServiceSetting setting,
                                             const std::string& message) {
     std::optional<double> typed;
     if (!control.text.empty()) {
         typed = check_entry(control.text) == Entry::number ? locale_double(control.text) : std::nullopt;
-        if (!allowed_service_number(typed)) {
+        if (!allowed_setting(setting, typed)) {
             control.text = optional_text(value);
             refuse(message);
             return;

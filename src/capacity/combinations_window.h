@@ -145,8 +145,9 @@ class CombinationsWindow : public WindowModel {
     void choose_cot_theta();
     // Takes the environment, n, kt and the typed diameters and covers of the service checks.
     void choose_environment();
-    void choose_service_number(Control& control, double& value, const char* name);
-    void choose_layer_value(Control& control, std::optional<double>& value, const std::string& message);
+    void choose_service_number(Control& control, double& value, ServiceSetting setting, const std::string& message);
+    void choose_layer_value(Control& control, std::optional<double>& value, ServiceSetting setting,
+                            const std::string& message);
     void show_service_settings();
     // Keeps the results beside their rows while rows come and go.
     void align_results();

@@ -317,12 +317,14 @@ TEST_F(CombinationsTable, ServiceRowsHaveTheirOwnChecksAndSettings) {
         const char* message;  // empty when taken
         const char* shown;
     } settings[] = {
-        {"omog", "0", "n deve essere un numero maggiore di 0", "15"},
-        {"kt", "0.6", "", "6"},  // the point groups digits
+        {"omog", "0", "n deve essere un numero da 1 a 100", "15"},
+        {"kt", "1,5", "kt deve essere un numero maggiore di 0 e fino a 1", "0,4"},
+        {"kt", "0.6", "kt deve essere un numero maggiore di 0 e fino a 1", "0,4"},  // the point groups digits
+        {"kt", "0,6", "", "0,6"},
         {"kt", "0,4", "", "0,4"},
-        {"fi1", "venti", "φ1 deve essere vuoto o un diametro maggiore di 0 mm", ""},
+        {"fi1", "venti", "φ1 deve essere vuoto o un diametro maggiore di 0 e fino a 100 mm", ""},
         {"fi1", "20", "", "20"},
-        {"cop1", "-1", "c1 deve essere vuoto o un copriferro maggiore di 0 cm", ""},
+        {"cop1", "-1", "c1 deve essere vuoto o un copriferro maggiore di 0 e fino a 100 cm", ""},
     };
     for (const auto& s : settings) {
         prompter.shown.clear();

@@ -52,7 +52,14 @@ std::variant<CrackBars, std::string> stretched_bars(const Section& section, cons
 
 }  // namespace
 
-bool allowed_service_number(std::optional<double> value) { return value && std::isfinite(*value) && *value > 0; }
+bool allowed_setting(ServiceSetting setting, std::optional<double> value) {
+    if (!value) return false;
+    switch (setting) {
+        case ServiceSetting::n: return *value >= 1 && *value <= 100;
+        case ServiceSetting::kt: return *value > 0 && *value <= 1;
+        default: return *value > 0 && *value <= 100;
+    }
+}
 
 ServiceLimits service_limits(Kind kind, Environment environment, double fck, double fyk) {
     ServiceLimits limits;

@@ -10,8 +10,10 @@
 
 namespace norvexa::capacity {
 
-// Whether a typed n, kt, bar diameter or cover can be used: a finite positive number.
-bool allowed_service_number(std::optional<double> value);
+// Whether a typed service setting can be used: n from 1 to 100, kt above 0 up to 1, a bar
+// diameter (mm) or a clear cover (cm) above 0 up to 100.
+enum class ServiceSetting { n, kt, diameter, cover };
+bool allowed_setting(ServiceSetting setting, std::optional<double> value);
 
 // What the service checks hold a row of that kind to: σc and σs (N/mm²) under the
 // characteristic and quasi-permanent rows, the crack width (mm) under the frequent and

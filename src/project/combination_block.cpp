@@ -37,16 +37,21 @@ std::optional<ServiceSettings> read_service_line(std::string_view line) {
     if (fields.size() != 4 + 2 * service.diameter.size() || fields[0] != service_key) return std::nullopt;
     const auto environment = capacity::environment_of_key(fields[1]);
     const auto n = locale_double(fields[2]), kt = locale_double(fields[3]);
-    if (!environment || !capacity::allowed_service_number(n) || !capacity::allowed_service_number(kt))
+    using capacity::ServiceSetting;
+    if (!environment || !capacity::allowed_setting(ServiceSetting::n, n) ||
+        !capacity::allowed_setting(ServiceSetting::kt, kt))
         return std::nullopt;
     service.environment = *environment;
     service.n = *n;
     service.kt = *kt;
     for (std::size_t k = 0; k < service.diameter.size(); ++k)
-        for (auto [typed, text] : {std::pair{&service.diameter[k], fields[4 + 2 * k]}, {&service.cover[k], fields[5 + 2 * k]}}) {
+        for (const ServiceSetting setting : {ServiceSetting::diameter, ServiceSetting::cover}) {
+            const bool diameter = setting == ServiceSetting::diameter;
+            const std::string_view text = fields[(diameter ? 4 : 5) + 2 * k];
             if (text.empty()) continue;
-            *typed = locale_double(text);
-            if (!capacity::allowed_service_number(*typed)) return std::nullopt;
+            auto& typed = (diameter ? service.diameter : service.cover)[k];
+            typed = locale_double(text);
+            if (!capacity::allowed_setting(setting, typed)) return std::nullopt;
         }
     return service;
 }
