@@ -55,15 +55,19 @@ std::vector<std::string> service_cells(const ServiceCheck& check, Script script)
 
 std::vector<std::string> service_report_lines(const Combination& combination, const ServiceCheck& check) {
     const std::vector<std::string> titles = service_titles(Script::latin), cells = service_cells(check, Script::latin);
+    // Lines short enough for a page: the stresses, the formation, the width and the verdict.
     const auto pairs = [&](std::size_t from, std::size_t to) {
-        std::string line = "   ";
+        std::string line;
         for (std::size_t i = from; i < to; ++i)
-            if (!cells[i].empty()) line += (i == from ? " " : "  ") + titles[i] + " " + cells[i];
+            if (!cells[i].empty()) line += (line.empty() ? "" : "  ") + titles[i] + " " + cells[i];
         return line;
     };
-    return {combination.name + " (" + kind_title(combination.kind) + "): NEd= KN " + rounded_text(combination.NEd, 2) +
-                "  MEd= KNm " + rounded_text(combination.MEd, 2),
-            pairs(0, 3), pairs(3, 6) + "    " + cells[6]};
+    std::vector<std::string> lines{combination.name + " (" + kind_title(combination.kind) + "): NEd= KN " +
+                                   rounded_text(combination.NEd, 2) + "  MEd= KNm " + rounded_text(combination.MEd, 2)};
+    const std::string width = pairs(4, 6);
+    for (const std::string& line : {pairs(0, 3), pairs(3, 4), width.empty() ? cells[6] : width + "    " + cells[6]})
+        if (!line.empty()) lines.push_back("    " + line);
+    return lines;
 }
 
 }  // namespace norvexa::capacity

@@ -18,7 +18,8 @@ std::vector<std::string> service_tips();
 // ("9,81 ≤ 15,00 ✔"), with the decimal comma.
 std::vector<std::string> service_cells(const ServiceCheck& check, Script script = Script::unicode);
 
-// A service row in a report: its name, kind and actions, then its checks on two lines.
+// A service row in a report: its name, kind and actions, then its checks in lines that fit
+// a page.
 std::vector<std::string> service_report_lines(const Combination& combination, const ServiceCheck& check);
 
 }  // namespace norvexa::capacity
