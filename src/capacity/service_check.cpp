@@ -45,7 +45,7 @@ std::variant<CrackBars, std::string> stretched_bars(const Section& section, cons
     const double bar = std::numbers::pi * *diameter * *diameter / 4;
     const int count = listed.count > 0 && !s.diameter[layer]
                           ? listed.count
-                          : std::max(1, static_cast<int>(std::lround(section.layers[layer].area / bar)));
+                          : static_cast<int>(std::lround(std::clamp(section.layers[layer].area / bar, 1.0, 1000.0)));
     const double free = width_at(section, depth) - 2 * cover - *diameter;
     return CrackBars{*diameter, cover, count > 1 ? std::max(free, 0.0) / (count - 1) : 0.0};
 }

@@ -20,7 +20,9 @@ std::vector<ListedBars> form_bars(const FieldSource& form, std::size_t layers) {
         for (int group = 1; group <= 3; ++group) {
             const std::string suffix = std::to_string(k + 1) + "a" + std::to_string(group);
             const auto count = locale_double(form.text("n" + suffix)), diameter = locale_double(form.text("f" + suffix));
-            if (!count || !diameter || *count < 1 || *diameter <= 0) continue;
+            // A count or a diameter no bar list offers is no bar.
+            if (!count || !diameter || *count < 1 || *count > 1000 || !allowed_setting(ServiceSetting::diameter, diameter))
+                continue;
             bars[k].count += static_cast<int>(*count);
             bars[k].diameter = std::max(bars[k].diameter.value_or(0), *diameter);
         }
