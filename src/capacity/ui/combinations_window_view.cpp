@@ -150,6 +150,13 @@ CombinationsWindowView::CombinationsWindowView(CombinationsWindow& model, std::f
     service_ = results_table("esercizio", service_columns);
     service_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     service_->setFocusPolicy(Qt::ClickFocus);
+    // Picking a service row picks its combination too.
+    connect(service_, &QTableWidget::currentCellChanged, this, [this](int row, int, int previous, int) {
+        const std::vector<int> rows = model_.service_rows();
+        if (filling_ || row == previous || row < 0 || row >= static_cast<int>(rows.size())) return;
+        model_.select(rows[static_cast<std::size_t>(row)]);
+        after_();
+    });
     service_part_ = new QWidget;
     auto* service_layout = new QVBoxLayout(service_part_);
     service_layout->setContentsMargins(0, 0, 0, 0);

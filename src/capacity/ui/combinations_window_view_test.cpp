@@ -181,5 +181,34 @@ TEST_F(Pressoflessione, EachPlotIsExportedAsSvgAndPng) {
     }
 }
 
+// A row's kind is picked from its list; the service rows then show in their own table,
+// and picking one there picks its combination.
+TEST_F(Pressoflessione, AKindPickedFromItsListBringsTheServiceTable) {
+    program().combinations.rows = {{"U", 0, 100, std::nullopt}, {"S", 0, 60, std::nullopt}};
+    main().menu_action("pressoflessione")->trigger();
+    QTableWidget* table = view()->table();
+    QTableWidget* service = view()->service_table();
+    EXPECT_FALSE(service->isVisible());
+    table->setCurrentCell(1, static_cast<int>(Column::kind));
+    table->setFocus();
+    table->editItem(table->currentItem());
+    auto* list = qobject_cast<QComboBox*>(QApplication::focusWidget());
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->count(), 4);
+    list->setCurrentIndex(3);
+    QTest::keyClick(list, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(program().combinations.rows.at(1).kind, Kind::quasi_permanent);
+    static_cast<QPushButton*>(view()->control("Calcola"))->click();
+    EXPECT_TRUE(service->isVisible());
+    ASSERT_EQ(service->rowCount(), 1);
+    EXPECT_EQ(service->verticalHeaderItem(0)->text(), "2");
+    EXPECT_EQ(service->item(0, static_cast<int>(ServiceColumn::kind))->text(), "quasi permanente");
+    EXPECT_FALSE(service->item(0, static_cast<int>(ServiceColumn::sigma_c))->text().isEmpty());
+    table->setCurrentCell(0, 0);
+    service->setCurrentCell(0, 0);
+    EXPECT_EQ(program().pressoflessione.selected(), 1);
+}
+
 }  // namespace
 }  // namespace norvexa::capacity
