@@ -102,12 +102,15 @@ CombinationsWindow::CombinationsWindow(CombinationSet& set, FieldSource& form, P
     add("lblOmog", lblOmog, K::label).text("n:");
     add("omog", omog, K::text_field)
         .tip("Coefficiente di omogeneizzazione dell'acciaio nelle tensioni di esercizio")
-        .leave([this] { choose_service_number(omog, set_.service.n, ServiceSetting::n, "n deve essere un numero da 1 a 100"); });
+        .leave([this] {
+            choose_service_number(omog, set_.service.n, ServiceSetting::n, "n deve essere un numero da 1 a 100");
+        });
     add("lblKt", lblKt, K::label).text("kt:");
     add("kt", kt, K::text_field)
         .tip("Fattore di durata del carico nell'ampiezza delle fessure: 0,4 di lunga durata, 0,6 di breve durata")
         .leave([this] {
-            choose_service_number(kt, set_.service.kt, ServiceSetting::kt, "kt deve essere un numero maggiore di 0 e fino a 1");
+            choose_service_number(kt, set_.service.kt, ServiceSetting::kt,
+                                  "kt deve essere un numero maggiore di 0 e fino a 1");
         });
     add("lblStrati", lblStrati, K::label).text("Strati, φ [mm] e c [cm]:");
     for (std::size_t i = 0; i < fi.size(); ++i) {
