@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "analysis/analysis_results.h"
+#include "analysis/layer_count.h"
 #include "capacity/code_key.h"
 #include "capacity/shear_text.h"
 #include "capacity/verification.h"
@@ -424,6 +425,11 @@ std::vector<std::string> CombinationsWindow::detailing_lines(Script script) cons
 bool CombinationsWindow::results_outdated() const { return run_ && (inputs_changed_ || set_ != run_->set); }
 
 void CombinationsWindow::compare_inputs() {
+    // The boxes of the layers the form has are the ones open to typing.
+    if (layer_count_of(form_.text("strati")) != layers_shown_) {
+        touch();
+        changed();
+    }
     if (!run_ || inputs_changed_ || !run_->reads.changed_in(form_)) return;
     touch();
     inputs_changed_ = true;
@@ -436,7 +442,9 @@ void CombinationsWindow::changed() {
     const bool ntc = set_.code == Code::ntc2018;
     lblCot.enabled = cot.enabled = ntc;
     for (Control* control : {&lblAmbiente, &ambiente, &lblOmog, &omog, &lblKt, &kt, &lblStrati}) control->enabled = ntc;
-    for (std::size_t i = 0; i < fi.size(); ++i) lblFi[i].enabled = fi[i].enabled = lblCop[i].enabled = cop[i].enabled = ntc;
+    layers_shown_ = layer_count_of(form_.text("strati"));
+    for (std::size_t i = 0; i < fi.size(); ++i)
+        lblFi[i].enabled = fi[i].enabled = lblCop[i].enabled = cop[i].enabled = ntc && static_cast<int>(i) < layers_shown_;
     lblOutdated.visible = results_outdated();
     lblDomain.text = run_ ? "NRd,max = " + rounded_text(run_->NRd_max / 1000, 1) +
                                 " kN    NRd,min = " + rounded_text(run_->NRd_min / 1000, 1) + " kN"

@@ -124,7 +124,8 @@ class CombinationsWindow : public WindowModel {
     // calculation that stopped, until one completes.
     bool results_outdated() const;
     // Marks the results not current when the form reads differently from what the last
-    // calculation read; the program calls it after each change of the form.
+    // calculation read, and opens the service boxes of the form's layers; the program calls
+    // it after each change of the form.
     void compare_inputs();
 
     // Tells the user that a file could not be written.
@@ -167,6 +168,7 @@ class CombinationsWindow : public WindowModel {
     std::optional<CapacityRun> run_;
     std::vector<std::optional<RowResult>> results_;  // beside the rows
     bool inputs_changed_ = false;
+    int layers_shown_ = 0;  // the form's layer count when the controls were last enabled
     std::optional<MomentCurvature> curvature_;
 };
 

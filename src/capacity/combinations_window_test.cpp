@@ -350,6 +350,11 @@ TEST_F(CombinationsTable, ServiceRowsHaveTheirOwnChecksAndSettings) {
     EXPECT_EQ(at[1], "2 Rara (caratteristica (rara)): NEd= KN 0  MEd= KNm 80");
     EXPECT_EQ(at[2].find("    sigma c N/mmq "), 0u) << at[2];
 
+    EXPECT_TRUE(window.control("fi1").enabled);
+    EXPECT_FALSE(window.control("fi2").enabled);  // the example has one layer
+    form.choose("strati", "N° 2 Strati barre");
+    EXPECT_TRUE(window.control("cop2").enabled);
+    form.choose("strati", "N° 1 Strati barre");
     window.choose("norma", "D.M. 9/1/96");
     EXPECT_FALSE(window.control("ambiente").enabled);
     window.click("Calcola");
