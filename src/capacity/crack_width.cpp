@@ -24,9 +24,9 @@ CrackWidth crack_width(const Section& section, const ServiceStress& stress, cons
     // Depths from the compressed (or least stretched) edge.
     const double h = section.height();
     const auto depth = [&](double from_top) { return stress.top_compressed ? from_top : h - from_top; };
-    const auto most = std::min_element(stress.sigma_s.begin(), stress.sigma_s.end()) - stress.sigma_s.begin();
-    const double d = depth(section.layers[static_cast<std::size_t>(most)].depth);
-    const double sigma_s = -stress.sigma_s[static_cast<std::size_t>(most)];
+    const std::size_t most = most_stretched_layer(section, stress);
+    const double d = depth(section.layers[most].depth);
+    const double sigma_s = -stress.sigma_s[most];
     const double x = stress.state == ServiceStress::State::stretched ? 0 : stress.x;
 
     CrackWidth w;

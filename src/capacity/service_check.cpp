@@ -82,8 +82,7 @@ ServiceCheck service_check(const Section& section, const ServiceInput& input, co
         return check;
     }
     const ServiceStress& stress = *check.stress;
-    const auto most = static_cast<std::size_t>(std::min_element(stress.sigma_s.begin(), stress.sigma_s.end()) -
-                                               stress.sigma_s.begin());
+    const std::size_t most = most_stretched_layer(section, stress);
     check.sigma_c = stress.sigma_c;
     check.sigma_s = -stress.sigma_s[most];
     check.cracked = stress.state != ServiceStress::State::uncracked && stress.uncracked_tension > check.formation;

@@ -114,6 +114,14 @@ TEST(ServiceCheck, TheDiameterOfTheStretchedLayerComesFromTheListOrIsTyped) {
     EXPECT_NEAR(typed.wk(), listed.wk(), 1e-12);  // 942 mm² makes three φ20 at 30 mm
     in.settings.cover[0] = 4;
     EXPECT_GT(check(Kind::quasi_permanent, 120, in).wk(), typed.wk());
+
+    // A layer without steel below the bars is never the stretched one.
+    const Section empty_below{{{0, 500, 300}}, {{942, 460}, {0, 480}}};
+    const ServiceCheck beside =
+        service_check(empty_below, input(), Combination{"S", 0, 120, std::nullopt, Kind::quasi_permanent});
+    ASSERT_TRUE(beside.crack);
+    EXPECT_NEAR(beside.wk(), listed.wk(), 1e-12);
+    EXPECT_EQ(beside.sigma_s, listed.sigma_s);
 }
 
 }  // namespace

@@ -136,4 +136,15 @@ std::optional<ServiceStress> service_stress(const Section& section, double n, do
     return result;
 }
 
+std::size_t most_stretched_layer(const Section& section, const ServiceStress& stress) {
+    std::size_t most = 0;
+    bool found = false;
+    for (std::size_t i = 0; i < section.layers.size(); ++i)
+        if (section.layers[i].area > 0 && (!found || stress.sigma_s[i] < stress.sigma_s[most])) {
+            most = i;
+            found = true;
+        }
+    return most;
+}
+
 }  // namespace norvexa::capacity

@@ -26,4 +26,7 @@ struct ServiceStress {
 // steel for a tension, or a single layer under a moment it cannot balance.
 std::optional<ServiceStress> service_stress(const Section& section, double n, double N, double M);
 
+// The layer with steel under the lowest stress: the most stretched, or the least compressed.
+std::size_t most_stretched_layer(const Section& section, const ServiceStress& stress);
+
 }  // namespace norvexa::capacity
