@@ -43,6 +43,20 @@ TEST(CrackWidth, OnTheSectionTheEffectiveAreaTheWideSpacingAndK2) {
     const auto pulled = service_stress(examples::doubly_symmetric, 15, -300e3, 0);
     ASSERT_TRUE(pulled);
     EXPECT_NEAR(crack_width(examples::doubly_symmetric, *pulled, {20, 30, 60}, materials).k2, 1, 1e-12);
+
+    // A tension above the steel's centroid stretches the top bars most, though the uncracked
+    // section would have its bottom the more stretched: the width is the top bars'.
+    const Section& uneven = examples::doubly_reinforced;
+    const auto above = service_stress(uneven, 15, -300e3, 20e6);
+    ASSERT_TRUE(above);
+    EXPECT_EQ(above->state, ServiceStress::State::stretched);
+    EXPECT_FALSE(above->top_compressed);
+    EXPECT_LT(above->sigma_s[0], above->sigma_s[1]);
+    const CrackWidth top = crack_width(uneven, *above, {16, 32, 100}, materials);
+    EXPECT_NEAR(top.hc_ef, 2.5 * 40, 1e-9);
+    EXPECT_NEAR(top.rho_eff, 402 / (300 * top.hc_ef), 1e-12);
+    EXPECT_GT(top.k2, 0.5);
+    EXPECT_LT(top.k2, 1);
 }
 
 }  // namespace

@@ -84,7 +84,7 @@ ServiceCheck service_check(const Section& section, const ServiceInput& input, co
     const ServiceStress& stress = *check.stress;
     const std::size_t most = most_stretched_layer(section, stress);
     check.sigma_c = stress.sigma_c;
-    check.sigma_s = -stress.sigma_s[most];
+    check.sigma_s = 0.0 - stress.sigma_s[most];  // +0 rather than -0 when unstressed
     check.cracked = stress.state != ServiceStress::State::uncracked && stress.uncracked_tension > check.formation;
     if (!check.limits.wk || !check.cracked) return check;
     const auto bars = stretched_bars(section, input, stress, most);

@@ -119,12 +119,14 @@ std::optional<ServiceStress> service_stress(const Section& section, double n, do
     }
     const auto uncracked = elastic(whole.A, whole.centroid(), whole.inertia(), yc, N, M);
     const double tension = std::max(0.0, -std::min(uncracked->at(0), uncracked->at(h)));
-    const bool top = uncracked->at(0) >= uncracked->at(h);
+    bool top = uncracked->at(0) >= uncracked->at(h);
     std::optional<ServiceStress> result;
     if (tension == 0) {
         result = from_field(section, n, *uncracked, State::uncracked, h);
     } else if (const auto alone = elastic(steel.A, steel.centroid(), steel.inertia(), yc, N, M);
                steel.A > 0 && alone && alone->at(0) <= 0 && alone->at(h) <= 0) {
+        // The steel alone has its own centroid: its field says which edge is the least stretched.
+        top = alone->at(0) >= alone->at(h);
         result = from_field(section, n, *alone, State::stretched, 0);
     } else {
         result = top ? cracked(section, n, N, M) : cracked(mirrored(section), n, N, -M);

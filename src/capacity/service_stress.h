@@ -12,7 +12,8 @@ namespace norvexa::capacity {
 struct ServiceStress {
     enum class State { cracked, uncracked, stretched };  // stretched: the steel alone carries N
     State state = State::cracked;
-    bool top_compressed = true;    // which edge is the compressed one
+    bool top_compressed = true;    // which edge is the compressed one (the least stretched one
+                                   // when the section is whole stretched)
     double x = 0;                  // depth of the neutral axis from the compressed edge, mm; the
                                    // height when uncracked, 0 when stretched
     double sigma_c = 0;            // the most compressed fibre, N/mm², compression positive
