@@ -51,11 +51,12 @@ struct RowResult {
     std::optional<ServiceCheck> service;    // of a service row
 };
 
-// The window "Pressoflessione": the code choice (norma), the table of load combinations
-// of the project and, after "Calcola", each row verified under its axial force on the
-// section and materials of the input form, the M–N domain and the moment–curvature
-// diagram of the selected row. The table's cells are not controls: they come in through
-// the entry points below and are read through cell().
+// The window "Pressoflessione": the code choice (norma), the service settings, the table
+// of load combinations of the project and, after "Calcola", each ultimate row verified
+// under its axial force on the section and materials of the input form and each service
+// row in stresses and cracking, the M–N domain and the moment–curvature diagram of the
+// selected row. The table's cells are not controls: they come in through the entry points
+// below and are read through cell() and service_cell().
 class CombinationsWindow : public WindowModel {
   public:
     // The set, the form and the prompter must outlive the window.
