@@ -50,6 +50,17 @@ std::variant<CrackBars, std::string> stretched_bars(const Section& section, cons
     return CrackBars{*diameter, cover, count > 1 ? std::max(free, 0.0) / (count - 1) : 0.0};
 }
 
+// Far below the largest double, so that every figure shown of it stays one; false for
+// infinities and NaN.
+bool representable(double value) { return std::fabs(value) < 1e200; }
+
+bool representable(const ServiceStress& stress) {
+    return representable(stress.x) && representable(stress.sigma_c) && representable(stress.uncracked_tension) &&
+           std::all_of(stress.sigma_s.begin(), stress.sigma_s.end(), [](double s) { return representable(s); });
+}
+
+const char* const beyond_numbers = "NEd o MEd troppo grandi per le verifiche in esercizio";
+
 }  // namespace
 
 bool allowed_setting(ServiceSetting setting, std::optional<double> value) {
@@ -81,6 +92,12 @@ ServiceCheck service_check(const Section& section, const ServiceInput& input, co
         check.message = "nessun equilibrio elastico sotto NEd e MEd";
         return check;
     }
+    // Actions beyond any section overflow the stresses: no figure of them is shown.
+    if (!representable(*check.stress)) {
+        check.stress.reset();
+        check.message = beyond_numbers;
+        return check;
+    }
     const ServiceStress& stress = *check.stress;
     const std::size_t most = most_stretched_layer(section, stress);
     check.sigma_c = stress.sigma_c;
@@ -94,6 +111,10 @@ ServiceCheck service_check(const Section& section, const ServiceInput& input, co
     }
     check.crack = crack_width(section, stress, std::get<CrackBars>(bars),
                               CrackMaterials{input.fck, input.Es, input.settings.kt});
+    if (!representable(check.crack->wk) || !representable(check.crack->sr_max)) {
+        check.crack.reset();
+        check.message = beyond_numbers;
+    }
     return check;
 }
 

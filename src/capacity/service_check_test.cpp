@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "capacity/detailing.h"
+#include "capacity/service_text.h"
 #include "capacity_examples.h"
 
 namespace norvexa::capacity {
@@ -122,6 +123,17 @@ TEST(ServiceCheck, TheDiameterOfTheStretchedLayerComesFromTheListOrIsTyped) {
     ASSERT_TRUE(beside.crack);
     EXPECT_NEAR(beside.wk(), listed.wk(), 1e-12);
     EXPECT_EQ(beside.sigma_s, listed.sigma_s);
+}
+
+// Actions no section could bear give a message, never a figure that cannot be shown.
+TEST(ServiceCheck, ActionsBeyondAnySectionAreNamedNotShown) {
+    for (const auto& [N, M] : {std::pair{-1e300, 0.0}, {-1e250, 1e250}, {1e300, 1e300}, {-1e300, 5.0}}) {
+        const ServiceCheck c = service_check(examples::worked_example, input(),
+                                             Combination{"H", N, M, std::nullopt, Kind::quasi_permanent});
+        EXPECT_FALSE(c.message.empty()) << N << " " << M;
+        EXPECT_FALSE(c.verified());
+        for (const std::string& cell : service_cells(c)) EXPECT_LT(cell.size(), 80u) << N << " " << M;
+    }
 }
 
 }  // namespace
