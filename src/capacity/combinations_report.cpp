@@ -56,8 +56,10 @@ std::vector<std::string> combinations_report_lines(const CombinationsWindow& win
     }
     out.push_back(table_line({std::begin(captions), std::end(captions)}));
     const std::vector<int> service = window.service_rows();
+    std::vector<bool> is_service(static_cast<std::size_t>(window.row_count()));
+    for (const int row : service) is_service[static_cast<std::size_t>(row)] = true;
     for (int row = 0; row < window.row_count(); ++row) {
-        if (std::find(service.begin(), service.end(), row) != service.end()) continue;
+        if (is_service[static_cast<std::size_t>(row)]) continue;
         std::vector<std::string> cells{std::to_string(row + 1)};
         for (int column = 0; column <= static_cast<int>(Column::verdict); ++column)
             if (column != static_cast<int>(Column::kind)) cells.push_back(window.cell(row, static_cast<Column>(column)));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <variant>
 
@@ -12,6 +13,7 @@
 #include "capacity/shear_text.h"
 #include "capacity/verification.h"
 #include "common/entry_rule.h"
+#include "common/line_file.h"
 #include "common/numbers.h"
 
 namespace norvexa::capacity {
@@ -53,7 +55,9 @@ std::string refused_kind(const std::string& text) {
     return "Il tipo della combinazione deve essere SLU, caratteristica (rara), frequente o quasi permanente: " + text;
 }
 
-std::string optional_text(std::optional<double> value) { return value ? to_text(*value) : std::string{}; }
+// A service setting as its box shows it: a layer's value empty when none is typed.
+std::string setting_text(double value) { return to_text(value); }
+std::string setting_text(std::optional<double> value) { return value ? to_text(*value) : std::string{}; }
 
 }  // namespace
 
@@ -103,34 +107,38 @@ CombinationsWindow::CombinationsWindow(CombinationSet& set, FieldSource& form, P
     add("lblOmog", lblOmog, K::label).text("n:");
     add("omog", omog, K::text_field)
         .tip("Coefficiente di omogeneizzazione dell'acciaio nelle tensioni di esercizio")
-        .leave([this] {
-            choose_service_number(omog, set_.service.n, ServiceSetting::n, "n deve essere un numero da 1 a 100");
-        });
+        .leave([this] { choose_setting(omog, set_.service.n, ServiceSetting::n, "n deve essere un numero da 1 a 100"); });
     add("lblKt", lblKt, K::label).text("kt:");
     add("kt", kt, K::text_field)
         .tip("Fattore di durata del carico nell'ampiezza delle fessure: 0,4 di lunga durata, 0,6 di breve durata")
         .leave([this] {
-            choose_service_number(kt, set_.service.kt, ServiceSetting::kt,
-                                  "kt deve essere un numero maggiore di 0 e fino a 1");
+            choose_setting(kt, set_.service.kt, ServiceSetting::kt, "kt deve essere un numero maggiore di 0 e fino a 1");
         });
     add("lblStrati", lblStrati, K::label).text("Strati, φ [mm] e c [cm]:");
-    for (std::size_t i = 0; i < fi.size(); ++i) {
-        const std::string k = std::to_string(i + 1);
-        add("lblFi" + k, lblFi[i], K::label).text("φ" + k);
-        add("fi" + k, fi[i], K::text_field)
-            .tip("Diametro delle barre dello strato " + k + ": vuoto per il maggiore della sua distinta ferri")
-            .leave([this, i, k] {
-                choose_layer_value(fi[i], set_.service.diameter[i], ServiceSetting::diameter,
-                                   "φ" + k + " deve essere vuoto o un diametro maggiore di 0 e fino a 100 mm");
-            });
-        add("lblCop" + k, lblCop[i], K::label).text("c" + k);
-        add("cop" + k, cop[i], K::text_field)
-            .tip("Copriferro netto dello strato " + k + ": vuoto per quello che lascia la sua profondità")
-            .leave([this, i, k] {
-                choose_layer_value(cop[i], set_.service.cover[i], ServiceSetting::cover,
-                                   "c" + k + " deve essere vuoto o un copriferro maggiore di 0 e fino a 100 cm");
-            });
-    }
+    // Each layer's diameter and cover, layer by layer so that the keyboard goes along the line.
+    const struct {
+        const char *label, *box, *symbol;
+        std::array<Control, 4>&labels, &boxes;
+        std::array<std::optional<double>, 4>& values;
+        ServiceSetting setting;
+        const char *what, *otherwise, *range;
+    } layer_settings[] = {
+        {"lblFi", "fi", "φ", lblFi, fi, set_.service.diameter, ServiceSetting::diameter, "Diametro delle barre",
+         "il maggiore della sua distinta ferri", "un diametro maggiore di 0 e fino a 100 mm"},
+        {"lblCop", "cop", "c", lblCop, cop, set_.service.cover, ServiceSetting::cover, "Copriferro netto",
+         "quello che lascia la sua profondità", "un copriferro maggiore di 0 e fino a 100 cm"},
+    };
+    for (std::size_t i = 0; i < fi.size(); ++i)
+        for (const auto& l : layer_settings) {
+            const std::string k = std::to_string(i + 1);
+            add(l.label + k, l.labels[i], K::label).text(l.symbol + k);
+            add(l.box + k, l.boxes[i], K::text_field)
+                .tip(std::string(l.what) + " dello strato " + k + ": vuoto per " + l.otherwise)
+                .leave([this, &box = l.boxes[i], &value = l.values[i], setting = l.setting,
+                        message = l.symbol + k + " deve essere vuoto o " + l.range] {
+                    choose_setting(box, value, setting, message);
+                });
+        }
     add("lblOutdated", lblOutdated, K::label).text(outdated_results_notice).visible(false);
     add("lblDomain", lblDomain, K::label);
     add("lblCurvature", lblCurvature, K::label);
@@ -242,13 +250,8 @@ bool CombinationsWindow::paste(int row, Column column, const std::string& text) 
         std::string_view line = rest.substr(0, end);
         rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        std::vector<std::string>& cells = lines.emplace_back();
-        for (std::size_t start = 0;;) {
-            const std::size_t tab = line.find('\t', start);
-            cells.emplace_back(line.substr(start, tab == std::string_view::npos ? tab : tab - start));
-            if (tab == std::string_view::npos) break;
-            start = tab + 1;
-        }
+        const std::vector<std::string_view> cells = split_fields(line, '\t');
+        lines.emplace_back(cells.begin(), cells.end());
     }
     // A spreadsheet ends its last line with a line end too.
     if (!lines.empty() && lines.back() == std::vector<std::string>{""}) lines.pop_back();
@@ -493,46 +496,36 @@ void CombinationsWindow::choose_environment() {
     if (modified) modified();
 }
 
-void CombinationsWindow::choose_service_number(Control& control, double& value, ServiceSetting setting,
-                                               const std::string& message) {
-    const std::optional<double> typed = check_entry(control.text) == Entry::number ? locale_double(control.text)
-                                                                                   : std::nullopt;
-    if (!allowed_setting(setting, typed)) {
-        control.text = to_text(value);
-        refuse(message);
-        return;
-    }
-    control.text = to_text(*typed);
-    if (*typed == value) return;
-    value = *typed;
-    if (modified) modified();
-}
-
-void CombinationsWindow::choose_layer_value(Control& control, std::optional<double>& value, ServiceSetting setting,
-                                            const std::string& message) {
+template <typename Value>
+void CombinationsWindow::choose_setting(Control& control, Value& value, ServiceSetting setting,
+                                        const std::string& message) {
+    constexpr bool may_be_empty = std::is_same_v<Value, std::optional<double>>;
     std::optional<double> typed;
-    if (!control.text.empty()) {
+    if (!may_be_empty || !control.text.empty()) {
         typed = check_entry(control.text) == Entry::number ? locale_double(control.text) : std::nullopt;
         if (!allowed_setting(setting, typed)) {
-            control.text = optional_text(value);
+            control.text = setting_text(value);
             refuse(message);
             return;
         }
     }
-    control.text = optional_text(typed);
-    if (typed == value) return;
-    value = typed;
+    Value taken{};
+    if constexpr (may_be_empty) taken = typed;
+    else taken = *typed;
+    control.text = setting_text(taken);
+    if (taken == value) return;
+    value = taken;
     if (modified) modified();
 }
 
 void CombinationsWindow::show_service_settings() {
     const ServiceSettings& service = set_.service;
     ambiente.text = environment_title(service.environment);
-    omog.text = to_text(service.n);
-    kt.text = to_text(service.kt);
+    omog.text = setting_text(service.n);
+    kt.text = setting_text(service.kt);
     for (std::size_t i = 0; i < fi.size(); ++i) {
-        fi[i].text = optional_text(service.diameter[i]);
-        cop[i].text = optional_text(service.cover[i]);
+        fi[i].text = setting_text(service.diameter[i]);
+        cop[i].text = setting_text(service.cover[i]);
     }
 }
 

@@ -147,9 +147,11 @@ class CombinationsWindow : public WindowModel {
     void choose_cot_theta();
     // Takes the environment, n, kt and the typed diameters and covers of the service checks.
     void choose_environment();
-    void choose_service_number(Control& control, double& value, ServiceSetting setting, const std::string& message);
-    void choose_layer_value(Control& control, std::optional<double>& value, ServiceSetting setting,
-                            const std::string& message);
+    // A typed number within the setting's range, or empty where the setting is a layer's
+    // and may be none (Value std::optional<double>); a refused text is named and the box
+    // shows the setting again.
+    template <typename Value>
+    void choose_setting(Control& control, Value& value, ServiceSetting setting, const std::string& message);
     void show_service_settings();
     // Keeps the results beside their rows while rows come and go.
     void align_results();

@@ -157,4 +157,14 @@ bool write_lines(const std::filesystem::path& path, const std::vector<std::strin
     return write_file(path, bytes);
 }
 
+std::vector<std::string_view> split_fields(std::string_view line, char separator) {
+    std::vector<std::string_view> fields;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = line.find(separator, start);
+        fields.push_back(line.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos) return fields;
+        start = end + 1;
+    }
+}
+
 }  // namespace norvexa

@@ -25,6 +25,10 @@ std::string quoted_character(char32_t code_point);
 // Appends the code point as UTF-8; a surrogate, which UTF-8 cannot hold, becomes U+FFFD.
 void append_utf8(std::string& out, char32_t code_point);
 
+// The fields of a line between its separators: one more than there are separators, empty
+// ones included.
+std::vector<std::string_view> split_fields(std::string_view line, char separator);
+
 // The code point of a Windows-1252 byte.
 char32_t windows1252_code_point(unsigned char byte);
 

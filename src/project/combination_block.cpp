@@ -26,13 +26,7 @@ std::string service_line(const ServiceSettings& service) {
 }
 
 std::optional<ServiceSettings> read_service_line(std::string_view line) {
-    std::vector<std::string_view> fields;
-    for (std::size_t start = 0;;) {
-        const std::size_t end = line.find(';', start);
-        fields.push_back(line.substr(start, end == std::string_view::npos ? end : end - start));
-        if (end == std::string_view::npos) break;
-        start = end + 1;
-    }
+    const std::vector<std::string_view> fields = split_fields(line, ';');
     ServiceSettings service;
     if (fields.size() != 4 + 2 * service.diameter.size() || fields[0] != service_key) return std::nullopt;
     const auto environment = capacity::environment_of_key(fields[1]);
